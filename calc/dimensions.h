@@ -1,0 +1,34 @@
+// The discone dimension model: from the lowest frequency in MHz, the six
+// construction dimensions in inches and the largest mesh opening as text.
+#pragma once
+
+#include "numtext.h"
+
+#include <string>
+
+namespace discone {
+
+// The result of one calculation; fields in the order the program declares
+// them. The dimensions are single precision and each step starts from the
+// stored, rounded value of the step before.
+struct DisconeDimensions {
+    float LowestFrequency = 0; // MHz, the frequency last read
+    float DiscDiameter = 0;
+    float DiscSpacing = 0;
+    float HeightToDisc = 0;
+    float SideLength = 0;
+    float MinimumDiameter = 0;
+    std::string MeshSpacingText; // number text, or "SOLID" below 0.125 inch
+    float SkirtDiameter = 0;
+};
+
+// The program's one record, zeroed at start. Every calculation overwrites it
+// field by field; one that fails part-way leaves the fields it had already
+// stored with their new values and the rest as they were.
+extern DisconeDimensions Module1;
+
+// Fills Module1 from the frequency. Throws RuntimeError (DivisionByZero,
+// Overflow) at the first step whose check fails.
+void calculateDimensions(float frequency, const Separators& sep);
+
+} // namespace discone

@@ -1,0 +1,44 @@
+// Number text: conversions between floats and the texts the user reads and
+// types, in the user's locale, and the floating-point check after each step.
+//
+// Written texts round the exact binary value (never a shortest decimal form)
+// to 7 (single) or 15 (double) significant digits, ties to even, and use
+// fixed notation without trailing zeros; very large or very small magnitudes
+// use an exponent form, "1.5E+20" or "-2.5E-07". Reading accepts blanks
+// around the number, a sign, digits with group separators, the decimal
+// separator and an exponent ("1.46E2"); anything else is a type mismatch.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace discone {
+
+// The locale's separators, as UTF-8 text. Nothing here reads a global locale:
+// the window passes in the system locale's, tests pass what they need.
+struct Separators {
+    std::string decimal = ".";
+    std::string group = ",";
+};
+
+std::string singleText(float value, const Separators& sep);
+std::string doubleText(double value, const Separators& sep);
+
+// Throw RuntimeError: TypeMismatch for a text that is not a number, Overflow
+// for a number beyond the type's range. Magnitudes below the smallest
+// subnormal read as zero of the same sign.
+float readSingle(std::string_view text, const Separators& sep);
+double readDouble(std::string_view text, const Separators& sep);
+
+// The value rounded to `places` decimals (ties to even on the exact binary
+// value), stored as a single again and written with singleText.
+std::string roundToPlaces(float value, int places, const Separators& sep);
+
+// The floating-point check: clears the status, and later throws
+// DivisionByZero or Overflow (for overflow or an invalid operation) if any of
+// the steps since the last check raised one. Underflow and inexact are
+// ignored.
+void clearArithmeticStatus() noexcept;
+void arithmeticCheck();
+
+} // namespace discone
