@@ -6,6 +6,8 @@
 
 #include "runtime_error.h"
 
+#include <QString>
+
 #include <functional>
 #include <utility>
 
