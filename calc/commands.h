@@ -15,7 +15,9 @@ namespace discone {
 struct BoxWrite {
     const char* box; // object name of the output box, "Text6", ...
     std::string text;
-    bool operator==(const BoxWrite& o) const { return std::string_view(box) == o.box && text == o.text; }
+    bool operator==(const BoxWrite& o) const {
+        return std::string_view(box) == o.box && text == o.text;
+    }
 };
 
 using BoxWrites = std::array<BoxWrite, 7>;

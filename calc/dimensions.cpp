@@ -1,0 +1,59 @@
+#include "dimensions.h"
+
+#include <cmath>
+
+#if defined(__clang__)
+#pragma STDC FENV_ACCESS ON
+#endif
+
+namespace discone {
+
+DisconeDimensions Module1;
+
+namespace {
+// The model's constants, with the width each one enters the arithmetic in.
+constexpr float kHeightNumerator = 2834.0f;    // inches times MHz
+constexpr double kSideAngle = 1.047;           // radians, 60 degrees as written
+constexpr double kSkirtAngle = 0.52359;        // radians, 30 degrees as written
+constexpr double kTopFraction = 0.03;          // top diameter / side length
+constexpr double kGapFraction = 0.3;           // disc gap / top diameter
+constexpr double kDiscFraction = 0.7;          // disc diameter / skirt diameter
+constexpr float kWavelengthNumerator = 984.0f; // feet times MHz
+constexpr double kMeshFraction = 0.02;         // mesh opening / wavelength
+constexpr double kInchesPerFoot = 12.0;
+constexpr double kSmallestMesh = 0.125; // inches; anything finer is "SOLID"
+
+// Each dimension is stored as a single before its check, so a failing step
+// leaves its (infinite) value behind, and the next step starts from the
+// rounded value. The stores go through volatile so that every step is done,
+// in order, before the status is read.
+void store(float& field, double value) {
+    *static_cast<volatile float*>(&field) = static_cast<float>(value);
+    arithmeticCheck();
+}
+} // namespace
+
+void calculateDimensions(float frequency, const Separators& sep) {
+    DisconeDimensions& d = Module1;
+    clearArithmeticStatus();
+    d.LowestFrequency = frequency;
+    const double f = frequency;
+    store(d.HeightToDisc, static_cast<double>(kHeightNumerator) / f);
+    store(d.SideLength, d.HeightToDisc / std::sin(kSideAngle));
+    store(d.SkirtDiameter, d.HeightToDisc * std::tan(kSkirtAngle) * 2);
+    store(d.MinimumDiameter, d.SideLength * kTopFraction);
+    store(d.DiscSpacing, d.MinimumDiameter * kGapFraction);
+    store(d.DiscDiameter, d.SkirtDiameter * kDiscFraction);
+
+    volatile double wavelength = static_cast<double>(kWavelengthNumerator) / f;
+    arithmeticCheck();
+    volatile double fraction = wavelength * kMeshFraction;
+    volatile double mesh = fraction * kInchesPerFoot;
+    arithmeticCheck();
+
+    d.MeshSpacingText = doubleText(mesh, sep);
+    if (readDouble(d.MeshSpacingText, sep) < kSmallestMesh)
+        d.MeshSpacingText = "SOLID";
+}
+
+} // namespace discone
