@@ -43,7 +43,7 @@ fuzz: deps
 	    -DDISCONE_CALC_ONLY=ON -DDISCONE_FUZZ=ON -DDISCONE_TESTS=OFF -DDISCONE_BENCH=OFF >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
 	@mkdir -p build-fuzz/corpus
-	build-fuzz/fuzz/fuzz_calc -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	build-fuzz/fuzz/fuzz_calc -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=build-fuzz/ \
 	    build-fuzz/corpus fuzz/corpus
 
 check-asan: deps
