@@ -1,0 +1,70 @@
+// Builds a window from its one table of controls. Each container (the window
+// itself, a picture box) has its own list of controls, front to back as the
+// layout lists them, and its own list of line controls. Positions and sizes
+// are in twips, 15 to the pixel; a control inside a picture box is placed
+// relative to the box's top-left corner.
+#pragma once
+
+#include "look.h"
+
+#include <QRgb>
+
+#include <span>
+
+class QWidget;
+
+namespace discone::ui {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int twipsToPixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+// In a colour column: the light palette's colour for that kind of control.
+constexpr QRgb kDefaultColour = 0;
+
+enum class Kind { Button, TextBox, PictureBox, Label };
+enum class Lines { Single, Multi };
+enum class Border { None, Standard };
+
+struct ControlSpec {
+    const char* name;
+    Kind kind;
+    int left, top, width, height; // twips
+    int tabIndex;
+    QRgb background;
+    QRgb textColour;
+    FontSpec font;
+    Lines lines;
+    Border border;
+    const char* text; // initial text or caption; "\r\n" breaks a line
+    const char* accessibleName = nullptr;
+    const char* picture = nullptr; // resource of a picture box
+    const char* cursor = nullptr;  // resource of a mouse pointer
+};
+
+struct LineSpec {
+    const char* name;
+    int x1, y1, x2, y2; // twips
+};
+
+struct ContainerSpec {
+    const char* name; // nullptr: the window itself
+    std::span<const ControlSpec> controls;
+    std::span<const LineSpec> lines;
+};
+
+struct WindowSpec {
+    const char* name;
+    const char* title;
+    int width, height; // client area, twips
+    QRgb background;
+    std::span<const ContainerSpec> containers; // the window first
+};
+
+// A new top-level window holding every control of the table, in the light
+// palette, deleted when closed. Tab visits the controls that take the focus
+// in ascending tab index.
+QWidget* buildWindow(const WindowSpec& spec);
+
+} // namespace discone::ui

@@ -1,0 +1,79 @@
+// The kinds of control the windows are built of, each a small refinement of a
+// Qt widget towards its classic counterpart: text boxes with the narrow inner
+// margins and line pitch of a classic text box, a button whose caption wraps
+// at blanks, and a static label that reports a mouse click.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace discone::ui {
+
+// A single-line text box. clicked() follows a left-button click released
+// inside the box, never the keyboard focus.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    TextBox(bool border, QWidget* parent);
+    // Replaces the whole text and shows its beginning, as a classic box does
+    // for a text set by the program.
+    void setBoxText(const QString& text);
+
+signals:
+    void clicked();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void fitTextToCell();
+};
+
+// A multi-line text box: breaks its text at each line break ("\r\n" or "\n"),
+// wraps longer lines at blanks, shows no scroll bars, and keeps plain text.
+class MultiLineBox : public QTextEdit {
+    Q_OBJECT
+public:
+    MultiLineBox(bool border, QWidget* parent);
+    void setBoxText(const QString& text);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void applyCellMetrics();
+};
+
+// A push button whose caption wraps at blanks when it is wider than the
+// button. text() stays the caption as designed.
+class CaptionButton : public QPushButton {
+    Q_OBJECT
+public:
+    CaptionButton(const QString& caption, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A caption broken into lines at blanks so that each line fits the width
+// where it can; a single word wider than the width keeps its own line.
+QString wrapAtBlanks(const QString& caption, const QFontMetrics& metrics, int width);
+
+// A static label that never takes the focus; clicked() follows a left-button
+// click released over it.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    ClickLabel(const QString& caption, QWidget* parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+} // namespace discone::ui

@@ -1,0 +1,51 @@
+// The surface of a window or picture box: a container that paints its
+// background colour, a picture unscaled at its top-left corner (cut off where
+// the box is smaller), and its line controls, all beneath its child controls.
+// Lines are plain objects, named like every control, that their surface paints.
+#pragma once
+
+#include <QColor>
+#include <QLine>
+#include <QPixmap>
+#include <QWidget>
+
+#include <vector>
+
+namespace discone::ui {
+
+class LineShape : public QObject {
+    Q_OBJECT
+public:
+    // End points in pixels of the container, both of them drawn.
+    LineShape(const QLine& line, QWidget* container);
+    QLine line() const { return line_; }
+
+private:
+    QLine line_;
+};
+
+// The pixels a one-pixel line covers from one end point to the other, both
+// included, as a classic line control draws them.
+std::vector<QPoint> linePixels(const QLine& line);
+
+class Surface : public QWidget {
+    Q_OBJECT
+public:
+    explicit Surface(QWidget* parent = nullptr);
+
+    void setBackground(const QColor& colour);
+    QColor background() const { return background_; }
+
+    // A null pixmap leaves only the background.
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor background_;
+    QPixmap picture_;
+};
+
+} // namespace discone::ui
