@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <concepts>
 #include <functional>
 #include <utility>
 
@@ -24,10 +25,13 @@ using ErrorReporter = std::function<void(const RuntimeError&)>;
 void setErrorReporter(ErrorReporter reporter);
 
 // Wraps a handler so that a run-time error it raises is reported, not fatal.
+// The wrapper takes only the arguments the handler takes, so a signal with
+// more arguments can be connected to it.
 template <class Handler> auto guarded(Handler handler) {
-    return [handler = std::move(handler)](auto&&... args) {
+    return [handler = std::move(handler)]<class... Args>(
+        Args && ... args) requires std::invocable<const Handler&, Args...> {
         try {
-            handler(std::forward<decltype(args)>(args)...);
+            handler(std::forward<Args>(args)...);
         } catch (const RuntimeError& error) {
             reportRuntimeError(error);
         }

@@ -1,0 +1,139 @@
+// The main window: the input box, the calculate buttons, the navigation
+// buttons, the description, and the antenna diagram with the captions and
+// result boxes laid over it.
+#include "builder.h"
+#include "commands.h"
+#include "controls.h"
+#include "dimensions.h"
+#include "errorreport.h"
+#include "palette_colours.h"
+#include "windows.h"
+
+#include <QLocale>
+
+namespace discone::ui {
+namespace {
+
+constexpr QRgb D = kDefaultColour;
+constexpr FontSpec kDefaultFont{};
+constexpr auto Single = Lines::Single;
+constexpr auto Multi = Lines::Multi;
+constexpr auto NoBorder = Border::None;
+constexpr auto Bordered = Border::Standard;
+
+constexpr const char* kDescription = "DISCONES ARE AN EXCELLENT\r\n"
+                                     "OMNIDIRECTIONAL ANTENNA.\r\n"
+                                     "THEY CAN TRANSMIT AT 3 TO 4 \r\n"
+                                     "TIMES THE  DESIGN FREQUENCY\r\n"
+                                     "AND RECEIVE UP TO 10 TIMES \r\n"
+                                     "THAT OF THE DESIGN. THEY HAVE \r\n"
+                                     "A VERY HIGH RADIATION\r\n"
+                                     "APPROACHING THAT OF AN IDEAL \r\n"
+                                     "DIPOLE IN FREE SPACE,COMPARED\r\n"
+                                     "TO MOST VERTICALS THAT ARE \r\n"
+                                     "ACTUALLY NEGATIVE DB. THEY \r\n"
+                                     "DO THIS  AT  A  DESIRABLE LOW\r\n"
+                                     "ANGLE OF RADIATION. THEY CAN\r\n"
+                                     "BE MOUNTED CLOSE TO THE \r\n"
+                                     "GROUND. ALTHOUGH USED \r\n"
+                                     "MAINLY FOR VHF/UHF, TOWERS\r\n"
+                                     "HAVE BEEN USED TO SUPPORT HF\r\n"
+                                     "VERSIONS. MANY COMMERCIAL\r\n"
+                                     "MODELS CAN BE SEEN AT POLICE,\r\n"
+                                     "FIRE AND OTHER PUBLIC SERVICES.\r\n";
+
+// clang-format off
+constexpr ControlSpec kWindowControls[] = {
+    // name       kind           left  top   width height tab background   text    font                             lines   border    text
+    {"WEBSITE",  Kind::Button,  6960, 6480, 1455, 375,  22, D,           D,      kDefaultFont,                    Single, NoBorder, "WEBSITE"},
+    {"Command3", Kind::Button,  7440, 1560, 1215, 495,  21, D,           D,      kDefaultFont,                    Single, NoBorder, "CALCULATE CM"},
+    {"Command2", Kind::Button,  8760, 1680, 735,  375,  20, D,           D,      kDefaultFont,                    Single, NoBorder, "INFO"},
+    {"Text16",   Kind::TextBox, 6240, 2280, 3375, 4095, 17, kLightGreen, kBlue,  kDefaultFont,                    Multi,  NoBorder, kDescription, "About discones"},
+    {"Command1", Kind::Button,  6240, 1200, 1095, 855,  16, D,           D,      kDefaultFont,                    Single, NoBorder, "CALCULATE Inches "},
+    {"Text15",   Kind::TextBox, 7560, 720,  2175, 855,  15, kLightGreen, D,      {9.75},                          Multi,  NoBorder, "INPUT LOWEST\r\nFREQUENCY IN\r\nMEGAHERTZ\r\n", "Instructions"},
+    {"Text14",   Kind::TextBox, 6240, 720,  1095, 375,  14, kPaleOrange, kRed,   {12, true},                      Single, Bordered, "000.00", "Lowest frequency in megahertz"},
+    {"Text8",    Kind::TextBox, 2040, 120,  1695, 285,  8,  kLightGreen, kBlue,  kDefaultFont,                    Single, NoBorder, "DISC DIAMETER", "Disc diameter caption"},
+    {"Text1",    Kind::TextBox, 5880, 120,  4095, 495,  1,  kLightGreen, kBlue,  {13.5, true, true},              Single, NoBorder, "DISCONES by ZORVAL", "Title"},
+    {"Picture1", Kind::PictureBox, 0, 360,  6135, 6375, 0,  kLightGreen, D,      kDefaultFont,                    Single, NoBorder, "", "Antenna diagram", ":/images/antenna.bmp"},
+};
+
+constexpr ControlSpec kPictureControls[] = {
+    {"Text18",   Kind::TextBox, 3360, 4200, 855,  285,  19, kYellow,     kRed,   kDefaultFont,                    Single, Bordered, "000.00", "Maximum mesh spacing for large wire cones"},
+    {"Text17",   Kind::TextBox, 1920, 3960, 1335, 975,  18, kLightGreen, kBlue,  kDefaultFont,                    Multi,  NoBorder, "MAXIMUM  MESH\r\nSPACING FOR\r\nLARGE WIRE \r\nCONES\r\n", "Mesh spacing caption"},
+    {"Text13",   Kind::TextBox, 4440, 2280, 1095, 735,  13, kLightGreen, kBlue,  kDefaultFont,                    Multi,  NoBorder, "HEIGHT TO\r\nBOTTOM\r\nOF DISC\r\n", "Height to bottom of disc caption"},
+    {"Text12",   Kind::TextBox, 2040, 5760, 1695, 285,  12, kLightGreen, kBlue,  kDefaultFont,                    Single, NoBorder, "SKIRT DIAMETER", "Skirt diameter caption"},
+    {"Text11",   Kind::TextBox, 2160, 3000, 1095, 495,  11, kLightGreen, kBlue,  kDefaultFont,                    Multi,  NoBorder, "MINIMUM\r\nDIAMETER\r\n", "Minimum diameter caption"},
+    {"Text10",   Kind::TextBox, 360,  1680, 975,  495,  10, kLightGreen, kBlue,  kDefaultFont,                    Multi,  NoBorder, "SIDE\r\nLENGTH\r\n", "Side length caption"},
+    {"Text9",    Kind::TextBox, 3960, 1200, 1095, 285,  9,  kLightGreen, kBlue,  kDefaultFont,                    Single, NoBorder, "SPACING", "Spacing caption"},
+    {"Text7",    Kind::TextBox, 2400, 5400, 735,  285,  7,  kYellow,     kRed,   kDefaultFont,                    Single, Bordered, "000.00", "Skirt diameter"},
+    {"Text6",    Kind::TextBox, 4920, 1920, 735,  285,  6,  kYellow,     kRed,   kDefaultFont,                    Single, Bordered, "000.00", "Height to bottom of disc"},
+    {"Text5",    Kind::TextBox, 2280, 2640, 735,  285,  5,  kYellow,     kRed,   kDefaultFont,                    Single, Bordered, "000.00", "Minimum diameter"},
+    {"Text4",    Kind::TextBox, 720,  2160, 735,  285,  4,  kYellow,     kRed,   kDefaultFont,                    Single, Bordered, "000.00", "Side length"},
+    {"Text3",    Kind::TextBox, 3960, 840,  615,  285,  3,  kYellow,     kRed,   kDefaultFont,                    Single, Bordered, "00.00", "Spacing"},
+    {"Text2",    Kind::TextBox, 2280, 0,    735,  285,  2,  kYellow,     kRed,   kDefaultFont,                    Single, Bordered, "000.00", "Disc diameter"},
+};
+
+constexpr LineSpec kPictureLines[] = {
+    {"Line4", 720,  4320, 1800, 4320},
+    {"Line3", 1560, 4080, 1440, 5040},
+    {"Line2", 1200, 3960, 720,  5040},
+    {"Line1", 600,  4680, 1800, 4680},
+};
+// clang-format on
+
+constexpr ContainerSpec kContainers[] = {
+    {nullptr, kWindowControls, {}},
+    {"Picture1", kPictureControls, kPictureLines},
+};
+
+constexpr WindowSpec kForm1{"Form1", "DISCONE", 9825, 6945, kLightGreen, kContainers};
+
+Separators systemSeparators() {
+    const QLocale locale = QLocale::system();
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+template <class Widget> Widget* control(QWidget* window, const char* name) {
+    auto* widget = window->findChild<Widget*>(QLatin1String(name));
+    Q_ASSERT(widget != nullptr);
+    return widget;
+}
+
+// Writes the command's texts into the result boxes, in its order.
+void applyWrites(QWidget* window, const BoxWrites& writes) {
+    for (const BoxWrite& write : writes)
+        control<TextBox>(window, write.box)->setBoxText(QString::fromStdString(write.text));
+}
+
+std::string inputText(QWidget* window) {
+    return control<TextBox>(window, "Text14")->text().toStdString();
+}
+
+void Text14_Click(QWidget* window) {
+    control<TextBox>(window, "Text14")
+        ->setBoxText(
+            QString::fromStdString(singleText(Module1.LowestFrequency, systemSeparators())));
+}
+
+} // namespace
+
+QWidget* createForm1() {
+    QWidget* window = buildWindow(kForm1);
+    QObject::connect(control<TextBox>(window, "Text14"), &TextBox::clicked, window,
+                     guarded([window] { Text14_Click(window); }));
+    QObject::connect(control<QPushButton>(window, "Command1"), &QPushButton::clicked, window,
+                     guarded([window] {
+                         applyWrites(window, Command1_Click(inputText(window), systemSeparators()));
+                     }));
+    QObject::connect(control<QPushButton>(window, "Command3"), &QPushButton::clicked, window,
+                     guarded([window] {
+                         applyWrites(window, Command3_Click(inputText(window), systemSeparators()));
+                     }));
+    QObject::connect(control<QPushButton>(window, "Command2"), &QPushButton::clicked, window,
+                     guarded([] { showWindow(WindowKind::Info); }));
+    QObject::connect(control<QPushButton>(window, "WEBSITE"), &QPushButton::clicked, window,
+                     guarded([] { showWindow(WindowKind::Web); }));
+    return window;
+}
+
+} // namespace discone::ui

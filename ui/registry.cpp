@@ -1,0 +1,44 @@
+#include "windows.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace discone::ui {
+namespace {
+
+// One slot per window kind. A closed window deletes itself, which empties
+// its slot, so the next show builds it afresh from its table.
+QPointer<QWidget>& slot(WindowKind kind) {
+    static QPointer<QWidget> windows[3];
+    return windows[static_cast<int>(kind)];
+}
+
+QWidget* create(WindowKind kind) {
+    switch (kind) {
+    case WindowKind::Form1:
+        return createForm1();
+    case WindowKind::Info:
+        return createInfo();
+    case WindowKind::Web:
+        return createWeb();
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QWidget* openWindow(WindowKind kind) {
+    return slot(kind).data();
+}
+
+QWidget* showWindow(WindowKind kind) {
+    QPointer<QWidget>& window = slot(kind);
+    if (window.isNull())
+        window = create(kind);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+} // namespace discone::ui

@@ -1,0 +1,63 @@
+// The web link window: two lines of explanation and the maker's page address
+// as a link that asks the desktop to open it in the default browser.
+#include "web.h"
+
+#include "builder.h"
+#include "controls.h"
+#include "errorreport.h"
+#include "palette_colours.h"
+#include "windows.h"
+
+#include <QProcess>
+
+namespace discone::ui {
+namespace {
+
+constexpr QRgb D = kDefaultColour;
+constexpr FontSpec kDefaultFont{};
+constexpr auto Single = Lines::Single;
+constexpr auto NoBorder = Border::None;
+
+// Where the client area's top-left corner stands each time the window is
+// built, in screen pixels (2130 and 1695 twips).
+constexpr int kLeft = 2130;
+constexpr int kTop = 1695;
+
+// clang-format off
+constexpr ControlSpec kWindowControls[] = {
+    // name         kind         left top   width height tab background text   font                       lines   border    caption
+    {"lblWebPage", Kind::Label, 525, 1335, 2205, 255,  2,  D,         kBlue, {8.25, false, false, true}, Single, NoBorder, kPageAddress, "Maker's web page", nullptr, ":/images/link.cur"},
+    {"Label2",     Kind::Label, 450, 750,  2490, 345,  1,  D,         D,     kDefaultFont,               Single, NoBorder, "Click Link Below to "},
+    {"Label1",     Kind::Label, 525, 75,   2265, 390,  0,  D,         D,     kDefaultFont,               Single, NoBorder, "The link will be opened in your default browser."},
+};
+// clang-format on
+
+constexpr ContainerSpec kContainers[] = {{nullptr, kWindowControls, {}}};
+
+constexpr WindowSpec kWeb{"web", "Web Page Link", 3315, 1845, D, kContainers};
+
+} // namespace
+
+void lblWebPage_Click() {
+    const QString launcher = QString::fromLatin1(kLauncher);
+    // An argument list, never a shell: the address reaches the launcher as is.
+    if (!QProcess::startDetached(launcher, {QString::fromLatin1(kPageAddress) + u'/'})) {
+        throw RuntimeError(ErrorKind::PlatformFailure,
+                           "The web page could not be opened: the program \"" +
+                               std::string(kLauncher) +
+                               "\", which opens an address in the default browser, could not be "
+                               "started. Open " +
+                               std::string(kPageAddress) + "/ in your browser yourself.");
+    }
+}
+
+QWidget* createWeb() {
+    QWidget* window = buildWindow(kWeb);
+    window->setGeometry(twipsToPixels(kLeft), twipsToPixels(kTop), window->width(),
+                        window->height());
+    auto* link = window->findChild<ClickLabel*>(QStringLiteral("lblWebPage"));
+    QObject::connect(link, &ClickLabel::clicked, window, guarded(lblWebPage_Click));
+    return window;
+}
+
+} // namespace discone::ui
