@@ -7,6 +7,7 @@
 // offscreen when there is no display)
 #include <algorithm>
 #include <cstdio>
+#include <fcntl.h>
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -38,6 +39,8 @@ Sample runOnce(const std::string& program) {
     const pid_t pid = fork();
     if (pid == 0) {
         dup2(out[1], STDOUT_FILENO);
+        if (const int devnull = open("/dev/null", O_WRONLY); devnull >= 0)
+            dup2(devnull, STDERR_FILENO); // the platform's chatter
         close(out[0]);
         close(out[1]);
         execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
