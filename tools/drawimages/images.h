@@ -1,0 +1,41 @@
+// The program's images, each drawn from its own table of geometry: the
+// antenna diagram behind the main window's results, the cage sketch and the
+// feed-point detail of the information window, the link pointer and the
+// program icon with its desktop sizes.
+#pragma once
+
+#include "canvas.h"
+#include "winformats.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace discone::draw {
+
+// The 16-colour palettes: the diagram's (the classic EGA colours), and the
+// one the feed-point detail and the icon share but for entries 7 and 8.
+extern const Palette16 kAntennaPalette;
+extern const Palette16 kFeedPointPalette;
+extern const Palette16 kIconPalette;
+
+IndexedCanvas drawAntennaDiagram();
+RgbCanvas drawCageSketch();
+IndexedCanvas drawFeedPointDetail();
+IconImage drawLinkPointer();
+
+struct ProgramIcon {
+    IconImage colour32;
+    IconImage colour16;
+    IconImage mono32;
+};
+ProgramIcon drawProgramIcon();
+
+// The freedesktop sizes of the icon as PNG files, named by their size.
+std::vector<std::pair<int, Bytes>> desktopIcons(const ProgramIcon& icon);
+
+// Writes "WIRE JUMPER"-style capitals of the tool's own 9-px font with its
+// top-left at (x, y); returns the x just past the last column drawn.
+int drawCapitals(IndexedCanvas& image, int x, int y, const std::string& text, std::uint8_t ink);
+
+} // namespace discone::draw
