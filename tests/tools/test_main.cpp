@@ -1,0 +1,11 @@
+// The image tests run under a QCoreApplication so that Qt finds its image
+// format plugins (the icon and cursor reader).
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    QCoreApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
