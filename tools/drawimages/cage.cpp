@@ -78,12 +78,12 @@ Point at(double x, double y) {
 // lower rim uncovered, so the underside shows a thin fringe.
 void drawDisc(RgbCanvas& image) {
     const Ellipse rim{89.5, 13.0, 71.5, 5.0};
-    const Ellipse top{89.5, 12.7, 71.5, 4.7};
+    const Ellipse top{89.5, 12.8, 71.5, 4.8};
     paint(image, rim.box(), kTeal, [&](double x, double y) { return rim.contains(x, y); });
     paint(image, top.box(), kBlack, [&](double x, double y) { return top.contains(x, y); });
 }
 
-void drawHubAndTopRing(RgbCanvas& image) {
+void drawHub(RgbCanvas& image) {
     for (int y = 19; y <= 24; ++y)
         for (int x = 72; x <= 99; ++x)
             image.set(x, y, kWhite);
@@ -92,6 +92,10 @@ void drawHubAndTopRing(RgbCanvas& image) {
         for (int x = 72; x <= 99; ++x)
             if ((x - 72 + (y - 25) * 2) % 5 < 3)
                 image.set(x, y, kWhite);
+}
+
+// The top ring goes on after the wires, which hang from under it.
+void drawTopRing(RgbCanvas& image) {
     for (int y = 27; y <= 29; ++y)
         for (int x = 72; x <= 100; ++x)
             image.set(x, y, kBlack);
@@ -160,8 +164,9 @@ void drawArrow(RgbCanvas& image, Point from, Point to, Point tip, Point barb1, P
 RgbCanvas drawCageSketch() {
     RgbCanvas image(197, 200, kGreen);
     drawDisc(image);
-    drawHubAndTopRing(image);
+    drawHub(image);
     drawWires(image);
+    drawTopRing(image);
     drawSkirt(image);
     drawArrow(image, {103, 18}, {196, 22}, {185, 21}, {174, 13}, {177, 26});
     drawArrow(image, {101, 25}, {196, 158}, {178, 130}, {164, 127}, {178, 119});
