@@ -104,8 +104,10 @@ void MultiLineBox::applyCellMetrics() {
     frame.setTopMargin(std::max(0, cell.ascent - fontMetrics().ascent()));
     doc->rootFrame()->setFrameFormat(frame);
 
+    // Extra distance rather than a fixed height: Qt centres a line in a fixed
+    // height, which would move the baselines off the classic ones.
     QTextBlockFormat block;
-    block.setLineHeight(cell.height, QTextBlockFormat::FixedHeight);
+    block.setLineHeight(cell.height - fontMetrics().height(), QTextBlockFormat::LineDistanceHeight);
     QTextCursor cursor(doc);
     cursor.select(QTextCursor::Document);
     cursor.mergeBlockFormat(block);

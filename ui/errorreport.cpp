@@ -38,9 +38,7 @@ QString runtimeErrorText(const RuntimeError& error) {
                QStringLiteral(" Type it into the orange box and press a CALCULATE button again.");
     }
     // The platform's failures carry their own explanation.
-    if (message.isEmpty() || message == kind)
-        return kind;
-    return kind + QStringLiteral("\n\n") + message;
+    return message.isEmpty() ? kind : message;
 }
 
 void setErrorReporter(ErrorReporter reporter) {

@@ -1,0 +1,58 @@
+// Shared pieces of the window tests: a main() that runs a Qt Test class under
+// the offscreen platform in the C locale with the program's own start-up
+// steps, and helpers to find, grab and close the windows.
+#pragma once
+
+#include "app.h"
+#include "windows.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+#include <QWidget>
+
+namespace discone::test {
+
+// Window pixels of a rectangle given in twips.
+inline QRect twips(int left, int top, int width, int height) {
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+template <class T = QWidget> T* child(QWidget* window, const QString& name) {
+    return window == nullptr ? nullptr : window->findChild<T*>(name);
+}
+
+inline QImage grabImage(QWidget* window) {
+    return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+inline QColor pixel(const QImage& image, int x, int y) {
+    return image.pixelColor(x, y);
+}
+
+// Closes every window and lets the closed ones delete themselves.
+inline void closeAllWindows() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+inline QWidget* freshWindow(ui::WindowKind kind) {
+    if (QWidget* open = ui::openWindow(kind)) {
+        open->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return ui::showWindow(kind);
+}
+
+} // namespace discone::test
+
+#define DISCONE_UI_TEST_MAIN(TestClass)                                                            \
+    int main(int argc, char** argv) {                                                              \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                   \
+        qputenv("LC_ALL", "C");                                                                    \
+        QApplication app(argc, argv);                                                              \
+        discone::ui::prepareApplication();                                                         \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
