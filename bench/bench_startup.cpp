@@ -7,9 +7,9 @@
 // offscreen when there is no display)
 #include <algorithm>
 #include <cstdio>
-#include <fcntl.h>
 #include <cstdlib>
 #include <ctime>
+#include <fcntl.h>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>

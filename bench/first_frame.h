@@ -16,7 +16,9 @@ namespace discone::bench {
 
 class FirstFrameProbe : public QObject {
 public:
-    explicit FirstFrameProbe(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+    explicit FirstFrameProbe(QWidget* window) : QObject(window) {
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {

@@ -1,0 +1,66 @@
+// Benchmarks of the calculation library: each whole command (read the input
+// text, run the model, write the seven texts) and the number-text primitives.
+#include "commands.h"
+#include "numtext.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const discone::Separators kEnglish{".", ","};
+
+void BM_Command1_Click(benchmark::State& state) {
+    for (auto _ : state) {
+        auto writes = discone::Command1_Click("146", kEnglish);
+        benchmark::DoNotOptimize(writes);
+    }
+}
+BENCHMARK(BM_Command1_Click);
+
+void BM_Command3_Click(benchmark::State& state) {
+    for (auto _ : state) {
+        auto writes = discone::Command3_Click("146", kEnglish);
+        benchmark::DoNotOptimize(writes);
+    }
+}
+BENCHMARK(BM_Command3_Click);
+
+void BM_singleText(benchmark::State& state) {
+    float value = 19.410959f;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        auto text = discone::singleText(value, kEnglish);
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(BM_singleText);
+
+void BM_doubleText(benchmark::State& state) {
+    double value = 56.9376631546020490;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        auto text = discone::doubleText(value, kEnglish);
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(BM_doubleText);
+
+void BM_readSingle(benchmark::State& state) {
+    for (auto _ : state) {
+        float value = discone::readSingle(" 146 ", kEnglish);
+        benchmark::DoNotOptimize(value);
+    }
+}
+BENCHMARK(BM_readSingle);
+
+void BM_roundToPlaces(benchmark::State& state) {
+    float value = 0.2017476f;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        auto text = discone::roundToPlaces(value, 2, kEnglish);
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(BM_roundToPlaces);
+
+} // namespace

@@ -1,0 +1,357 @@
+// The calculate commands: the seven (box, text) writes of each
+// command, in order, for the worked inputs and for values worked out
+// independently; the failures of each kind and what they leave in Module1.
+#include "commands.h"
+#include "dimensions.h"
+#include "reference.h"
+#include "runtime_error.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cfenv>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+using calctest::kCommaDecimal;
+using calctest::kEnglish;
+using calctest::Outcome;
+using discone::Module1;
+
+namespace {
+
+using Seven = std::array<const char*, 7>;
+
+constexpr std::array<const char*, 7> kInchesBoxes = {"Text6", "Text4",  "Text3", "Text2",
+                                                     "Text5", "Text18", "Text7"};
+constexpr std::array<const char*, 7> kCentimetreBoxes = {"Text2", "Text3",  "Text4", "Text5",
+                                                         "Text6", "Text18", "Text7"};
+
+void expectWrites(const discone::BoxWrites& got, const std::array<const char*, 7>& boxes,
+                  const Seven& texts) {
+    for (std::size_t i = 0; i < 7; ++i) {
+        SCOPED_TRACE("write #" + std::to_string(i + 1) + " " + boxes[i]);
+        ASSERT_NE(got[i].box, nullptr);
+        EXPECT_EQ(std::string_view(got[i].box), std::string_view(boxes[i]));
+        EXPECT_EQ(got[i].text, texts[i]);
+    }
+}
+
+discone::BoxWrites inches(std::string_view input, const discone::Separators& sep = kEnglish) {
+    discone::BoxWrites w;
+    EXPECT_EQ(calctest::run([&] { w = discone::Command1_Click(input, sep); }), Outcome::Ok)
+        << input;
+    return w;
+}
+
+discone::BoxWrites centimetres(std::string_view input, const discone::Separators& sep = kEnglish) {
+    discone::BoxWrites w;
+    EXPECT_EQ(calctest::run([&] { w = discone::Command3_Click(input, sep); }), Outcome::Ok)
+        << input;
+    return w;
+}
+
+// ----------------------------------------------------------- Worked inputs
+
+struct CommandCase {
+    const char* name;
+    const char* input;
+    discone::Separators sep;
+    Seven inchesTexts;     // Text6, Text4, Text3, Text2, Text5, Text18, Text7
+    Seven centimetreTexts; // Text2, Text3, Text4, Text5, Text6, Text18, Text7
+};
+
+void PrintTo(const CommandCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class WorkedCommand : public ::testing::TestWithParam<CommandCase> {};
+
+TEST_P(WorkedCommand, Inches) {
+    const auto& c = GetParam();
+    expectWrites(inches(c.input, c.sep), kInchesBoxes, c.inchesTexts);
+}
+
+TEST_P(WorkedCommand, Centimetres) {
+    const auto& c = GetParam();
+    expectWrites(centimetres(c.input, c.sep), kCentimetreBoxes, c.centimetreTexts);
+}
+
+// Commands are pure apart from Module1: CM then inches restores the inches
+// texts exactly, and the other way round.
+TEST_P(WorkedCommand, CentimetresThenInchesRestoresInches) {
+    const auto& c = GetParam();
+    const auto first = inches(c.input, c.sep);
+    expectWrites(centimetres(c.input, c.sep), kCentimetreBoxes, c.centimetreTexts);
+    const auto again = inches(c.input, c.sep);
+    EXPECT_EQ(first, again);
+    expectWrites(again, kInchesBoxes, c.inchesTexts);
+    expectWrites(centimetres(c.input, c.sep), kCentimetreBoxes, c.centimetreTexts);
+}
+
+// Both commands leave the same record: the reference model's.
+TEST_P(WorkedCommand, BothCommandsStoreTheSameRecord) {
+    const auto& c = GetParam();
+    const float f = ref::parseFloat(
+        ref::replaceAll(ref::replaceAll(c.input, c.sep.group, ""), c.sep.decimal, "."));
+    const ref::Model m = ref::model(f);
+    for (int command = 0; command < 2; ++command) {
+        SCOPED_TRACE(command == 0 ? "inches" : "centimetres");
+        if (command == 0)
+            (void)inches(c.input, c.sep);
+        else
+            (void)centimetres(c.input, c.sep);
+        EXPECT_EQ(Module1.LowestFrequency, m.frequency);
+        EXPECT_EQ(Module1.HeightToDisc, m.heightToDisc);
+        EXPECT_EQ(Module1.SideLength, m.sideLength);
+        EXPECT_EQ(Module1.SkirtDiameter, m.skirtDiameter);
+        EXPECT_EQ(Module1.MinimumDiameter, m.minimumDiameter);
+        EXPECT_EQ(Module1.DiscSpacing, m.discSpacing);
+        EXPECT_EQ(Module1.DiscDiameter, m.discDiameter);
+        EXPECT_EQ(Module1.MeshSpacingText,
+                  m.solid ? "SOLID" : ref::replaceAll(m.meshText, ".", c.sep.decimal));
+    }
+}
+
+// The worked values (146, 2000, 1889, 1889.28, -146) and the other
+// digits worked out independently with exact arithmetic.
+INSTANTIATE_TEST_SUITE_P(
+    NumberText, WorkedCommand,
+    ::testing::Values(
+        CommandCase{
+            "worked_146",
+            "146",
+            kEnglish,
+            {"19.41096", "22.4164", "0.2", "15.68937", "0.67", "1.61753424657534", "22.41339"},
+            {"39.8510098838806", "0.512438970208168", "56.937663154602", "1.70812990069389",
+             "49.303836479187", "4.10853698630136", "56.9300134277344"}},
+        CommandCase{"worked_50",
+                    "50",
+                    kEnglish,
+                    {"56.68", "65.45589", "0.59", "45.81297", "1.96", "4.7232", "65.4471"},
+                    {"116.36494178772", "1.49632172942162", "166.257971954346", "4.98773909807205",
+                     "143.967200775146", "11.996928", "166.235628356934"}},
+        CommandCase{"worked_2000",
+                    "2000",
+                    kEnglish,
+                    {"1.417", "1.636397", "0.01", "1.145324", "0.05", "SOLID", "1.636178"},
+                    {"2.90912354469299", "0.0374080422893167", "4.15644929885864",
+                     "0.124693477451801", "3.5991801404953", "solid", "4.15589095115662"}},
+        CommandCase{
+            "worked_1889",
+            "1889",
+            kEnglish,
+            {"1.500265", "1.732554", "0.02", "1.212625", "0.05", "0.125018528321863", "1.732321"},
+            {"3.08006726503372", "0.0396061862632632", "4.40068735837936", "0.132020617723465",
+             "3.81067219734192", "0.317547061937532", "4.40009600639343"}},
+        CommandCase{"worked_1889_28",
+                    "1889.28",
+                    kEnglish,
+                    {"1.500042", "1.732297", "0.02", "1.212445", "0.05", "SOLID", "1.732065"},
+                    {"3.07961095809937", "0.0396003149449825", "4.40003514528275",
+                     "0.132001049816608", "3.81010749101639", "solid", "4.39944409608841"}},
+        CommandCase{"worked_minus_146",
+                    "-146",
+                    kEnglish,
+                    {"-19.41096", "-22.4164", "-0.2", "-15.68937", "-0.67", "SOLID", "-22.41339"},
+                    {"-39.8510098838806", "-0.512438970208168", "-56.937663154602",
+                     "-1.70812990069389", "-49.303836479187", "solid", "-56.9300134277344"}},
+        // Other spellings of 146.
+        CommandCase{
+            "blanks_146",
+            "  146\t",
+            kEnglish,
+            {"19.41096", "22.4164", "0.2", "15.68937", "0.67", "1.61753424657534", "22.41339"},
+            {"39.8510098838806", "0.512438970208168", "56.937663154602", "1.70812990069389",
+             "49.303836479187", "4.10853698630136", "56.9300134277344"}},
+        CommandCase{
+            "english_group_1_46",
+            "1,46",
+            kEnglish,
+            {"19.41096", "22.4164", "0.2", "15.68937", "0.67", "1.61753424657534", "22.41339"},
+            {"39.8510098838806", "0.512438970208168", "56.937663154602", "1.70812990069389",
+             "49.303836479187", "4.10853698630136", "56.9300134277344"}},
+        CommandCase{
+            "exponent_1_46E2",
+            "1.46E2",
+            kEnglish,
+            {"19.41096", "22.4164", "0.2", "15.68937", "0.67", "1.61753424657534", "22.41339"},
+            {"39.8510098838806", "0.512438970208168", "56.937663154602", "1.70812990069389",
+             "49.303836479187", "4.10853698630136", "56.9300134277344"}},
+        // A comma-decimal locale writes every text with its comma.
+        CommandCase{
+            "comma_decimal_146",
+            "146",
+            kCommaDecimal,
+            {"19,41096", "22,4164", "0,2", "15,68937", "0,67", "1,61753424657534", "22,41339"},
+            {"39,8510098838806", "0,512438970208168", "56,937663154602", "1,70812990069389",
+             "49,303836479187", "4,10853698630136", "56,9300134277344"}},
+        CommandCase{
+            "comma_decimal_1889",
+            "1889",
+            kCommaDecimal,
+            {"1,500265", "1,732554", "0,02", "1,212625", "0,05", "0,125018528321863", "1,732321"},
+            {"3,08006726503372", "0,0396061862632632", "4,40068735837936", "0,132020617723465",
+             "3,81067219734192", "0,317547061937532", "4,40009600639343"}},
+        CommandCase{"comma_decimal_1889_28",
+                    "1889,28",
+                    kCommaDecimal,
+                    {"1,500042", "1,732297", "0,02", "1,212445", "0,05", "SOLID", "1,732065"},
+                    {"3,07961095809937", "0,0396003149449825", "4,40003514528275",
+                     "0,132001049816608", "3,81010749101639", "solid", "4,39944409608841"}},
+        // Far outside the design range: exponent forms everywhere.
+        CommandCase{"tiny_9_7E_36",
+                    "9.7E-36",
+                    kEnglish,
+                    {"2.921649E+38", "3.374015E+38", "3.036614E+36", "2.361493E+38", "1.012205E+37",
+                     "2.4346391350297E+37", "3.373562E+38"},
+                    {"5.99819303895448E+38", "7.71299853336671E+36", "8.56999846342484E+38",
+                     "2.57099956478611E+37", "7.42098963563148E+38", "6.18398340297544E+37",
+                     "8.56884705131405E+38"}},
+        CommandCase{
+            "huge_1E30",
+            "1E30",
+            kEnglish,
+            {"2.834E-27", "3.272795E-27", "0", "2.290648E-27", "0", "SOLID", "3.272355E-27"},
+            {"5.81824718483541E-27", "7.4816084821683E-29", "8.31289871438126E-27",
+             "2.49386959596989E-28", "7.19835985466879E-27", "solid", "8.31178141308704E-27"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommandLocale, OneCommaFortySixDependsOnTheLocale) {
+    // "1,46" is 146 in English and 1.46 in a comma-decimal locale.
+    (void)inches("1,46", kEnglish);
+    EXPECT_EQ(Module1.LowestFrequency, 146.0f);
+    (void)inches("1,46", kCommaDecimal);
+    EXPECT_EQ(Module1.LowestFrequency, 1.46f);
+    const ref::Model m = ref::model(1.46f);
+    const auto w = centimetres("1,46", kCommaDecimal);
+    const auto want = ref::centimetreTexts(m, ",");
+    for (std::size_t i = 0; i < 7; ++i)
+        EXPECT_EQ(w[i].text, want[i].text) << want[i].box;
+}
+
+// ------------------------------------------------------------------ Failures
+
+struct CommandErrorCase {
+    std::string name;
+    std::string input;
+    Outcome outcome;
+    enum class Record { Unchanged, Changed } record;
+};
+
+void PrintTo(const CommandErrorCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+std::vector<CommandErrorCase> commandErrorCases() {
+    using R = CommandErrorCase::Record;
+    const Outcome TM = Outcome::TypeMismatch;
+    const Outcome OV = Outcome::Overflow;
+    const Outcome DZ = Outcome::DivisionByZero;
+    return {
+        // Type mismatch: nothing is stored.
+        {"empty", "", TM, R::Unchanged},
+        {"blanks", "   ", TM, R::Unchanged},
+        {"tab", "\t", TM, R::Unchanged},
+        {"letters", "abc", TM, R::Unchanged},
+        {"with_unit", "12 MHz", TM, R::Unchanged},
+        {"nan", "NaN", TM, R::Unchanged},
+        {"inf", "inf", TM, R::Unchanged},
+        {"lone_separator", ".", TM, R::Unchanged},
+        {"exponent_without_digits", "1e", TM, R::Unchanged},
+        {"blank_after_sign", "- 146", TM, R::Unchanged},
+        // Overflow on reading: nothing is stored.
+        {"beyond_single", "1E39", OV, R::Unchanged},
+        {"five_thousand_nines", std::string(5000, '9'), OV, R::Unchanged},
+        // Division by zero at step 2.
+        {"placeholder", "000.00", DZ, R::Changed},
+        {"zero", "0", DZ, R::Changed},
+        {"negative_zero", "-0", DZ, R::Changed},
+        {"underflows_to_zero", "1E-50", DZ, R::Changed},
+        // Overflow at step 2 and at step 3.
+        {"step2_1E_37", "1E-37", OV, R::Changed},
+        {"step2_subnormal", "1E-40", OV, R::Changed},
+        {"step3_9E_36", "9E-36", OV, R::Changed},
+        {"step3_8_4E_36", "8.4E-36", OV, R::Changed},
+        {"step3_negative", "-9.6E-36", OV, R::Changed},
+    };
+}
+
+class CommandError : public ::testing::TestWithParam<CommandErrorCase> {};
+
+void checkFailure(const CommandErrorCase& c, bool centimetreCommand) {
+    SCOPED_TRACE(calctest::visible(c.input));
+    (void)inches("146");
+    const float f146 = Module1.LowestFrequency;
+    const float side146 = Module1.SideLength;
+    const float skirt146 = Module1.SkirtDiameter;
+    const std::string mesh146 = Module1.MeshSpacingText;
+    const Outcome got = calctest::run([&] {
+        if (centimetreCommand)
+            (void)discone::Command3_Click(c.input, kEnglish);
+        else
+            (void)discone::Command1_Click(c.input, kEnglish);
+    });
+    EXPECT_EQ(got, c.outcome);
+    if (c.record == CommandErrorCase::Record::Unchanged) {
+        EXPECT_EQ(Module1.LowestFrequency, f146);
+        EXPECT_EQ(Module1.HeightToDisc, 0x1.36934ap+4f);
+    } else {
+        EXPECT_NE(Module1.LowestFrequency, f146);
+        EXPECT_TRUE(std::isinf(Module1.HeightToDisc) || std::isinf(Module1.SideLength));
+    }
+    // Steps 4 and later never ran.
+    EXPECT_EQ(Module1.SkirtDiameter, skirt146);
+    EXPECT_EQ(Module1.MeshSpacingText, mesh146);
+    if (c.record == CommandErrorCase::Record::Unchanged || std::isinf(Module1.HeightToDisc)) {
+        EXPECT_EQ(Module1.SideLength, side146);
+    }
+}
+
+TEST_P(CommandError, Inches) {
+    checkFailure(GetParam(), false);
+}
+TEST_P(CommandError, Centimetres) {
+    checkFailure(GetParam(), true);
+}
+
+INSTANTIATE_TEST_SUITE_P(NumberText, CommandError, ::testing::ValuesIn(commandErrorCases()),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(CommandError, PlaceholderLeavesZeroFrequencyAndInfiniteHeight) {
+    (void)inches("146");
+    EXPECT_EQ(calctest::run([] { (void)discone::Command1_Click("000.00", kEnglish); }),
+              Outcome::DivisionByZero);
+    EXPECT_EQ(Module1.LowestFrequency, 0.0f);
+    EXPECT_EQ(Module1.HeightToDisc, std::numeric_limits<float>::infinity());
+    EXPECT_EQ(Module1.SideLength, 0x1.66a996p+4f);
+}
+
+TEST(CommandError, NegativeZeroGivesNegativeInfiniteHeight) {
+    EXPECT_EQ(calctest::run([] { (void)discone::Command3_Click("-0", kEnglish); }),
+              Outcome::DivisionByZero);
+    EXPECT_EQ(Module1.HeightToDisc, -std::numeric_limits<float>::infinity());
+}
+
+TEST(CommandError, ACommandAfterAFailureWorks) {
+    EXPECT_EQ(calctest::run([] { (void)discone::Command1_Click("0", kEnglish); }),
+              Outcome::DivisionByZero);
+    EXPECT_EQ(calctest::run([] { (void)discone::Command3_Click("9E-36", kEnglish); }),
+              Outcome::Overflow);
+    expectWrites(
+        inches("146"), kInchesBoxes,
+        {"19.41096", "22.4164", "0.2", "15.68937", "0.67", "1.61753424657534", "22.41339"});
+}
+
+TEST(CommandError, StaleStatusDoesNotFailACommand) {
+    std::feraiseexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
+    expectWrites(centimetres("146"), kCentimetreBoxes,
+                 {"39.8510098838806", "0.512438970208168", "56.937663154602", "1.70812990069389",
+                  "49.303836479187", "4.10853698630136", "56.9300134277344"});
+}
+
+} // namespace

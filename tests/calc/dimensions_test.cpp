@@ -1,0 +1,329 @@
+// The dimension model: the stored single values of the worked
+// table, the mesh text, the failures and the half-updated record.
+#include "dimensions.h"
+#include "numtext.h"
+#include "reference.h"
+#include "runtime_error.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cfenv>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using calctest::kCommaDecimal;
+using calctest::kEnglish;
+using calctest::Outcome;
+using discone::Module1;
+
+namespace {
+
+constexpr float kInf = std::numeric_limits<float>::infinity();
+
+// The whole record, for comparisons that print every field.
+struct Snapshot {
+    float LowestFrequency, DiscDiameter, DiscSpacing, HeightToDisc, SideLength, MinimumDiameter;
+    std::string MeshSpacingText;
+    float SkirtDiameter;
+};
+
+Snapshot snapshot() {
+    return {Module1.LowestFrequency, Module1.DiscDiameter, Module1.DiscSpacing,
+            Module1.HeightToDisc,    Module1.SideLength,   Module1.MinimumDiameter,
+            Module1.MeshSpacingText, Module1.SkirtDiameter};
+}
+
+void expectSame(const Snapshot& got, const Snapshot& want) {
+    ::testing::Test::RecordProperty("note", "float fields compared exactly");
+    std::ostringstream os;
+    os << std::hexfloat << "got:  " << got.LowestFrequency << " " << got.DiscDiameter << " "
+       << got.DiscSpacing << " " << got.HeightToDisc << " " << got.SideLength << " "
+       << got.MinimumDiameter << " " << got.SkirtDiameter << "\nwant: " << want.LowestFrequency
+       << " " << want.DiscDiameter << " " << want.DiscSpacing << " " << want.HeightToDisc << " "
+       << want.SideLength << " " << want.MinimumDiameter << " " << want.SkirtDiameter;
+    SCOPED_TRACE(os.str());
+    EXPECT_EQ(got.LowestFrequency, want.LowestFrequency);
+    EXPECT_EQ(got.DiscDiameter, want.DiscDiameter);
+    EXPECT_EQ(got.DiscSpacing, want.DiscSpacing);
+    EXPECT_EQ(got.HeightToDisc, want.HeightToDisc);
+    EXPECT_EQ(got.SideLength, want.SideLength);
+    EXPECT_EQ(got.MinimumDiameter, want.MinimumDiameter);
+    EXPECT_EQ(got.MeshSpacingText, want.MeshSpacingText);
+    EXPECT_EQ(got.SkirtDiameter, want.SkirtDiameter);
+}
+
+// The record the reference model predicts.
+Snapshot expected(const ref::Model& m, const discone::Separators& sep) {
+    return {m.frequency,
+            m.discDiameter,
+            m.discSpacing,
+            m.heightToDisc,
+            m.sideLength,
+            m.minimumDiameter,
+            m.solid ? std::string("SOLID") : ref::replaceAll(m.meshText, ".", sep.decimal),
+            m.skirtDiameter};
+}
+
+void calculate(float f, const discone::Separators& sep = kEnglish) {
+    ASSERT_EQ(calctest::run([&] { discone::calculateDimensions(f, sep); }), Outcome::Ok)
+        << "f = " << f;
+}
+
+// ------------------------------------------------------ Module1 at start
+
+// Run in a freshly started copy of this test program (the "threadsafe"
+// death-test style re-executes the binary), so no earlier test has touched
+// the record.
+TEST(Module1DeathTest, StartsZeroed) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            const bool zeroed = Module1.LowestFrequency == 0 && Module1.DiscDiameter == 0 &&
+                                Module1.DiscSpacing == 0 && Module1.HeightToDisc == 0 &&
+                                Module1.SideLength == 0 && Module1.MinimumDiameter == 0 &&
+                                Module1.MeshSpacingText.empty() && Module1.SkirtDiameter == 0;
+            std::exit(zeroed ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+// -------------------------------------------- The worked table of the model
+
+// A printed value of the worked table: the stored single must lie within half
+// a unit of the last printed digit (where the printed digits identify one
+// float, that is the nearest float; where they do not, it is the tolerance).
+void expectPrinted(float stored, const char* printed, const char* field) {
+    SCOPED_TRACE(field);
+    const char* point = std::strchr(printed, '.');
+    const int decimals = point ? static_cast<int>(std::strlen(point + 1)) : 0;
+    const double halfUnit = 0.5 * std::pow(10.0, -decimals);
+    const double value = std::strtod(printed, nullptr);
+    EXPECT_LE(std::fabs(static_cast<double>(stored) - value), halfUnit * (1 + 1e-9))
+        << "stored " << std::hexfloat << stored << " printed " << printed;
+}
+
+struct TableRow {
+    const char* name;
+    float f;
+    const char* height;
+    const char* side;
+    const char* skirt;
+    const char* minimum;
+    const char* spacing;
+    const char* disc;
+    const char* mesh;
+};
+
+void PrintTo(const TableRow& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class WorkedTable : public ::testing::TestWithParam<TableRow> {};
+
+TEST_P(WorkedTable, StoredValuesMatchTheWorkedTable) {
+    const auto& r = GetParam();
+    calculate(r.f);
+    EXPECT_EQ(Module1.LowestFrequency, r.f);
+    expectPrinted(Module1.HeightToDisc, r.height, "HeightToDisc");
+    expectPrinted(Module1.SideLength, r.side, "SideLength");
+    expectPrinted(Module1.SkirtDiameter, r.skirt, "SkirtDiameter");
+    expectPrinted(Module1.MinimumDiameter, r.minimum, "MinimumDiameter");
+    expectPrinted(Module1.DiscSpacing, r.spacing, "DiscSpacing");
+    expectPrinted(Module1.DiscDiameter, r.disc, "DiscDiameter");
+    EXPECT_EQ(Module1.MeshSpacingText, r.mesh);
+}
+
+TEST_P(WorkedTable, StoredValuesMatchTheReferenceModelExactly) {
+    const auto& r = GetParam();
+    calculate(r.f);
+    expectSame(snapshot(), expected(ref::model(r.f), kEnglish));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NumberText, WorkedTable,
+    ::testing::Values(TableRow{"f146", 146.0f, "19.410959", "22.416403", "22.413391", "0.6724921",
+                               "0.2017476", "15.689374", "1.61753424657534"},
+                      TableRow{"f50", 50.0f, "56.680000", "65.455894", "65.447098", "1.9636768",
+                               "0.5891030", "45.812969", "4.7232"},
+                      TableRow{"f2000", 2000.0f, "1.4170001", "1.6363974", "1.6361775", "0.0490919",
+                               "0.0147276", "1.1453242", "SOLID"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The stored values, bit for bit, from the table's rows worked out
+// independently (300-bit sine and tangent, Python's exact arithmetic).
+TEST(WorkedTable, StoredBitsOf146) {
+    calculate(146.0f);
+    EXPECT_EQ(Module1.HeightToDisc, 0x1.36934ap+4f);
+    EXPECT_EQ(Module1.SideLength, 0x1.66a996p+4f);
+    EXPECT_EQ(Module1.SkirtDiameter, 0x1.669d40p+4f);
+    EXPECT_EQ(Module1.MinimumDiameter, 0x1.5850e2p-1f);
+    EXPECT_EQ(Module1.DiscSpacing, 0x1.9d2ddcp-3f);
+    EXPECT_EQ(Module1.DiscDiameter, 0x1.f60f5ap+3f);
+}
+
+// ---------------------------------------------- Edge cases of the model
+
+struct ModelCase {
+    const char* name;
+    float f;
+    const char* mesh; // expected MeshSpacingText with "."
+};
+
+void PrintTo(const ModelCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ModelEdge : public ::testing::TestWithParam<ModelCase> {};
+
+TEST_P(ModelEdge, MatchesReference) {
+    const auto& c = GetParam();
+    calculate(c.f);
+    EXPECT_EQ(Module1.MeshSpacingText, c.mesh);
+    expectSame(snapshot(), expected(ref::model(c.f), kEnglish));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NumberText, ModelEdge,
+    ::testing::Values(ModelCase{"f1889_keeps_number", 1889.0f, "0.125018528321863"},
+                      ModelCase{"f1889_28_solid", 1889.28f, "SOLID"}, // mesh 0.124999998061638
+                      ModelCase{"negative_146_solid", -146.0f, "SOLID"},
+                      ModelCase{"f50_exact_mesh", 50.0f, "4.7232"},
+                      // Just above the step-3 overflow band: everything fits.
+                      ModelCase{"band_upper_edge_9_62e_36", 9.62e-36f, "2.45488566415287E+37"},
+                      ModelCase{"tiny_9_7e_36", 9.7e-36f, "2.4346391350297E+37"},
+                      // Huge frequencies: the mesh text is in exponent form and reads back.
+                      ModelCase{"huge_1e30", 1e30f, "SOLID"},
+                      ModelCase{"huge_3_4e38", 3.4e38f, "SOLID"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ModelEdge, NegativeIsMirrorOfPositive) {
+    calculate(146.0f);
+    const Snapshot positive = snapshot();
+    calculate(-146.0f);
+    EXPECT_EQ(Module1.LowestFrequency, -146.0f);
+    EXPECT_EQ(Module1.HeightToDisc, -positive.HeightToDisc);
+    EXPECT_EQ(Module1.SideLength, -positive.SideLength);
+    EXPECT_EQ(Module1.SkirtDiameter, -positive.SkirtDiameter);
+    EXPECT_EQ(Module1.MinimumDiameter, -positive.MinimumDiameter);
+    EXPECT_EQ(Module1.DiscSpacing, -positive.DiscSpacing);
+    EXPECT_EQ(Module1.DiscDiameter, -positive.DiscDiameter);
+    EXPECT_EQ(Module1.MeshSpacingText, "SOLID");
+}
+
+TEST(ModelEdge, MeshTextUsesTheLocale) {
+    calculate(146.0f, kCommaDecimal);
+    EXPECT_EQ(Module1.MeshSpacingText, "1,61753424657534");
+    calculate(1889.0f, kCommaDecimal);
+    EXPECT_EQ(Module1.MeshSpacingText, "0,125018528321863");
+    calculate(1889.28f, kCommaDecimal);
+    EXPECT_EQ(Module1.MeshSpacingText, "SOLID");
+}
+
+// ---------------------------------------- Failures and the half-updated record
+
+struct FailureCase {
+    const char* name;
+    float f;
+    Outcome outcome;
+    int failingStep; // 2 or 3
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ModelFailure : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(ModelFailure, LeavesTheHalfUpdatedRecord) {
+    const auto& c = GetParam();
+    calculate(146.0f);
+    const Snapshot before = snapshot();
+    EXPECT_EQ(calctest::run([&] { discone::calculateDimensions(c.f, kEnglish); }), c.outcome);
+
+    Snapshot want = before;
+    want.LowestFrequency = c.f;
+    const double height = 2834.0 / static_cast<double>(c.f); // +-inf for a zero
+    if (c.failingStep == 2) {
+        want.HeightToDisc = static_cast<float>(height); // infinite
+        ASSERT_TRUE(std::isinf(want.HeightToDisc));
+    } else {
+        want.HeightToDisc = static_cast<float>(height);
+        ASSERT_TRUE(std::isfinite(want.HeightToDisc));
+        want.SideLength =
+            static_cast<float>(static_cast<double>(want.HeightToDisc) / ref::kSin1047);
+        ASSERT_TRUE(std::isinf(want.SideLength));
+    }
+    expectSame(snapshot(), want);
+}
+
+// The step-3 band: 2834/f fits a single but 2834/f/sin(1.047) does not,
+// for singles f from about 8.33e-36 to 9.61e-36 (worked out with exact
+// arithmetic; 8.32e-36 already fails at step 2 and 9.62e-36 passes).
+INSTANTIATE_TEST_SUITE_P(
+    NumberText, ModelFailure,
+    ::testing::Values(FailureCase{"zero", 0.0f, Outcome::DivisionByZero, 2},
+                      FailureCase{"negative_zero", -0.0f, Outcome::DivisionByZero, 2},
+                      FailureCase{"step2_1e_37", 1e-37f, Outcome::Overflow, 2},
+                      FailureCase{"step2_subnormal", 1e-40f, Outcome::Overflow, 2},
+                      FailureCase{"step2_smallest_subnormal",
+                                  std::numeric_limits<float>::denorm_min(), Outcome::Overflow, 2},
+                      FailureCase{"step2_8_32e_36", 8.32e-36f, Outcome::Overflow, 2},
+                      FailureCase{"step2_negative", -8.3e-36f, Outcome::Overflow, 2},
+                      FailureCase{"step3_8_33e_36", 8.33e-36f, Outcome::Overflow, 3},
+                      FailureCase{"step3_8_34e_36", 8.34e-36f, Outcome::Overflow, 3},
+                      FailureCase{"step3_9e_36", 9e-36f, Outcome::Overflow, 3},
+                      FailureCase{"step3_9_6e_36", 9.6e-36f, Outcome::Overflow, 3},
+                      FailureCase{"step3_9_61e_36", 9.61e-36f, Outcome::Overflow, 3},
+                      FailureCase{"step3_negative_9e_36", -9e-36f, Outcome::Overflow, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ModelFailure, ZeroAfter146SpelledOut) {
+    calculate(146.0f);
+    EXPECT_EQ(calctest::run([] { discone::calculateDimensions(0.0f, kEnglish); }),
+              Outcome::DivisionByZero);
+    EXPECT_EQ(Module1.LowestFrequency, 0.0f);
+    EXPECT_EQ(Module1.HeightToDisc, kInf);
+    EXPECT_EQ(Module1.SideLength, 0x1.66a996p+4f);
+    EXPECT_EQ(Module1.SkirtDiameter, 0x1.669d40p+4f);
+    EXPECT_EQ(Module1.MinimumDiameter, 0x1.5850e2p-1f);
+    EXPECT_EQ(Module1.DiscSpacing, 0x1.9d2ddcp-3f);
+    EXPECT_EQ(Module1.DiscDiameter, 0x1.f60f5ap+3f);
+    EXPECT_EQ(Module1.MeshSpacingText, "1.61753424657534");
+}
+
+TEST(ModelFailure, Step3After146SpelledOut) {
+    calculate(146.0f);
+    EXPECT_EQ(calctest::run([] { discone::calculateDimensions(9e-36f, kEnglish); }),
+              Outcome::Overflow);
+    EXPECT_EQ(Module1.LowestFrequency, 9e-36f);
+    EXPECT_EQ(Module1.HeightToDisc, 0x1.d9cacap+127f);
+    EXPECT_EQ(Module1.SideLength, kInf);
+    EXPECT_EQ(Module1.SkirtDiameter, 0x1.669d40p+4f);
+    EXPECT_EQ(Module1.MinimumDiameter, 0x1.5850e2p-1f);
+    EXPECT_EQ(Module1.DiscSpacing, 0x1.9d2ddcp-3f);
+    EXPECT_EQ(Module1.DiscDiameter, 0x1.f60f5ap+3f);
+    EXPECT_EQ(Module1.MeshSpacingText, "1.61753424657534");
+}
+
+TEST(ModelFailure, AGoodCalculationAfterAFailureIsComplete) {
+    calculate(146.0f);
+    EXPECT_EQ(calctest::run([] { discone::calculateDimensions(0.0f, kEnglish); }),
+              Outcome::DivisionByZero);
+    calculate(50.0f);
+    expectSame(snapshot(), expected(ref::model(50.0f), kEnglish));
+}
+
+// Flags raised before a calculation (by other code) are not its steps' flags.
+TEST(ModelFailure, StaleStatusDoesNotFailACalculation) {
+    std::feraiseexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
+    calculate(146.0f);
+    expectSame(snapshot(), expected(ref::model(146.0f), kEnglish));
+}
+
+} // namespace
