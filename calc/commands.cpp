@@ -15,8 +15,9 @@ void readAndCalculate(std::string_view input, const Separators& sep) {
     calculateDimensions(readSingle(input, sep), sep);
 }
 
+// The status is cleared once before the products (a check clears it again
+// only when it fails), so each check covers its own product.
 std::string centimetres(double inches, const Separators& sep) {
-    clearArithmeticStatus();
     volatile double product = inches * kCentimetresPerInch;
     arithmeticCheck();
     return doubleText(product, sep);
@@ -40,6 +41,7 @@ BoxWrites Command1_Click(std::string_view input, const Separators& sep) {
 
 BoxWrites Command3_Click(std::string_view input, const Separators& sep) {
     readAndCalculate(input, sep);
+    clearArithmeticStatus();
     const DisconeDimensions& d = Module1;
     // Braced initialisation runs in order: the boxes' texts are formed in the
     // order they are written.
