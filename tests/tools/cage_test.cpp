@@ -275,21 +275,25 @@ TEST_P(CageArrow, RunsFromTheHubToTheRightEdgeWithAnOpenHead) {
 
 TEST_P(CageArrow, CoreIsOrangeRedShadingToDarkRedAndOlive) {
     const Arrow& a = GetParam();
-    bool core = false, darkRed = false, olive = false;
+    bool darkRed = false, olive = false;
     for (int i = 5; i <= 35; ++i) { // the shaft, clear of hub and head
         const double t = i / 40.0;
         const int cx = static_cast<int>(std::lround(a.fromX + t * (a.toX - a.fromX)));
         const int cy = static_cast<int>(std::lround(a.fromY + t * (a.toY - a.fromY)));
+        QRgb core = 0x00ff00u; // the reddest pixel across the shaft here
         for (int dy = -3; dy <= 3; ++dy)
             for (int dx = -3; dx <= 3; ++dx) {
                 const QRgb c = at(cx + dx, cy + dy);
                 const int r = qRed(c), g = qGreen(c), b = qBlue(c);
-                core = core || (std::abs(r - 195) <= 25 && std::abs(g - 65) <= 25 && b <= 25);
+                if (r - g > qRed(core) - qGreen(core))
+                    core = c;
                 darkRed = darkRed || (r >= 60 && r <= 170 && g < 50 && b < 40);
                 olive = olive || (r >= 60 && g >= r && g < 230 && b < 60);
             }
+        EXPECT_NEAR(qRed(core), 195, 20) << "core at " << cx << ", " << cy;
+        EXPECT_NEAR(qGreen(core), 65, 20) << "core at " << cx << ", " << cy;
+        EXPECT_LE(qBlue(core), 20) << "core at " << cx << ", " << cy;
     }
-    EXPECT_TRUE(core);
     EXPECT_TRUE(darkRed);
     EXPECT_TRUE(olive);
 }
