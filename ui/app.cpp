@@ -18,7 +18,7 @@ void prepareApplication() {
     loadClassicFonts();
 
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString file = QStringLiteral(":/images/discone-%1.png").arg(size);
         if (QFile::exists(file))
             icon.addFile(file, QSize(size, size));
