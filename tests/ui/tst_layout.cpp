@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
@@ -378,6 +379,78 @@ private slots:
             QVERIFY2(actual != QColor(colour.mid(1)), qPrintable(actual.name()));
         else
             QCOMPARE(actual.name(), colour);
+    }
+
+    // Each picture box shows its drawing unscaled at its top-left corner and
+    // its ground beyond it, wherever no control lies in front.
+    void pictures_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("resource");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("antenna") << "Form1"
+                                 << "Picture1"
+                                 << ":/images/antenna.bmp" << QSize(400, 400);
+        QTest::newRow("cage") << "info"
+                              << "Picture1"
+                              << ":/images/cage.bmp" << QSize(197, 200);
+        QTest::newRow("feed point") << "info"
+                                    << "Picture2"
+                                    << ":/images/feedpoint.bmp" << QSize(338, 192);
+    }
+    void pictures() {
+        QFETCH(QString, window);
+        QFETCH(QString, box);
+        QFETCH(QString, resource);
+        QFETCH(QSize, size);
+        const QImage drawing(resource);
+        QCOMPARE(drawing.size(), size);
+        QWidget* w = test::freshWindow(kindOf(window));
+        QWidget* picture = child(w, box);
+        QSet<QPoint> linePixels;
+        for (auto* line : picture->findChildren<ui::LineShape*>()) {
+            for (QPoint p : ui::linePixels(line->line()))
+                linePixels.insert(p);
+        }
+        const QImage image = test::grabImage(w);
+        int compared = 0;
+        for (int y = 0; y < picture->height(); ++y) {
+            for (int x = 0; x < picture->width(); ++x) {
+                const QPoint at = picture->pos() + QPoint(x, y);
+                if (w->childAt(at) != picture || linePixels.contains({x, y}))
+                    continue;
+                const QColor expected = x < size.width() && y < size.height()
+                                            ? drawing.pixelColor(x, y)
+                                            : QColor(QLatin1String(kGreen));
+                QCOMPARE(image.pixelColor(at), expected);
+                ++compared;
+            }
+        }
+        QVERIFY(compared > picture->width() * picture->height() / 2);
+    }
+
+    // Spot checks of the drawings where the layout places them, and the
+    // leaders of the feed-point detail doubled by the line controls.
+    void drawingsInPlace_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QString>("colour");
+        QTest::newRow("antenna disc bar") << "Form1" << QPoint(100, 24 + 36) << "#000000";
+        QTest::newRow("cage ground") << "info" << QPoint(20, 112 + 60) << "#00ff00";
+        QTest::newRow("feed-point ground") << "info" << QPoint(192 + 190, 112 + 60) << "#808080";
+        QTest::newRow("leader 2") << "info" << QPoint(192 + 292, 112 + 5) << "#000000";
+        QTest::newRow("between leader 2 and Line8")
+            << "info" << QPoint(192 + 294, 112 + 5) << "#808080";
+        QTest::newRow("Line8") << "info" << QPoint(192 + 296, 112 + 5) << "#000000";
+        QTest::newRow("leader 3") << "info" << QPoint(192 + 325, 112 + 58) << "#000000";
+        QTest::newRow("Line7") << "info" << QPoint(192 + 329, 112 + 56) << "#000000";
+    }
+    void drawingsInPlace() {
+        QFETCH(QString, window);
+        QFETCH(QPoint, at);
+        QFETCH(QString, colour);
+        const QImage image = test::grabImage(test::freshWindow(kindOf(window)));
+        QCOMPARE(image.pixelColor(at).name(), colour);
     }
 
     void webWindow() {
