@@ -149,7 +149,10 @@ QWidget* buildWindow(const WindowSpec& spec) {
             if (QCursor cursor; c.cursor != nullptr && loadCursor(c.cursor, cursor))
                 control->setCursor(cursor);
             if (c.kind == Kind::PictureBox) {
-                control->setFocusPolicy(Qt::NoFocus);
+                // A classic picture box is a Tab stop too; with the lowest tab
+                // index it takes the focus when its window opens, so no caret
+                // blinks in a caption box.
+                control->setFocusPolicy(Qt::StrongFocus);
                 containers.insert(QLatin1String(c.name), control);
             }
             if (control->focusPolicy() != Qt::NoFocus)

@@ -26,10 +26,6 @@ inline QImage grabImage(QWidget* window) {
     return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-inline QColor pixel(const QImage& image, int x, int y) {
-    return image.pixelColor(x, y);
-}
-
 // Closes every window and lets the closed ones delete themselves.
 inline void closeAllWindows() {
     for (QWidget* w : QApplication::topLevelWidgets())
