@@ -16,7 +16,7 @@
 namespace discone::ui {
 namespace {
 
-QRect pixelRect(const ControlSpec& c) {
+QRect pixelRect(const ControlRow& c) {
     return {twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
             twipsToPixels(c.height)};
 }
@@ -54,7 +54,7 @@ void setRole(QPalette& palette, QPalette::ColorRole role, QRgb colour) {
         palette.setColor(role, QColor::fromRgb(colour));
 }
 
-QWidget* makeTextBox(const ControlSpec& c, QWidget* parent) {
+QWidget* makeTextBox(const ControlRow& c, QWidget* parent) {
     const bool border = c.border == Border::Standard;
     QPalette palette = parent->palette();
     const QPalette classic = classicPalette();
@@ -78,7 +78,7 @@ QWidget* makeTextBox(const ControlSpec& c, QWidget* parent) {
     return box;
 }
 
-QWidget* makeControl(const ControlSpec& c, QWidget* parent) {
+QWidget* makeControl(const ControlRow& c, QWidget* parent) {
     switch (c.kind) {
     case Kind::Button: {
         auto* button = new CaptionButton(QString::fromUtf8(c.text), parent);
@@ -112,27 +112,27 @@ QWidget* makeControl(const ControlSpec& c, QWidget* parent) {
 
 } // namespace
 
-QWidget* buildWindow(const WindowSpec& spec) {
+QWidget* buildWindow(const WindowTable& table) {
     auto* window = new Surface;
-    window->setObjectName(QLatin1String(spec.name));
-    window->setWindowTitle(QString::fromUtf8(spec.title));
+    window->setObjectName(QLatin1String(table.name));
+    window->setWindowTitle(QString::fromUtf8(table.title));
     window->setAttribute(Qt::WA_DeleteOnClose);
     // Set on the window, the light palette reaches every control, whatever
     // palette the desktop gives the application.
     window->setPalette(classicPalette());
-    window->setBackground(spec.background == kDefaultColour
+    window->setBackground(table.background == kDefaultColour
                               ? classicPalette().color(QPalette::Window)
-                              : QColor::fromRgb(spec.background));
+                              : QColor::fromRgb(table.background));
     window->setFont(classicFont({}));
-    window->resize(twipsToPixels(spec.width), twipsToPixels(spec.height));
+    window->resize(twipsToPixels(table.width), twipsToPixels(table.height));
 
     QHash<QString, QWidget*> containers;
     std::vector<std::pair<int, QWidget*>> tabStops;
-    for (const ContainerSpec& container : spec.containers) {
+    for (const ContainerTable& container : table.containers) {
         QWidget* parent =
             container.name == nullptr ? window : containers.value(QLatin1String(container.name));
         Q_ASSERT(parent != nullptr);
-        for (const LineSpec& l : container.lines) {
+        for (const LineRow& l : container.lines) {
             auto* line = new LineShape(QLine(twipsToPixels(l.x1), twipsToPixels(l.y1),
                                              twipsToPixels(l.x2), twipsToPixels(l.y2)),
                                        parent);
@@ -140,7 +140,7 @@ QWidget* buildWindow(const WindowSpec& spec) {
         }
         // Back to front: a widget created later lies in front of its siblings.
         for (auto it = container.controls.rbegin(); it != container.controls.rend(); ++it) {
-            const ControlSpec& c = *it;
+            const ControlRow& c = *it;
             QWidget* control = makeControl(c, parent);
             control->setObjectName(QLatin1String(c.name));
             control->setGeometry(pixelRect(c));

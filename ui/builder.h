@@ -27,14 +27,14 @@ enum class Kind { Button, TextBox, PictureBox, Label };
 enum class Lines { Single, Multi };
 enum class Border { None, Standard };
 
-struct ControlSpec {
+struct ControlRow {
     const char* name;
     Kind kind;
     int left, top, width, height; // twips
     int tabIndex;
     QRgb background;
     QRgb textColour;
-    FontSpec font;
+    FontStyle font;
     Lines lines;
     Border border;
     const char* text; // initial text or caption; "\r\n" breaks a line
@@ -43,28 +43,28 @@ struct ControlSpec {
     const char* cursor = nullptr;  // resource of a mouse pointer
 };
 
-struct LineSpec {
+struct LineRow {
     const char* name;
     int x1, y1, x2, y2; // twips
 };
 
-struct ContainerSpec {
+struct ContainerTable {
     const char* name; // nullptr: the window itself
-    std::span<const ControlSpec> controls;
-    std::span<const LineSpec> lines;
+    std::span<const ControlRow> controls;
+    std::span<const LineRow> lines;
 };
 
-struct WindowSpec {
+struct WindowTable {
     const char* name;
     const char* title;
     int width, height; // client area, twips
     QRgb background;
-    std::span<const ContainerSpec> containers; // the window first
+    std::span<const ContainerTable> containers; // the window first
 };
 
 // A new top-level window holding every control of the table, in the light
 // palette, deleted when closed. Tab visits the controls that take the focus
 // in ascending tab index.
-QWidget* buildWindow(const WindowSpec& spec);
+QWidget* buildWindow(const WindowTable& table);
 
 } // namespace discone::ui

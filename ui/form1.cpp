@@ -15,7 +15,7 @@ namespace discone::ui {
 namespace {
 
 constexpr QRgb D = kDefaultColour;
-constexpr FontSpec kDefaultFont{};
+constexpr FontStyle kDefaultFont{};
 constexpr auto Single = Lines::Single;
 constexpr auto Multi = Lines::Multi;
 constexpr auto NoBorder = Border::None;
@@ -43,7 +43,7 @@ constexpr const char* kDescription = "DISCONES ARE AN EXCELLENT\r\n"
                                      "FIRE AND OTHER PUBLIC SERVICES.\r\n";
 
 // clang-format off
-constexpr ControlSpec kWindowControls[] = {
+constexpr ControlRow kWindowControls[] = {
     // name       kind           left  top   width height tab background   text    font                             lines   border    text
     {"WEBSITE",  Kind::Button,  6960, 6480, 1455, 375,  22, D,           D,      kDefaultFont,                    Single, NoBorder, "WEBSITE"},
     {"Command3", Kind::Button,  7440, 1560, 1215, 495,  21, D,           D,      kDefaultFont,                    Single, NoBorder, "CALCULATE CM"},
@@ -57,7 +57,7 @@ constexpr ControlSpec kWindowControls[] = {
     {"Picture1", Kind::PictureBox, 0, 360,  6135, 6375, 0,  kLightGreen, D,      kDefaultFont,                    Single, NoBorder, "", "Antenna diagram", ":/images/antenna.bmp"},
 };
 
-constexpr ControlSpec kPictureControls[] = {
+constexpr ControlRow kPictureControls[] = {
     {"Text18",   Kind::TextBox, 3360, 4200, 855,  285,  19, kYellow,     kRed,   kDefaultFont,                    Single, Bordered, "000.00", "Maximum mesh spacing for large wire cones"},
     {"Text17",   Kind::TextBox, 1920, 3960, 1335, 975,  18, kLightGreen, kBlue,  kDefaultFont,                    Multi,  NoBorder, "MAXIMUM  MESH\r\nSPACING FOR\r\nLARGE WIRE \r\nCONES\r\n", "Mesh spacing caption"},
     {"Text13",   Kind::TextBox, 4440, 2280, 1095, 735,  13, kLightGreen, kBlue,  kDefaultFont,                    Multi,  NoBorder, "HEIGHT TO\r\nBOTTOM\r\nOF DISC\r\n", "Height to bottom of disc caption"},
@@ -73,7 +73,7 @@ constexpr ControlSpec kPictureControls[] = {
     {"Text2",    Kind::TextBox, 2280, 0,    735,  285,  2,  kYellow,     kRed,   kDefaultFont,                    Single, Bordered, "000.00", "Disc diameter"},
 };
 
-constexpr LineSpec kPictureLines[] = {
+constexpr LineRow kPictureLines[] = {
     {"Line4", 720,  4320, 1800, 4320},
     {"Line3", 1560, 4080, 1440, 5040},
     {"Line2", 1200, 3960, 720,  5040},
@@ -81,12 +81,12 @@ constexpr LineSpec kPictureLines[] = {
 };
 // clang-format on
 
-constexpr ContainerSpec kContainers[] = {
+constexpr ContainerTable kContainers[] = {
     {nullptr, kWindowControls, {}},
     {"Picture1", kPictureControls, kPictureLines},
 };
 
-constexpr WindowSpec kForm1{"Form1", "DISCONE", 9825, 6945, kLightGreen, kContainers};
+constexpr WindowTable kForm1{"Form1", "DISCONE", 9825, 6945, kLightGreen, kContainers};
 
 Separators systemSeparators() {
     const QLocale locale = QLocale::system();

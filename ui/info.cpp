@@ -12,7 +12,7 @@ namespace discone::ui {
 namespace {
 
 constexpr QRgb D = kDefaultColour;
-constexpr FontSpec kDefaultFont{};
+constexpr FontStyle kDefaultFont{};
 constexpr auto Single = Lines::Single;
 constexpr auto Multi = Lines::Multi;
 constexpr auto NoBorder = Border::None;
@@ -29,7 +29,7 @@ constexpr const char* kMeshNote =
     "THE PROGRAM \" MAX MESH SIZE\"\r\n";
 
 // clang-format off
-constexpr ControlSpec kWindowControls[] = {
+constexpr ControlRow kWindowControls[] = {
     // name       kind              left  top   width height tab background  text   font          lines   border    text
     {"Command1", Kind::Button,     4200, 480,  1455, 495,  10, D,           D,     kDefaultFont, Single, NoBorder, "RETURN"},
     {"Text9",    Kind::TextBox,    240,  5400, 9375, 735,  9,  kLightGreen, D,     kDefaultFont, Multi,  NoBorder, kMeshNote, "Note on transmitting discones"},
@@ -44,7 +44,7 @@ constexpr ControlSpec kWindowControls[] = {
     {"Picture1", Kind::PictureBox, 0,    1680, 3015, 3015, 0,  kLightGreen, D,     kDefaultFont, Single, NoBorder, "", "Cage sketch", ":/images/cage.bmp"},
 };
 
-constexpr LineSpec kWindowLines[] = {
+constexpr LineRow kWindowLines[] = {
     {"Line12", 5520, 4680, 5520, 4440},
     {"Line9",  7440, 1920, 7440, 1200},
     {"Line5",  1680, 1560, 1320, 1080},
@@ -54,7 +54,7 @@ constexpr LineSpec kWindowLines[] = {
     {"Line1",  1320, 1560, 1320, 1080},
 };
 
-constexpr LineSpec kPicture2Lines[] = {
+constexpr LineRow kPicture2Lines[] = {
     {"Line13", 2160, 1440, 1560, 2520},
     {"Line11", 2640, 2640, 2640, 2880},
     {"Line10", 4440, 2280, 4920, 2880},
@@ -64,12 +64,12 @@ constexpr LineSpec kPicture2Lines[] = {
 };
 // clang-format on
 
-constexpr ContainerSpec kContainers[] = {
+constexpr ContainerTable kContainers[] = {
     {nullptr, kWindowControls, kWindowLines},
     {"Picture2", {}, kPicture2Lines},
 };
 
-constexpr WindowSpec kInfo{"info", "Form2", 9375, 6315, kLightGreen, kContainers};
+constexpr WindowTable kInfo{"info", "Form2", 9375, 6315, kLightGreen, kContainers};
 
 } // namespace
 

@@ -65,16 +65,16 @@ QStringList classicFamilies() {
     return families;
 }
 
-QFont classicFont(const FontSpec& spec) {
+QFont classicFont(const FontStyle& style) {
     QFont font;
     font.setFamilies(classicFamilies());
     font.setStyleHint(QFont::SansSerif);
     // Pixels, not points: the layout is in pixels and must not follow the
     // screen's dpi (the offscreen platform and real desktops differ).
-    font.setPixelSize(pointsToPixels(spec.points));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+    font.setPixelSize(pointsToPixels(style.points));
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
+    font.setUnderline(style.underline);
     return font;
 }
 

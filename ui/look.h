@@ -13,7 +13,7 @@ namespace discone::ui {
 
 // A font of the layout tables: the classic face at a point size, 8.25 unless
 // given, with the styles named.
-struct FontSpec {
+struct FontStyle {
     double points = 8.25;
     bool bold = false;
     bool italic = false;
@@ -30,7 +30,7 @@ void loadClassicFonts();
 // The faces tried in turn for every text of the windows.
 QStringList classicFamilies();
 
-QFont classicFont(const FontSpec& spec);
+QFont classicFont(const FontStyle& style);
 
 // Vertical metrics the way the classic toolkit measured a face: the ascent
 // and cell height from the face's Windows metrics, where it has them. Qt's

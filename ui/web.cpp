@@ -14,7 +14,7 @@ namespace discone::ui {
 namespace {
 
 constexpr QRgb D = kDefaultColour;
-constexpr FontSpec kDefaultFont{};
+constexpr FontStyle kDefaultFont{};
 constexpr auto Single = Lines::Single;
 constexpr auto NoBorder = Border::None;
 
@@ -24,7 +24,7 @@ constexpr int kLeft = 2130;
 constexpr int kTop = 1695;
 
 // clang-format off
-constexpr ControlSpec kWindowControls[] = {
+constexpr ControlRow kWindowControls[] = {
     // name         kind         left top   width height tab background text   font                       lines   border    caption
     {"lblWebPage", Kind::Label, 525, 1335, 2205, 255,  2,  D,         kBlue, {8.25, false, false, true}, Single, NoBorder, kPageAddress, "Maker's web page", nullptr, ":/images/link.cur"},
     {"Label2",     Kind::Label, 450, 750,  2490, 345,  1,  D,         D,     kDefaultFont,               Single, NoBorder, "Click Link Below to "},
@@ -32,9 +32,9 @@ constexpr ControlSpec kWindowControls[] = {
 };
 // clang-format on
 
-constexpr ContainerSpec kContainers[] = {{nullptr, kWindowControls, {}}};
+constexpr ContainerTable kContainers[] = {{nullptr, kWindowControls, {}}};
 
-constexpr WindowSpec kWeb{"web", "Web Page Link", 3315, 1845, D, kContainers};
+constexpr WindowTable kWeb{"web", "Web Page Link", 3315, 1845, D, kContainers};
 
 } // namespace
 
