@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs the program into a temporary prefix and builds and unpacks the
+# Debian package into a temporary root, then checks what a desktop needs:
+# the program, a valid desktop entry, valid AppStream metadata, the icon at
+# every hicolor size, and the package's dependencies.
+# Usage: check_install.sh <build dir>
+set -euo pipefail
+build=$1
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+check_tree() { # root prefix
+    local root=$1
+    [ -x "$root/bin/discone" ] || fail "$root/bin/discone missing or not executable"
+    desktop-file-validate "$root/share/applications/discone.desktop" || fail "desktop entry"
+    grep -qx 'Exec=discone' "$root/share/applications/discone.desktop" || fail "Exec line"
+    grep -qx 'Icon=discone' "$root/share/applications/discone.desktop" || fail "Icon line"
+    appstreamcli validate --no-net --pedantic "$root/share/metainfo/example.zorval.discone.metainfo.xml" \
+        >"$tmp/appstream.log" 2>&1 || { cat "$tmp/appstream.log"; fail "metainfo"; }
+    grep -q '<screenshot' "$root/share/metainfo/example.zorval.discone.metainfo.xml" || fail "screenshot entry"
+    for size in 16 22 24 32 48 64 128 256; do
+        local icon="$root/share/icons/hicolor/${size}x${size}/apps/discone.png"
+        [ -f "$icon" ] || fail "icon $icon missing"
+        file "$icon" | grep -q "PNG image data, $size x $size" || fail "icon $icon is not $size x $size: $(file "$icon")"
+    done
+}
+
+# 1. cmake --install into a prefix.
+cmake --install "$build" --prefix "$tmp/prefix" >/dev/null
+check_tree "$tmp/prefix"
+
+# 2. The Debian package, unpacked into a root of its own.
+(cd "$tmp" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/pkg" >/dev/null)
+deb=$(ls "$tmp"/pkg/discone_*.deb)
+dpkg-deb -x "$deb" "$tmp/root"
+check_tree "$tmp/root/usr"
+depends=$(dpkg-deb -f "$deb" Depends)
+for need in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-wine libstdc++6; do
+    grep -q "$need" <<<"$depends" || fail "Depends lacks $need: $depends"
+done
+[ "$(dpkg-deb -f "$deb" Package)" = discone ] || fail "package name"
+echo "install and package: ok"
