@@ -6,9 +6,58 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
 #include <QStyleFactory>
 
+#include <map>
+
 namespace discone::ui {
+namespace {
+
+// The program icon from its PNG files, each read only when a size of it is
+// first asked for: a desktop that shows no window icons never decodes one.
+class ProgramIconEngine : public QIconEngine {
+public:
+    explicit ProgramIconEngine(std::map<int, QString> files) : files_(std::move(files)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        // The smallest picture at least as large as asked, else the largest.
+        const int want = std::max(size.width(), size.height());
+        auto it = files_.lower_bound(want);
+        if (it == files_.end())
+            --it;
+        QPixmap& cached = pixmaps_[it->first];
+        if (cached.isNull())
+            cached = QPixmap(it->second);
+        if (cached.size() == size || cached.isNull())
+            return cached;
+        return cached.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        return {side, side};
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const auto& [side, file] : files_)
+            sizes << QSize(side, side);
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new ProgramIconEngine(files_); }
+    QString key() const override { return QStringLiteral("discone"); }
+
+private:
+    std::map<int, QString> files_;
+    std::map<int, QPixmap> pixmaps_;
+};
+
+} // namespace
 
 void prepareApplication() {
     // The classic style: raised buttons with narrow padding, so "CALCULATE
@@ -17,14 +66,14 @@ void prepareApplication() {
         QApplication::setStyle(style);
     loadClassicFonts();
 
-    QIcon icon;
+    std::map<int, QString> files;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString file = QStringLiteral(":/images/discone-%1.png").arg(size);
         if (QFile::exists(file))
-            icon.addFile(file, QSize(size, size));
+            files.emplace(size, file);
     }
-    if (!icon.isNull())
-        QApplication::setWindowIcon(icon);
+    if (!files.empty())
+        QApplication::setWindowIcon(QIcon(new ProgramIconEngine(std::move(files))));
 }
 
 QWidget* startProgram() {

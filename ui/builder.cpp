@@ -1,5 +1,6 @@
 #include "builder.h"
 
+#include "bitmap.h"
 #include "controls.h"
 #include "surface.h"
 
@@ -19,12 +20,6 @@ namespace {
 QRect pixelRect(const ControlRow& c) {
     return {twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
             twipsToPixels(c.height)};
-}
-
-QPixmap loadPicture(const char* resource) {
-    if (resource == nullptr || !QFile::exists(QLatin1String(resource)))
-        return {};
-    return QPixmap(QLatin1String(resource));
 }
 
 // A Windows cursor file: the image through Qt's icon reader, the hot spot
@@ -94,7 +89,8 @@ QWidget* makeControl(const ControlRow& c, QWidget* parent) {
     case Kind::PictureBox: {
         auto* box = new Surface(parent);
         box->setBackground(QColor::fromRgb(c.background));
-        box->setPicture(loadPicture(c.picture));
+        if (c.picture != nullptr)
+            box->setPicture(loadPicture(QLatin1String(c.picture)));
         return box;
     }
     case Kind::Label: {

@@ -50,7 +50,7 @@ void Surface::setBackground(const QColor& colour) {
     update();
 }
 
-void Surface::setPicture(const QPixmap& picture) {
+void Surface::setPicture(const QImage& picture) {
     picture_ = picture;
     update();
 }
@@ -62,7 +62,7 @@ void Surface::paintEvent(QPaintEvent* event) {
         // Nearest neighbour: at a scale factor of 2 every pixel becomes a
         // sharp 2 x 2 block rather than a blur.
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawPixmap(QPoint(0, 0), picture_);
+        painter.drawImage(QPoint(0, 0), picture_);
     }
     // One logical pixel per point, so lines keep their width when scaled.
     const QColor ink = palette().color(QPalette::WindowText);

@@ -5,8 +5,8 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QLine>
-#include <QPixmap>
 #include <QWidget>
 
 #include <vector>
@@ -36,16 +36,16 @@ public:
     void setBackground(const QColor& colour);
     QColor background() const { return background_; }
 
-    // A null pixmap leaves only the background.
-    void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
+    // A null image leaves only the background.
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor background_;
-    QPixmap picture_;
+    QImage picture_;
 };
 
 } // namespace discone::ui

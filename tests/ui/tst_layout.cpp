@@ -146,7 +146,7 @@ void paintStandInPictures(QWidget* window) {
                     {"Picture2", {338, 192}, Qt::cyan}};
     for (const auto& s : standIns) {
         if (auto* box = child<ui::Surface>(window, QLatin1String(s.name))) {
-            QPixmap pixmap(s.size);
+            QImage pixmap(s.size, QImage::Format_RGB32);
             pixmap.fill(s.colour);
             box->setPicture(pixmap);
         }
