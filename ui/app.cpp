@@ -33,7 +33,7 @@ public:
             cached = QPixmap(it->second);
         if (cached.size() == size || cached.isNull())
             return cached;
-        return cached.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return cached.scaled(size, Qt::KeepAspectRatio, Qt::FastTransformation);
     }
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
