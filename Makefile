@@ -1,25 +1,42 @@
+# SPDX-FileCopyrightText: 2026 The discone developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # The newcomer's entry points. Each target first installs what is missing.
 #   make run     build and start the program
 #   make test    build and run every test
 #   make bench   build with optimisation and run the benchmarks
-#   make fuzz    fuzz the number reader and both commands (FUZZ_SECONDS)
+#   make fuzz    fuzz the number reader, both units and the command line (FUZZ_SECONDS)
 #   make check-asan   every test under AddressSanitizer and UBSan
-#   make package      a .deb in build-release/
+#   make package      a .deb in build-release/, checked by lintian
 
 BUILD ?= build
-GEN := -G Ninja
 FUZZ_SECONDS ?= 120
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench fuzz check-asan package clean format
+.PHONY: all deps deps-fuzz deps-package configure build run test build-release bench \
+        fuzz check-asan package clean format
+
+# $(call configure,DIR,CMAKE ARGUMENTS): configures DIR only when it has no
+# build tree yet (Ninja re-runs CMake itself when a build file changes), and
+# shows CMake's output only when configuring fails.
+define configure
+@[ -f $(1)/build.ninja ] || { mkdir -p $(1) && cmake -S . -B $(1) -G Ninja $(2) >$(1)/configure.log 2>&1; } || \
+    { cat $(1)/configure.log; rm -f $(1)/build.ninja; exit 1; }
+endef
 
 all: build
 
 deps:
 	@scripts/install-deps
 
+deps-fuzz:
+	@scripts/install-deps fuzz
+
+deps-package:
+	@scripts/install-deps package
+
 configure: deps
-	@cmake -S . -B $(BUILD) $(GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDISCONE_WERROR=ON >/dev/null
+	$(call configure,$(BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DDISCONE_WERROR=ON)
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -31,30 +48,31 @@ test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 build-release: deps
-	@cmake -S . -B build-release $(GEN) -DCMAKE_BUILD_TYPE=Release -DDISCONE_TESTS=OFF >/dev/null
+	$(call configure,build-release,-DCMAKE_BUILD_TYPE=Release -DDISCONE_TESTS=OFF)
 	@cmake --build build-release -j $(JOBS)
 
 bench: build-release
 	build-release/bench/bench_calc
 	build-release/bench/bench_startup
 
-fuzz: deps
-	@cmake -S . -B build-fuzz $(GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	    -DDISCONE_CALC_ONLY=ON -DDISCONE_FUZZ=ON -DDISCONE_TESTS=OFF -DDISCONE_BENCH=OFF >/dev/null
+fuzz: deps-fuzz
+	$(call configure,build-fuzz,-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	    -DDISCONE_CALC_ONLY=ON -DDISCONE_FUZZ=ON -DDISCONE_TESTS=OFF -DDISCONE_BENCH=OFF)
 	@cmake --build build-fuzz -j $(JOBS)
 	@mkdir -p build-fuzz/corpus
 	build-fuzz/fuzz/fuzz_calc -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=build-fuzz/ \
 	    build-fuzz/corpus fuzz/corpus
 
 check-asan: deps
-	@cmake -S . -B build-asan $(GEN) -DCMAKE_BUILD_TYPE=Debug -DDISCONE_WERROR=ON \
-	    -DDISCONE_SANITIZE=ON -DDISCONE_BENCH=OFF >/dev/null
+	$(call configure,build-asan,-DCMAKE_BUILD_TYPE=Debug -DDISCONE_WERROR=ON \
+	    -DDISCONE_SANITIZE=ON -DDISCONE_BENCH=OFF)
 	@cmake --build build-asan -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
-package: build-release
+package: deps-package build-release
 	cd build-release && cpack -G DEB
+	lintian --fail-on error,warning --pedantic -I build-release/discone_*.deb
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
