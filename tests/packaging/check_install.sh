@@ -2,10 +2,12 @@
 # Installs the program into a temporary prefix and builds and unpacks the
 # Debian package into a temporary root, then checks what a desktop needs:
 # the program, a valid desktop entry, valid AppStream metadata, the icon at
-# every hicolor size, and the package's dependencies.
-# Usage: check_install.sh <build dir>
+# every hicolor size, the manual page, the copyright file and changelog, and
+# the package's relations; lintian too, where it is installed.
+# Usage: check_install.sh <build dir> <version>
 set -euo pipefail
 build=$1
+version=$2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -18,7 +20,18 @@ check_tree() { # root prefix
     grep -qx 'Icon=discone' "$root/share/applications/discone.desktop" || fail "Icon line"
     appstreamcli validate --no-net --pedantic "$root/share/metainfo/example.zorval.discone.metainfo.xml" \
         >"$tmp/appstream.log" 2>&1 || { cat "$tmp/appstream.log"; fail "metainfo"; }
-    grep -q '<screenshot' "$root/share/metainfo/example.zorval.discone.metainfo.xml" || fail "screenshot entry"
+    grep -qx 'StartupWMClass=discone' "$root/share/applications/discone.desktop" || fail "StartupWMClass line"
+    local meta="$root/share/metainfo/example.zorval.discone.metainfo.xml"
+    grep -q '<screenshot' "$meta" || fail "screenshot entry"
+    grep -q '<project_license>GPL-3.0-or-later</project_license>' "$meta" || fail "metainfo licence"
+    grep -q "<release version=\"$version\"" "$meta" || fail "metainfo release $version"
+    local man="$root/share/man/man1/discone.1.gz"
+    [ -f "$man" ] || fail "manual page missing"
+    zcat "$man" | grep -q -- '--inches' || fail "manual page lacks the command line"
+    zcat "$man" | grep -q "discone $version" || fail "manual page lacks version $version"
+    local doc="$root/share/doc/discone"
+    grep -q '^License: GPL-3.0-or-later' "$doc/copyright" || fail "copyright file"
+    zcat "$doc/changelog.gz" | head -n 1 | grep -q "^discone ($version)" || fail "changelog"
     for size in 16 22 24 32 48 64 128 256; do
         local icon="$root/share/icons/hicolor/${size}x${size}/apps/discone.png"
         [ -f "$icon" ] || fail "icon $icon missing"
@@ -40,4 +53,12 @@ for need in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-wine lib
     grep -q "$need" <<<"$depends" || fail "Depends lacks $need: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = discone ] || fail "package name"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for want in qt6-wayland xdg-utils; do
+    grep -q "$want" <<<"$recommends" || fail "Recommends lacks $want: $recommends"
+done
+if command -v lintian >/dev/null; then
+    lintian --fail-on error,warning "$deb" || fail "lintian"
+fi
 echo "install and package: ok"
