@@ -1,5 +1,6 @@
 // Benchmarks of the calculation library: each whole command (read the input
-// text, run the model, write the seven texts) and the number-text primitives.
+// text, run the model, write the seven texts) in either unit, and the
+// number-text primitives.
 #include "commands.h"
 #include "numtext.h"
 
@@ -9,21 +10,21 @@ namespace {
 
 const discone::Separators kEnglish{".", ","};
 
-void BM_Command1_Click(benchmark::State& state) {
+void BM_inchesTexts(benchmark::State& state) {
     for (auto _ : state) {
-        auto writes = discone::Command1_Click("146", kEnglish);
-        benchmark::DoNotOptimize(writes);
+        auto texts = discone::inchesTexts("146", kEnglish);
+        benchmark::DoNotOptimize(texts);
     }
 }
-BENCHMARK(BM_Command1_Click);
+BENCHMARK(BM_inchesTexts);
 
-void BM_Command3_Click(benchmark::State& state) {
+void BM_centimetreTexts(benchmark::State& state) {
     for (auto _ : state) {
-        auto writes = discone::Command3_Click("146", kEnglish);
-        benchmark::DoNotOptimize(writes);
+        auto texts = discone::centimetreTexts("146", kEnglish);
+        benchmark::DoNotOptimize(texts);
     }
 }
-BENCHMARK(BM_Command3_Click);
+BENCHMARK(BM_centimetreTexts);
 
 void BM_singleText(benchmark::State& state) {
     float value = 19.410959f;

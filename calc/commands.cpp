@@ -11,8 +11,46 @@ namespace {
 
 constexpr double kCentimetresPerInch = 2.54;
 
-void readAndCalculate(std::string_view input, const Separators& sep) {
-    calculateDimensions(readSingle(input, sep), sep);
+constexpr DimensionOrder kInchesOrder = {Dimension::HeightToDisc,    Dimension::SideLength,
+                                         Dimension::DiscSpacing,     Dimension::DiscDiameter,
+                                         Dimension::MinimumDiameter, Dimension::MeshSpacing,
+                                         Dimension::SkirtDiameter};
+constexpr DimensionOrder kCentimetreOrder = {Dimension::DiscDiameter, Dimension::DiscSpacing,
+                                             Dimension::SideLength,   Dimension::MinimumDiameter,
+                                             Dimension::HeightToDisc, Dimension::MeshSpacing,
+                                             Dimension::SkirtDiameter};
+
+// The stored single of a dimension other than the mesh spacing.
+float stored(const DisconeDimensions& d, Dimension dimension) {
+    switch (dimension) {
+    case Dimension::HeightToDisc:
+        return d.HeightToDisc;
+    case Dimension::SideLength:
+        return d.SideLength;
+    case Dimension::DiscSpacing:
+        return d.DiscSpacing;
+    case Dimension::DiscDiameter:
+        return d.DiscDiameter;
+    case Dimension::MinimumDiameter:
+        return d.MinimumDiameter;
+    case Dimension::SkirtDiameter:
+        return d.SkirtDiameter;
+    case Dimension::MeshSpacing:
+        break;
+    }
+    return 0;
+}
+
+std::string inches(const DisconeDimensions& d, Dimension dimension, const Separators& sep) {
+    switch (dimension) {
+    case Dimension::MeshSpacing:
+        return d.MeshSpacingText;
+    case Dimension::DiscSpacing:
+    case Dimension::MinimumDiameter:
+        return roundToPlaces(stored(d, dimension), 2, sep);
+    default:
+        return singleText(stored(d, dimension), sep);
+    }
 }
 
 // The status is cleared once before the products (a check clears it again
@@ -23,39 +61,39 @@ std::string centimetres(double inches, const Separators& sep) {
     return doubleText(product, sep);
 }
 
-} // namespace
-
-BoxWrites Command1_Click(std::string_view input, const Separators& sep) {
-    readAndCalculate(input, sep);
-    const DisconeDimensions& d = Module1;
-    return {{
-        {"Text6", singleText(d.HeightToDisc, sep)},
-        {"Text4", singleText(d.SideLength, sep)},
-        {"Text3", roundToPlaces(d.DiscSpacing, 2, sep)},
-        {"Text2", singleText(d.DiscDiameter, sep)},
-        {"Text5", roundToPlaces(d.MinimumDiameter, 2, sep)},
-        {"Text18", d.MeshSpacingText},
-        {"Text7", singleText(d.SkirtDiameter, sep)},
-    }};
+std::string centimetres(const DisconeDimensions& d, Dimension dimension, const Separators& sep) {
+    if (dimension != Dimension::MeshSpacing)
+        return centimetres(stored(d, dimension), sep);
+    if (d.MeshSpacingText == "SOLID")
+        return "solid";
+    return centimetres(readDouble(d.MeshSpacingText, sep), sep);
 }
 
-BoxWrites Command3_Click(std::string_view input, const Separators& sep) {
-    readAndCalculate(input, sep);
+} // namespace
+
+const DimensionOrder& resultOrder(Unit unit) noexcept {
+    return unit == Unit::Inches ? kInchesOrder : kCentimetreOrder;
+}
+
+ResultTexts inchesTexts(std::string_view input, const Separators& sep) {
+    calculateDimensions(readSingle(input, sep), sep);
+    ResultTexts texts;
+    for (Dimension dimension : kInchesOrder)
+        texts[dimension] = inches(Module1, dimension, sep);
+    return texts;
+}
+
+ResultTexts centimetreTexts(std::string_view input, const Separators& sep) {
+    calculateDimensions(readSingle(input, sep), sep);
     clearArithmeticStatus();
-    const DisconeDimensions& d = Module1;
-    // Braced initialisation runs in order: the boxes' texts are formed in the
-    // order they are written.
-    return {{
-        {"Text2", centimetres(d.DiscDiameter, sep)},
-        {"Text3", centimetres(d.DiscSpacing, sep)},
-        {"Text4", centimetres(d.SideLength, sep)},
-        {"Text5", centimetres(d.MinimumDiameter, sep)},
-        {"Text6", centimetres(d.HeightToDisc, sep)},
-        {"Text18", d.MeshSpacingText == "SOLID"
-                       ? std::string("solid")
-                       : centimetres(readDouble(d.MeshSpacingText, sep), sep)},
-        {"Text7", centimetres(d.SkirtDiameter, sep)},
-    }};
+    ResultTexts texts;
+    for (Dimension dimension : kCentimetreOrder)
+        texts[dimension] = centimetres(Module1, dimension, sep);
+    return texts;
+}
+
+ResultTexts resultTexts(Unit unit, std::string_view input, const Separators& sep) {
+    return unit == Unit::Inches ? inchesTexts(input, sep) : centimetreTexts(input, sep);
 }
 
 } // namespace discone

@@ -1,30 +1,58 @@
-// The two calculate commands, as functions from the text of the input box to
-// the ordered writes into the seven output boxes. The window applies the
-// writes; on any error the command throws before returning, so nothing is
-// written at all.
+// The two calculate commands: from the frequency text, the seven result texts
+// of one calculation in inches or in centimetres, each keyed by the dimension
+// it gives. On any error a command throws before returning, so a caller shows
+// either all seven texts or none.
 #pragma once
 
 #include "numtext.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace discone {
 
-struct BoxWrite {
-    const char* box; // object name of the output box, "Text6", ...
-    std::string text;
-    bool operator==(const BoxWrite& o) const {
-        return std::string_view(box) == o.box && text == o.text;
-    }
+// The seven results, in the order they are listed to the user.
+enum class Dimension {
+    HeightToDisc,
+    SideLength,
+    DiscSpacing,
+    DiscDiameter,
+    MinimumDiameter,
+    MeshSpacing,
+    SkirtDiameter,
+};
+inline constexpr std::size_t kDimensionCount = 7;
+
+enum class Unit { Inches, Centimetres };
+
+// The texts of one calculation, one per dimension.
+class ResultTexts {
+public:
+    std::string& operator[](Dimension d) { return texts_[static_cast<std::size_t>(d)]; }
+    const std::string& operator[](Dimension d) const { return texts_[static_cast<std::size_t>(d)]; }
+    bool operator==(const ResultTexts&) const = default;
+
+private:
+    std::array<std::string, kDimensionCount> texts_;
 };
 
-using BoxWrites = std::array<BoxWrite, 7>;
+using DimensionOrder = std::array<Dimension, kDimensionCount>;
 
-// Inches: Text6, Text4, Text3, Text2, Text5, Text18, Text7.
-BoxWrites Command1_Click(std::string_view input, const Separators& sep);
-// Centimetres: Text2, Text3, Text4, Text5, Text6, Text18, Text7.
-BoxWrites Command3_Click(std::string_view input, const Separators& sep);
+// The order in which a unit's texts are formed, and in which they are shown.
+// Inches: height, side, spacing, disc, minimum, mesh, skirt. Centimetres:
+// disc, spacing, side, minimum, height, mesh, skirt; each product is formed
+// and checked in this order.
+const DimensionOrder& resultOrder(Unit unit) noexcept;
+
+// Reads the frequency as a single, runs the model (which stores Module1) and
+// writes the texts: single texts in inches (spacing and minimum diameter
+// rounded to hundredths, the mesh text as the model wrote it), double texts
+// of the value times 2.54 in centimetres ("solid" for "SOLID"). Throws
+// RuntimeError.
+ResultTexts inchesTexts(std::string_view input, const Separators& sep);
+ResultTexts centimetreTexts(std::string_view input, const Separators& sep);
+ResultTexts resultTexts(Unit unit, std::string_view input, const Separators& sep);
 
 } // namespace discone

@@ -1,6 +1,7 @@
 #include "dimensions.h"
 
 #include <cmath>
+#include <utility>
 
 #if defined(__clang__)
 #pragma STDC FENV_ACCESS ON
@@ -23,10 +24,9 @@ constexpr double kMeshFraction = 0.02;         // mesh opening / wavelength
 constexpr double kInchesPerFoot = 12.0;
 constexpr double kSmallestMesh = 0.125; // inches; anything finer is "SOLID"
 
-// Each dimension is stored as a single before its check, so a failing step
-// leaves its (infinite) value behind, and the next step starts from the
-// rounded value. The stores go through volatile so that every step is done,
-// in order, before the status is read.
+// Each dimension is stored as a single before its check, and the next step
+// starts from the rounded value. The stores go through volatile so that every
+// step is done, in order, before the status is read.
 void store(float& field, double value) {
     *static_cast<volatile float*>(&field) = static_cast<float>(value);
     arithmeticCheck();
@@ -34,7 +34,9 @@ void store(float& field, double value) {
 } // namespace
 
 void calculateDimensions(float frequency, const Separators& sep) {
-    DisconeDimensions& d = Module1;
+    // Worked out in a record of its own: a step that fails leaves Module1 as
+    // it was before the calculation.
+    DisconeDimensions d;
     clearArithmeticStatus();
     d.LowestFrequency = frequency;
     const double f = frequency;
@@ -54,6 +56,7 @@ void calculateDimensions(float frequency, const Separators& sep) {
     d.MeshSpacingText = doubleText(mesh, sep);
     if (readDouble(d.MeshSpacingText, sep) < kSmallestMesh)
         d.MeshSpacingText = "SOLID";
+    Module1 = std::move(d);
 }
 
 } // namespace discone

@@ -22,13 +22,13 @@ struct DisconeDimensions {
     float SkirtDiameter = 0;
 };
 
-// The program's one record, zeroed at start. Every calculation overwrites it
-// field by field; one that fails part-way leaves the fields it had already
-// stored with their new values and the rest as they were.
+// The program's one record, zeroed at start. A calculation that succeeds
+// replaces it whole; one that fails leaves it exactly as it was, so it always
+// holds the last frequency that calculated.
 extern DisconeDimensions Module1;
 
 // Fills Module1 from the frequency. Throws RuntimeError (DivisionByZero,
-// Overflow) at the first step whose check fails.
+// Overflow) at the first step whose check fails, before Module1 changes.
 void calculateDimensions(float frequency, const Separators& sep);
 
 } // namespace discone

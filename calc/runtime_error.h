@@ -1,9 +1,11 @@
 // Run-time errors: the failures a command can end in. Each carries its kind
-// and a message for the user; the window's top level reports them.
+// and a message for the user; the window's top level and the command line
+// report them with the same text.
 #pragma once
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace discone {
 
@@ -29,5 +31,10 @@ const char* kindName(ErrorKind kind) noexcept;
 
 // The error with the standard message of its kind.
 RuntimeError makeError(ErrorKind kind);
+
+// What the user is told of an error: its kind, then what to do about it, the
+// two joined by `paragraphBreak` (a blank line in a message box, ": " on a
+// single line). A platform failure tells its own message instead.
+std::string errorMessage(const RuntimeError& error, std::string_view paragraphBreak = "\n\n");
 
 } // namespace discone

@@ -1,7 +1,10 @@
-// Feeds arbitrary bytes to the number reader and both calculate commands,
-// under two locales. Every input must end in seven texts or a run-time
-// error; anything else (a crash, a sanitizer report, a stray exception, a
-// text that does not read back) is a finding.
+// Feeds arbitrary bytes to the number reader, both calculate commands and the
+// command line, under two locales. Every input must end in seven texts or a
+// run-time error, and the command line in its output or one of its messages
+// with the right exit status; anything else (a crash, a sanitizer report, a
+// stray exception, a text that does not read back, a command line that says
+// something other than the command) is a finding.
+#include "commandline.h"
 #include "commands.h"
 #include "numtext.h"
 #include "runtime_error.h"
@@ -9,13 +12,25 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
 using namespace discone;
 
 const Separators kLocales[] = {{".", ","}, {",", "."}};
+
+void require(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+bool endsWith(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
 
 // Whatever reads as a number writes a text that reads back within half a
 // unit of its last written digit (7 digits for a single, 15 for a double).
@@ -26,22 +41,83 @@ void roundTrip(std::string_view text, const Separators& sep,
     try {
         const Float value = read(text, sep);
         const Float back = read(write(value, sep), sep);
-        if (std::abs(double(back) - double(value)) > std::abs(double(value)) * tolerance)
-            std::abort();
+        require(std::abs(double(back) - double(value)) <= std::abs(double(value)) * tolerance);
     } catch (const RuntimeError&) {
     }
 }
 
-void command(std::string_view text, const Separators& sep, bool centimetres) {
+// The command's texts, or the error it ended in.
+struct Outcome {
+    std::optional<ResultTexts> texts;
+    std::optional<RuntimeError> error;
+};
+
+Outcome command(std::string_view text, const Separators& sep, Unit unit) {
     try {
-        const BoxWrites writes =
-            centimetres ? Command3_Click(text, sep) : Command1_Click(text, sep);
-        for (const BoxWrite& w : writes) {
-            if (w.text.empty())
-                std::abort();
-        }
-    } catch (const RuntimeError&) {
+        Outcome outcome{resultTexts(unit, text, sep), std::nullopt};
+        for (std::size_t i = 0; i < kDimensionCount; ++i)
+            require(!(*outcome.texts)[static_cast<Dimension>(i)].empty());
+        return outcome;
+    } catch (const RuntimeError& error) {
+        return {std::nullopt, error};
     }
+}
+
+// What any command line must give: its output and nothing else, a one-line
+// calculation error, or a usage error with the hint.
+void checkShape(const CommandLineResult& r) {
+    switch (r.status) {
+    case kExitSuccess:
+        require(r.err.empty() && endsWith(r.out, "\n"));
+        return;
+    case kExitCalculationFailed:
+        require(r.out.empty() && r.err.starts_with("discone: ") && endsWith(r.err, "\n"));
+        require(r.err.find('\n') == r.err.size() - 1);
+        return;
+    case kExitUsage:
+        require(r.out.empty() && r.err.starts_with("discone: ") &&
+                endsWith(r.err, "\nTry 'discone --help' for more information.\n"));
+        return;
+    default:
+        std::abort();
+    }
+}
+
+// The command line with the frequency after its option says what the command
+// itself gives, line by line.
+void commandLine(std::string_view text, const Separators& sep, Unit unit) {
+    const Outcome direct = command(text, sep, unit);
+    const std::string_view args[] = {unit == Unit::Inches ? "--inches" : "--cm", text};
+    const CommandLineResult r = runCommandLine(args, sep);
+    checkShape(r);
+    if (direct.error) {
+        require(r.status == kExitCalculationFailed &&
+                r.err == "discone: " + errorMessage(*direct.error, ": ") + "\n");
+        return;
+    }
+    require(r.status == kExitSuccess);
+    std::string_view out = r.out;
+    for (std::size_t i = 0; i < kDimensionCount; ++i) {
+        const std::size_t tab = out.find('\t');
+        const std::size_t end = out.find('\n');
+        require(tab != std::string_view::npos && end != std::string_view::npos && tab < end);
+        require(out.substr(tab + 1, end - tab - 1) == (*direct.texts)[static_cast<Dimension>(i)]);
+        out.remove_prefix(end + 1);
+    }
+    require(out.empty());
+}
+
+// The bytes as an argument vector, split at each zero byte.
+void anyArguments(std::string_view bytes, const Separators& sep) {
+    std::vector<std::string_view> args;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = bytes.find('\0', start);
+        args.push_back(bytes.substr(start, end - start));
+        if (end == std::string_view::npos)
+            break;
+        start = end + 1;
+    }
+    checkShape(runCommandLine(args, sep));
 }
 
 } // namespace
@@ -51,8 +127,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const Separators& sep : kLocales) {
         roundTrip<float>(text, sep, readSingle, singleText, 6e-7);
         roundTrip<double>(text, sep, readDouble, doubleText, 5.2e-15);
-        command(text, sep, false);
-        command(text, sep, true);
+        commandLine(text, sep, Unit::Inches);
+        commandLine(text, sep, Unit::Centimetres);
+        anyArguments(text, sep);
     }
     return 0;
 }

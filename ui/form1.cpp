@@ -7,9 +7,8 @@
 #include "dimensions.h"
 #include "errorreport.h"
 #include "palette_colours.h"
+#include "separators.h"
 #include "windows.h"
-
-#include <QLocale>
 
 namespace discone::ui {
 namespace {
@@ -88,25 +87,52 @@ constexpr ContainerTable kContainers[] = {
 
 constexpr WindowTable kForm1{"Form1", "DISCONE", 9825, 6945, kLightGreen, kContainers};
 
-Separators systemSeparators() {
-    const QLocale locale = QLocale::system();
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-}
-
 template <class Widget> Widget* control(QWidget* window, const char* name) {
     auto* widget = window->findChild<Widget*>(QLatin1String(name));
     Q_ASSERT(widget != nullptr);
     return widget;
 }
 
-// Writes the command's texts into the result boxes, in its order.
-void applyWrites(QWidget* window, const BoxWrites& writes) {
-    for (const BoxWrite& write : writes)
-        control<TextBox>(window, write.box)->setBoxText(QString::fromStdString(write.text));
-}
-
 std::string inputText(QWidget* window) {
     return control<TextBox>(window, "Text14")->text().toStdString();
+}
+
+// The result box that shows each dimension.
+const char* resultBox(Dimension dimension) {
+    switch (dimension) {
+    case Dimension::HeightToDisc:
+        return "Text6";
+    case Dimension::SideLength:
+        return "Text4";
+    case Dimension::DiscSpacing:
+        return "Text3";
+    case Dimension::DiscDiameter:
+        return "Text2";
+    case Dimension::MinimumDiameter:
+        return "Text5";
+    case Dimension::MeshSpacing:
+        return "Text18";
+    case Dimension::SkirtDiameter:
+        return "Text7";
+    }
+    return nullptr;
+}
+
+// Calculates from the input box and writes the seven result boxes in the
+// unit's order; an error leaves every box as it was.
+void writeResults(QWidget* window, Unit unit) {
+    const ResultTexts texts = resultTexts(unit, inputText(window), systemSeparators());
+    for (Dimension dimension : resultOrder(unit))
+        control<TextBox>(window, resultBox(dimension))
+            ->setBoxText(QString::fromStdString(texts[dimension]));
+}
+
+void Command1_Click(QWidget* window) {
+    writeResults(window, Unit::Inches);
+}
+
+void Command3_Click(QWidget* window) {
+    writeResults(window, Unit::Centimetres);
 }
 
 void Text14_Click(QWidget* window) {
@@ -122,13 +148,9 @@ QWidget* createForm1() {
     QObject::connect(control<TextBox>(window, "Text14"), &TextBox::clicked, window,
                      guarded([window] { Text14_Click(window); }));
     QObject::connect(control<QPushButton>(window, "Command1"), &QPushButton::clicked, window,
-                     guarded([window] {
-                         applyWrites(window, Command1_Click(inputText(window), systemSeparators()));
-                     }));
+                     guarded([window] { Command1_Click(window); }));
     QObject::connect(control<QPushButton>(window, "Command3"), &QPushButton::clicked, window,
-                     guarded([window] {
-                         applyWrites(window, Command3_Click(inputText(window), systemSeparators()));
-                     }));
+                     guarded([window] { Command3_Click(window); }));
     QObject::connect(control<QPushButton>(window, "Command2"), &QPushButton::clicked, window,
                      guarded([] { showWindow(WindowKind::Info); }));
     QObject::connect(control<QPushButton>(window, "WEBSITE"), &QPushButton::clicked, window,

@@ -1,6 +1,6 @@
-// The calculate commands: the seven (box, text) writes of each
-// command, in order, for the worked inputs and for values worked out
-// independently; the failures of each kind and what they leave in Module1.
+// The calculate commands: the seven texts of each unit, keyed by dimension
+// and formed in the unit's order, for the worked inputs and for values worked out
+// independently; the failures of each kind, which leave Module1 unchanged.
 #include "commands.h"
 #include "dimensions.h"
 #include "reference.h"
@@ -11,10 +11,9 @@
 
 #include <array>
 #include <cfenv>
-#include <cmath>
-#include <limits>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 using calctest::kCommaDecimal;
@@ -25,34 +24,52 @@ using discone::Module1;
 namespace {
 
 using Seven = std::array<const char*, 7>;
+using discone::Dimension;
+using discone::Unit;
 
-constexpr std::array<const char*, 7> kInchesBoxes = {"Text6", "Text4",  "Text3", "Text2",
-                                                     "Text5", "Text18", "Text7"};
-constexpr std::array<const char*, 7> kCentimetreBoxes = {"Text2", "Text3",  "Text4", "Text5",
-                                                         "Text6", "Text18", "Text7"};
+// Each unit's texts are formed in the order the window writes its boxes.
+constexpr discone::DimensionOrder kInchesOrder = {
+    Dimension::HeightToDisc, Dimension::SideLength,      Dimension::DiscSpacing,
+    Dimension::DiscDiameter, Dimension::MinimumDiameter, Dimension::MeshSpacing,
+    Dimension::SkirtDiameter};
+constexpr discone::DimensionOrder kCentimetreOrder = {
+    Dimension::DiscDiameter,    Dimension::DiscSpacing,  Dimension::SideLength,
+    Dimension::MinimumDiameter, Dimension::HeightToDisc, Dimension::MeshSpacing,
+    Dimension::SkirtDiameter};
 
-void expectWrites(const discone::BoxWrites& got, const std::array<const char*, 7>& boxes,
-                  const Seven& texts) {
+// The texts of `got`, taken in `order`, are `texts`.
+void expectTexts(const discone::ResultTexts& got, const discone::DimensionOrder& order,
+                 const Seven& texts) {
     for (std::size_t i = 0; i < 7; ++i) {
-        SCOPED_TRACE("write #" + std::to_string(i + 1) + " " + boxes[i]);
-        ASSERT_NE(got[i].box, nullptr);
-        EXPECT_EQ(std::string_view(got[i].box), std::string_view(boxes[i]));
-        EXPECT_EQ(got[i].text, texts[i]);
+        SCOPED_TRACE("text #" + std::to_string(i + 1) + ", dimension " +
+                     std::to_string(static_cast<int>(order[i])));
+        EXPECT_EQ(got[order[i]], texts[i]);
     }
 }
 
-discone::BoxWrites inches(std::string_view input, const discone::Separators& sep = kEnglish) {
-    discone::BoxWrites w;
-    EXPECT_EQ(calctest::run([&] { w = discone::Command1_Click(input, sep); }), Outcome::Ok)
-        << input;
-    return w;
+discone::ResultTexts inches(std::string_view input, const discone::Separators& sep = kEnglish) {
+    discone::ResultTexts t;
+    EXPECT_EQ(calctest::run([&] { t = discone::inchesTexts(input, sep); }), Outcome::Ok) << input;
+    return t;
 }
 
-discone::BoxWrites centimetres(std::string_view input, const discone::Separators& sep = kEnglish) {
-    discone::BoxWrites w;
-    EXPECT_EQ(calctest::run([&] { w = discone::Command3_Click(input, sep); }), Outcome::Ok)
+discone::ResultTexts centimetres(std::string_view input,
+                                 const discone::Separators& sep = kEnglish) {
+    discone::ResultTexts t;
+    EXPECT_EQ(calctest::run([&] { t = discone::centimetreTexts(input, sep); }), Outcome::Ok)
         << input;
-    return w;
+    return t;
+}
+
+TEST(ResultOrder, EachUnitFormsItsTextsInItsOwnOrder) {
+    EXPECT_EQ(discone::resultOrder(Unit::Inches), kInchesOrder);
+    EXPECT_EQ(discone::resultOrder(Unit::Centimetres), kCentimetreOrder);
+}
+
+// Either unit by its value gives that unit's texts.
+TEST(ResultOrder, ResultTextsChoosesTheUnit) {
+    EXPECT_EQ(discone::resultTexts(Unit::Inches, "146", kEnglish), inches("146"));
+    EXPECT_EQ(discone::resultTexts(Unit::Centimetres, "146", kEnglish), centimetres("146"));
 }
 
 // ----------------------------------------------------------- Worked inputs
@@ -61,8 +78,8 @@ struct CommandCase {
     const char* name;
     const char* input;
     discone::Separators sep;
-    Seven inchesTexts;     // Text6, Text4, Text3, Text2, Text5, Text18, Text7
-    Seven centimetreTexts; // Text2, Text3, Text4, Text5, Text6, Text18, Text7
+    Seven inchesTexts;     // in kInchesOrder
+    Seven centimetreTexts; // in kCentimetreOrder
 };
 
 void PrintTo(const CommandCase& c, std::ostream* os) {
@@ -73,12 +90,12 @@ class WorkedCommand : public ::testing::TestWithParam<CommandCase> {};
 
 TEST_P(WorkedCommand, Inches) {
     const auto& c = GetParam();
-    expectWrites(inches(c.input, c.sep), kInchesBoxes, c.inchesTexts);
+    expectTexts(inches(c.input, c.sep), kInchesOrder, c.inchesTexts);
 }
 
 TEST_P(WorkedCommand, Centimetres) {
     const auto& c = GetParam();
-    expectWrites(centimetres(c.input, c.sep), kCentimetreBoxes, c.centimetreTexts);
+    expectTexts(centimetres(c.input, c.sep), kCentimetreOrder, c.centimetreTexts);
 }
 
 // Commands are pure apart from Module1: CM then inches restores the inches
@@ -86,11 +103,11 @@ TEST_P(WorkedCommand, Centimetres) {
 TEST_P(WorkedCommand, CentimetresThenInchesRestoresInches) {
     const auto& c = GetParam();
     const auto first = inches(c.input, c.sep);
-    expectWrites(centimetres(c.input, c.sep), kCentimetreBoxes, c.centimetreTexts);
+    expectTexts(centimetres(c.input, c.sep), kCentimetreOrder, c.centimetreTexts);
     const auto again = inches(c.input, c.sep);
     EXPECT_EQ(first, again);
-    expectWrites(again, kInchesBoxes, c.inchesTexts);
-    expectWrites(centimetres(c.input, c.sep), kCentimetreBoxes, c.centimetreTexts);
+    expectTexts(again, kInchesOrder, c.inchesTexts);
+    expectTexts(centimetres(c.input, c.sep), kCentimetreOrder, c.centimetreTexts);
 }
 
 // Both commands leave the same record: the reference model's.
@@ -231,7 +248,7 @@ TEST(CommandLocale, OneCommaFortySixDependsOnTheLocale) {
     const auto w = centimetres("1,46", kCommaDecimal);
     const auto want = ref::centimetreTexts(m, ",");
     for (std::size_t i = 0; i < 7; ++i)
-        EXPECT_EQ(w[i].text, want[i].text) << want[i].box;
+        EXPECT_EQ(w[want[i].dimension], want[i].text) << i;
 }
 
 // ------------------------------------------------------------------ Failures
@@ -240,7 +257,6 @@ struct CommandErrorCase {
     std::string name;
     std::string input;
     Outcome outcome;
-    enum class Record { Unchanged, Changed } record;
 };
 
 void PrintTo(const CommandErrorCase& c, std::ostream* os) {
@@ -248,68 +264,60 @@ void PrintTo(const CommandErrorCase& c, std::ostream* os) {
 }
 
 std::vector<CommandErrorCase> commandErrorCases() {
-    using R = CommandErrorCase::Record;
     const Outcome TM = Outcome::TypeMismatch;
     const Outcome OV = Outcome::Overflow;
     const Outcome DZ = Outcome::DivisionByZero;
     return {
-        // Type mismatch: nothing is stored.
-        {"empty", "", TM, R::Unchanged},
-        {"blanks", "   ", TM, R::Unchanged},
-        {"tab", "\t", TM, R::Unchanged},
-        {"letters", "abc", TM, R::Unchanged},
-        {"with_unit", "12 MHz", TM, R::Unchanged},
-        {"nan", "NaN", TM, R::Unchanged},
-        {"inf", "inf", TM, R::Unchanged},
-        {"lone_separator", ".", TM, R::Unchanged},
-        {"exponent_without_digits", "1e", TM, R::Unchanged},
-        {"blank_after_sign", "- 146", TM, R::Unchanged},
-        // Overflow on reading: nothing is stored.
-        {"beyond_single", "1E39", OV, R::Unchanged},
-        {"five_thousand_nines", std::string(5000, '9'), OV, R::Unchanged},
+        // Type mismatch on reading.
+        {"empty", "", TM},
+        {"blanks", "   ", TM},
+        {"tab", "\t", TM},
+        {"letters", "abc", TM},
+        {"with_unit", "12 MHz", TM},
+        {"nan", "NaN", TM},
+        {"inf", "inf", TM},
+        {"lone_separator", ".", TM},
+        {"exponent_without_digits", "1e", TM},
+        {"blank_after_sign", "- 146", TM},
+        // Overflow on reading.
+        {"beyond_single", "1E39", OV},
+        {"five_thousand_nines", std::string(5000, '9'), OV},
         // Division by zero at step 2.
-        {"placeholder", "000.00", DZ, R::Changed},
-        {"zero", "0", DZ, R::Changed},
-        {"negative_zero", "-0", DZ, R::Changed},
-        {"underflows_to_zero", "1E-50", DZ, R::Changed},
+        {"placeholder", "000.00", DZ},
+        {"zero", "0", DZ},
+        {"negative_zero", "-0", DZ},
+        {"underflows_to_zero", "1E-50", DZ},
         // Overflow at step 2 and at step 3.
-        {"step2_1E_37", "1E-37", OV, R::Changed},
-        {"step2_subnormal", "1E-40", OV, R::Changed},
-        {"step3_9E_36", "9E-36", OV, R::Changed},
-        {"step3_8_4E_36", "8.4E-36", OV, R::Changed},
-        {"step3_negative", "-9.6E-36", OV, R::Changed},
+        {"step2_1E_37", "1E-37", OV},
+        {"step2_subnormal", "1E-40", OV},
+        {"step3_9E_36", "9E-36", OV},
+        {"step3_8_4E_36", "8.4E-36", OV},
+        {"step3_negative", "-9.6E-36", OV},
     };
 }
 
 class CommandError : public ::testing::TestWithParam<CommandErrorCase> {};
 
+// Every field of the record, for comparing it whole.
+auto fields(const discone::DisconeDimensions& d) {
+    return std::make_tuple(d.LowestFrequency, d.DiscDiameter, d.DiscSpacing, d.HeightToDisc,
+                           d.SideLength, d.MinimumDiameter, d.MeshSpacingText, d.SkirtDiameter);
+}
+
+// A failing command leaves the record of the last good calculation as it was.
 void checkFailure(const CommandErrorCase& c, bool centimetreCommand) {
     SCOPED_TRACE(calctest::visible(c.input));
     (void)inches("146");
-    const float f146 = Module1.LowestFrequency;
-    const float side146 = Module1.SideLength;
-    const float skirt146 = Module1.SkirtDiameter;
-    const std::string mesh146 = Module1.MeshSpacingText;
+    const auto before = fields(Module1);
+    ASSERT_EQ(Module1.HeightToDisc, 0x1.36934ap+4f);
     const Outcome got = calctest::run([&] {
         if (centimetreCommand)
-            (void)discone::Command3_Click(c.input, kEnglish);
+            (void)discone::centimetreTexts(c.input, kEnglish);
         else
-            (void)discone::Command1_Click(c.input, kEnglish);
+            (void)discone::inchesTexts(c.input, kEnglish);
     });
     EXPECT_EQ(got, c.outcome);
-    if (c.record == CommandErrorCase::Record::Unchanged) {
-        EXPECT_EQ(Module1.LowestFrequency, f146);
-        EXPECT_EQ(Module1.HeightToDisc, 0x1.36934ap+4f);
-    } else {
-        EXPECT_NE(Module1.LowestFrequency, f146);
-        EXPECT_TRUE(std::isinf(Module1.HeightToDisc) || std::isinf(Module1.SideLength));
-    }
-    // Steps 4 and later never ran.
-    EXPECT_EQ(Module1.SkirtDiameter, skirt146);
-    EXPECT_EQ(Module1.MeshSpacingText, mesh146);
-    if (c.record == CommandErrorCase::Record::Unchanged || std::isinf(Module1.HeightToDisc)) {
-        EXPECT_EQ(Module1.SideLength, side146);
-    }
+    EXPECT_EQ(fields(Module1), before);
 }
 
 TEST_P(CommandError, Inches) {
@@ -322,36 +330,37 @@ TEST_P(CommandError, Centimetres) {
 INSTANTIATE_TEST_SUITE_P(NumberText, CommandError, ::testing::ValuesIn(commandErrorCases()),
                          [](const auto& info) { return info.param.name; });
 
-TEST(CommandError, PlaceholderLeavesZeroFrequencyAndInfiniteHeight) {
+TEST(CommandError, PlaceholderLeavesTheLastFrequency) {
     (void)inches("146");
-    EXPECT_EQ(calctest::run([] { (void)discone::Command1_Click("000.00", kEnglish); }),
+    EXPECT_EQ(calctest::run([] { (void)discone::inchesTexts("000.00", kEnglish); }),
               Outcome::DivisionByZero);
-    EXPECT_EQ(Module1.LowestFrequency, 0.0f);
-    EXPECT_EQ(Module1.HeightToDisc, std::numeric_limits<float>::infinity());
+    EXPECT_EQ(Module1.LowestFrequency, 146.0f);
+    EXPECT_EQ(Module1.HeightToDisc, 0x1.36934ap+4f);
     EXPECT_EQ(Module1.SideLength, 0x1.66a996p+4f);
 }
 
-TEST(CommandError, NegativeZeroGivesNegativeInfiniteHeight) {
-    EXPECT_EQ(calctest::run([] { (void)discone::Command3_Click("-0", kEnglish); }),
+TEST(CommandError, NegativeZeroLeavesANegativeRecord) {
+    (void)centimetres("-146");
+    EXPECT_EQ(calctest::run([] { (void)discone::centimetreTexts("-0", kEnglish); }),
               Outcome::DivisionByZero);
-    EXPECT_EQ(Module1.HeightToDisc, -std::numeric_limits<float>::infinity());
+    EXPECT_EQ(Module1.LowestFrequency, -146.0f);
+    EXPECT_EQ(Module1.HeightToDisc, -0x1.36934ap+4f);
 }
 
 TEST(CommandError, ACommandAfterAFailureWorks) {
-    EXPECT_EQ(calctest::run([] { (void)discone::Command1_Click("0", kEnglish); }),
+    EXPECT_EQ(calctest::run([] { (void)discone::inchesTexts("0", kEnglish); }),
               Outcome::DivisionByZero);
-    EXPECT_EQ(calctest::run([] { (void)discone::Command3_Click("9E-36", kEnglish); }),
+    EXPECT_EQ(calctest::run([] { (void)discone::centimetreTexts("9E-36", kEnglish); }),
               Outcome::Overflow);
-    expectWrites(
-        inches("146"), kInchesBoxes,
-        {"19.41096", "22.4164", "0.2", "15.68937", "0.67", "1.61753424657534", "22.41339"});
+    expectTexts(inches("146"), kInchesOrder,
+                {"19.41096", "22.4164", "0.2", "15.68937", "0.67", "1.61753424657534", "22.41339"});
 }
 
 TEST(CommandError, StaleStatusDoesNotFailACommand) {
     std::feraiseexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
-    expectWrites(centimetres("146"), kCentimetreBoxes,
-                 {"39.8510098838806", "0.512438970208168", "56.937663154602", "1.70812990069389",
-                  "49.303836479187", "4.10853698630136", "56.9300134277344"});
+    expectTexts(centimetres("146"), kCentimetreOrder,
+                {"39.8510098838806", "0.512438970208168", "56.937663154602", "1.70812990069389",
+                 "49.303836479187", "4.10853698630136", "56.9300134277344"});
 }
 
 } // namespace

@@ -308,13 +308,13 @@ TEST(RoundToPlacesProperty, OtherPlaces) {
 
 // Frequencies log-uniform from 0.1 to 10,000 MHz, positive and negative,
 // typed with 3 to 9 significant digits in a random locale; both commands'
-// seven writes against the reference model (model arithmetic in double,
+// seven texts against the reference model (model arithmetic in double,
 // step by step, in reference.h).
 TEST(CommandProperty, RandomFrequencies) {
     std::mt19937 gen(kRandomStart + 8);
     std::uniform_real_distribution<double> logF(std::log(0.1), std::log(10000.0));
-    Mismatches inchesM("Command1_Click");
-    Mismatches cmM("Command3_Click");
+    Mismatches inchesM("inchesTexts");
+    Mismatches cmM("centimetreTexts");
     int solid = 0;
     for (int i = 0; i < kFrequencies; ++i) {
         const double mhz = std::exp(logF(gen)) * ((gen() & 1) ? -1.0 : 1.0);
@@ -326,20 +326,24 @@ TEST(CommandProperty, RandomFrequencies) {
         const ref::Model model = ref::model(f);
         solid += model.solid;
 
-        discone::BoxWrites in{}, cm{};
-        const Outcome outIn = calctest::run([&] { in = discone::Command1_Click(input, sep); });
-        const Outcome outCm = calctest::run([&] { cm = discone::Command3_Click(input, sep); });
+        discone::ResultTexts in, cm;
+        const Outcome outIn = calctest::run([&] { in = discone::inchesTexts(input, sep); });
+        const Outcome outCm = calctest::run([&] { cm = discone::centimetreTexts(input, sep); });
         const auto wantIn = ref::inchesTexts(model, sep.decimal);
         const auto wantCm = ref::centimetreTexts(model, sep.decimal);
-        const auto join = [](const auto& writes) {
+        // Each text after its dimension's number, in the reference's order;
+        // the reference's own texts when there is nothing got.
+        const auto join = [](const std::vector<ref::Texts>& want, const discone::ResultTexts* got) {
             std::string s;
-            for (const auto& w : writes)
-                s += std::string(w.box) + "=" + w.text + " ";
+            for (const auto& t : want) {
+                s += std::to_string(static_cast<int>(t.dimension)) + "=" +
+                     (got ? (*got)[t.dimension] : t.text) + " ";
+            }
             return s;
         };
-        inchesM.check(outIn == Outcome::Ok ? join(in) : "error", join(wantIn),
+        inchesM.check(outIn == Outcome::Ok ? join(wantIn, &in) : "error", join(wantIn, nullptr),
                       calctest::visible(input));
-        cmM.check(outCm == Outcome::Ok ? join(cm) : "error", join(wantCm),
+        cmM.check(outCm == Outcome::Ok ? join(wantCm, &cm) : "error", join(wantCm, nullptr),
                   calctest::visible(input));
     }
     // Both kinds of mesh text were exercised.

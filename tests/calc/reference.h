@@ -14,6 +14,8 @@
 //    as a single again, written as Single text.
 #pragma once
 
+#include "commands.h" // only Dimension, the key of each text
+
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -323,35 +325,36 @@ inline Model model(float f) {
     return m;
 }
 
-// The seven texts of each command, in the commands' box order.
+// The seven texts of each unit, in the order each unit forms them.
 struct Texts {
-    const char* box;
+    discone::Dimension dimension;
     std::string text;
 };
 
 inline std::vector<Texts> inchesTexts(const Model& m, std::string_view sep) {
     return {
-        {"Text6", singleText(m.heightToDisc, sep)},
-        {"Text4", singleText(m.sideLength, sep)},
-        {"Text3", roundToPlaces(m.discSpacing, 2, sep)},
-        {"Text2", singleText(m.discDiameter, sep)},
-        {"Text5", roundToPlaces(m.minimumDiameter, 2, sep)},
-        {"Text18", m.solid ? std::string("SOLID") : replaceAll(m.meshText, ".", sep)},
-        {"Text7", singleText(m.skirtDiameter, sep)},
+        {discone::Dimension::HeightToDisc, singleText(m.heightToDisc, sep)},
+        {discone::Dimension::SideLength, singleText(m.sideLength, sep)},
+        {discone::Dimension::DiscSpacing, roundToPlaces(m.discSpacing, 2, sep)},
+        {discone::Dimension::DiscDiameter, singleText(m.discDiameter, sep)},
+        {discone::Dimension::MinimumDiameter, roundToPlaces(m.minimumDiameter, 2, sep)},
+        {discone::Dimension::MeshSpacing,
+         m.solid ? std::string("SOLID") : replaceAll(m.meshText, ".", sep)},
+        {discone::Dimension::SkirtDiameter, singleText(m.skirtDiameter, sep)},
     };
 }
 
 inline std::vector<Texts> centimetreTexts(const Model& m, std::string_view sep) {
     auto cm = [&](float inches) { return doubleText(static_cast<double>(inches) * 2.54, sep); };
     return {
-        {"Text2", cm(m.discDiameter)},
-        {"Text3", cm(m.discSpacing)},
-        {"Text4", cm(m.sideLength)},
-        {"Text5", cm(m.minimumDiameter)},
-        {"Text6", cm(m.heightToDisc)},
-        {"Text18",
+        {discone::Dimension::DiscDiameter, cm(m.discDiameter)},
+        {discone::Dimension::DiscSpacing, cm(m.discSpacing)},
+        {discone::Dimension::SideLength, cm(m.sideLength)},
+        {discone::Dimension::MinimumDiameter, cm(m.minimumDiameter)},
+        {discone::Dimension::HeightToDisc, cm(m.heightToDisc)},
+        {discone::Dimension::MeshSpacing,
          m.solid ? std::string("solid") : doubleText(parseDouble(m.meshText) * 2.54, sep)},
-        {"Text7", cm(m.skirtDiameter)},
+        {discone::Dimension::SkirtDiameter, cm(m.skirtDiameter)},
     };
 }
 

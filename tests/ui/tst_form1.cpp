@@ -120,6 +120,28 @@ private slots:
         QVERIFY(reported.empty());
     }
 
+    // Each command writes its boxes in its own order.
+    void commandsWriteInTheirOrder_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("inches") << "Command1" << QStringList{"Text6", "Text4",  "Text3", "Text2",
+                                                             "Text5", "Text18", "Text7"};
+        QTest::newRow("centimetres")
+            << "Command3"
+            << QStringList{"Text2", "Text3", "Text4", "Text5", "Text6", "Text18", "Text7"};
+    }
+    void commandsWriteInTheirOrder() {
+        QFETCH(QString, button);
+        QFETCH(QStringList, order);
+        QStringList written;
+        QObject recording; // the connections end with it
+        for (const QString& name : kOutputs)
+            connect(box(name), &QLineEdit::textChanged, &recording,
+                    [&written, name] { written << name; });
+        calculate("146", qPrintable(button));
+        QCOMPARE(written, order);
+    }
+
     void enterStartsNothing() {
         box("Text14")->setText("146");
         QTest::keyClick(box("Text14"), Qt::Key_Return);

@@ -1,0 +1,182 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The program's command line, run as a process with no display at all:
+// DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM are unset for every run, so a
+// program that opened anything of the windows' would fail here.
+#include "errorreport.h"
+
+#include <QProcess>
+#include <QTest>
+
+using namespace discone;
+
+namespace {
+
+const QStringList kKeys = {"height-to-disc",   "side-length",  "disc-spacing",  "disc-diameter",
+                           "minimum-diameter", "mesh-spacing", "skirt-diameter"};
+// 146 MHz in the order of kKeys, from the worked example of the commands.
+const QStringList kInches146 = {"19.41096", "22.4164",          "0.2",     "15.68937",
+                                "0.67",     "1.61753424657534", "22.41339"};
+const QStringList kCm146 = {"49.303836479187",  "56.937663154602",  "0.512438970208168",
+                            "39.8510098838806", "1.70812990069389", "4.10853698630136",
+                            "56.9300134277344"};
+
+QStringList withComma(const QStringList& texts) {
+    QStringList out;
+    for (QString text : texts)
+        out << text.replace('.', ',');
+    return out;
+}
+
+// The texts of -146: every dimension negative, the mesh spacing solid.
+QStringList negated(const QStringList& texts, const QString& solid) {
+    QStringList out;
+    for (const QString& text : texts)
+        out << (out.size() == kKeys.indexOf("mesh-spacing") ? solid : "-" + text);
+    return out;
+}
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// Runs the program with `locale` ("NAME=value" settings) as its only locale
+// variables, and without any display.
+Run run(const QStringList& args, const QStringList& locale = {"LC_ALL=C"}) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL",
+                             "LC_NUMERIC", "LANG", "LANGUAGE"})
+        env.remove(QString::fromLatin1(name));
+    for (const QString& setting : locale)
+        env.insert(setting.section('=', 0, 0), setting.section('=', 1));
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(DISCONE_PROGRAM), args);
+    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+class CliTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void calculates_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("locale");
+        QTest::addColumn<QStringList>("texts");
+        const QStringList c{"LC_ALL=C"};
+        QTest::newRow("inches") << QStringList{"--inches", "146"} << c << kInches146;
+        QTest::newRow("inches after =") << QStringList{"--inches=146"} << c << kInches146;
+        QTest::newRow("cm") << QStringList{"--cm", "146"} << c << kCm146;
+        QTest::newRow("cm after =") << QStringList{"--cm=146"} << c << kCm146;
+        QTest::newRow("negative value")
+            << QStringList{"--cm", "-146"} << c << negated(kCm146, "solid");
+        QTest::newRow("negative after =")
+            << QStringList{"--inches=-146"} << c << negated(kInches146, "SOLID");
+        // The user's locale, as the window takes it: LC_ALL, then LC_NUMERIC,
+        // then LANG. In German the comma is the decimal separator.
+        const QString de = QStringLiteral("de_DE.UTF-8");
+        QTest::newRow("LC_ALL comma") << QStringList{"--inches", "146"}
+                                      << QStringList{"LC_ALL=" + de} << withComma(kInches146);
+        QTest::newRow("LC_NUMERIC comma")
+            << QStringList{"--cm", "1.46"} << QStringList{"LC_NUMERIC=" + de, "LANG=C"}
+            << withComma(kCm146);
+        QTest::newRow("LANG comma")
+            << QStringList{"--cm", "146,0"} << QStringList{"LANG=" + de} << withComma(kCm146);
+        QTest::newRow("LC_ALL over LANG") << QStringList{"--inches", "1,46"}
+                                          << QStringList{"LC_ALL=C", "LANG=" + de} << kInches146;
+    }
+    void calculates() {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, locale);
+        QFETCH(QStringList, texts);
+        QString expected;
+        for (qsizetype i = 0; i < kKeys.size(); ++i)
+            expected += kKeys[i] + '\t' + texts[i] + '\n';
+        const Run r = run(args, locale);
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.out, expected);
+        QCOMPARE(r.status, 0);
+    }
+
+    // The window's message for the error, on one line.
+    void calculationFails_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("type mismatch")
+            << QStringList{"--inches", "12 MHz"} << int(ErrorKind::TypeMismatch)
+            << "discone: Type mismatch: ";
+        QTest::newRow("division by zero")
+            << QStringList{"--cm", "0"} << int(ErrorKind::DivisionByZero)
+            << "discone: Division by zero: ";
+        QTest::newRow("overflow") << QStringList{"--inches=1E-40"} << int(ErrorKind::Overflow)
+                                  << "discone: Overflow: ";
+    }
+    void calculationFails() {
+        QFETCH(QStringList, args);
+        QFETCH(int, kind);
+        QFETCH(QString, start);
+        const QString window =
+            ui::runtimeErrorText(makeError(ErrorKind(kind))).replace("\n\n", ": ");
+        const Run r = run(args);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.startsWith(start), qPrintable(r.err));
+        QCOMPARE(r.err, "discone: " + window + '\n');
+        QCOMPARE(r.status, 1);
+    }
+
+    void usageErrors_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("unknown option") << QStringList{"--metres", "146"} << "'--metres'";
+        QTest::newRow("unknown short option") << QStringList{"-h"} << "'-h'";
+        QTest::newRow("missing value") << QStringList{"--cm"} << "'--cm'";
+        QTest::newRow("missing value after a calculation")
+            << QStringList{"--inches", "146", "--cm"} << "'--cm'";
+        QTest::newRow("both units") << QStringList{"--inches", "146", "--cm=146"} << "--inches";
+        QTest::newRow("one unit twice") << QStringList{"--cm=1", "--cm=2"} << "--cm";
+        QTest::newRow("neither unit") << QStringList{"--"} << "--inches";
+        QTest::newRow("stray argument") << QStringList{"146"} << "'146'";
+        QTest::newRow("stray after a calculation")
+            << QStringList{"--inches", "146", "MHz"} << "'MHz'";
+        QTest::newRow("value for --version") << QStringList{"--version=2"} << "'--version'";
+    }
+    void usageErrors() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, problem);
+        const Run r = run(args);
+        QCOMPARE(r.out, QString());
+        const QStringList lines = r.err.split('\n');
+        QCOMPARE(lines.size(), 3); // two lines, each ended
+        QVERIFY2(lines[0].startsWith("discone: ") && lines[0].contains(problem),
+                 qPrintable(lines[0]));
+        QCOMPARE(lines[1], "Try 'discone --help' for more information.");
+        QCOMPARE(r.status, 2);
+    }
+
+    void versionAndHelp() {
+        const Run version = run({"--version"});
+        QCOMPARE(version.out, QStringLiteral("discone " DISCONE_VERSION "\n"));
+        QCOMPARE(version.err, QString());
+        QCOMPARE(version.status, 0);
+
+        const Run help = run({"--help"});
+        QVERIFY(help.out.startsWith("Usage: discone [OPTION]...\n"));
+        for (const char* part : {"\n  --inches FREQ ", "\n  --cm FREQ ", "\n  --help ",
+                                 "\n  --version ", "\nExit status:\n", "\nEnvironment:\n"})
+            QVERIFY2(help.out.contains(QLatin1String(part)), part);
+        QCOMPARE(help.err, QString());
+        QCOMPARE(help.status, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(CliTest)
+#include "tst_cli.moc"
