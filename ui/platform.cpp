@@ -4,18 +4,11 @@
 
 #include <QGuiApplication>
 
-#include <algorithm>
-
 namespace discone::ui {
 
 std::vector<std::string> argumentsWithPlatform(const std::vector<std::string>& arguments) {
     std::vector<std::string> result = arguments;
-    const bool chosen =
-        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
-        std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
-            return argument == "-platform" || argument == "--platform";
-        });
-    if (!chosen) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         result.emplace_back("-platform");
         result.emplace_back(kPreferredPlatforms);
     }

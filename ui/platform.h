@@ -5,7 +5,7 @@
 // windows' placement and raising matter to the program, and only X11 lets a
 // program place and raise its own windows, so X11 (Xwayland on a Wayland
 // desktop) comes first where an X display exists, native Wayland otherwise.
-// A platform the user chose (QT_QPA_PLATFORM or -platform) always wins.
+// A platform the user chose (QT_QPA_PLATFORM) always wins.
 #pragma once
 
 #include <string>
@@ -17,7 +17,7 @@ namespace discone::ui {
 inline constexpr char kPreferredPlatforms[] = "xcb;wayland";
 
 // The program's arguments for its QApplication: as given, with
-// "-platform xcb;wayland" added when the user has chosen no platform.
+// "-platform xcb;wayland" added when QT_QPA_PLATFORM is unset or empty.
 // Passed as arguments rather than set in the environment, so that programs
 // the window starts (the browser) keep the user's own setting.
 std::vector<std::string> argumentsWithPlatform(const std::vector<std::string>& arguments);

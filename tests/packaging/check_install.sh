@@ -27,7 +27,7 @@ check_tree() { # root prefix
     grep -q "<release version=\"$version\"" "$meta" || fail "metainfo release $version"
     local man="$root/share/man/man1/discone.1.gz"
     [ -f "$man" ] || fail "manual page missing"
-    zcat "$man" | grep -q -- '--inches' || fail "manual page lacks the command line"
+    zcat "$man" | grep -q 'inches.* FREQ' || fail "manual page lacks the command line"
     zcat "$man" | grep -q "discone $version" || fail "manual page lacks version $version"
     local doc="$root/share/doc/discone"
     grep -q '^License: GPL-3.0-or-later' "$doc/copyright" || fail "copyright file"
