@@ -14,8 +14,8 @@ DisconeDimensions Module1;
 namespace {
 // The model's constants, with the width each one enters the arithmetic in.
 constexpr float kHeightNumerator = 2834.0f;    // inches times MHz
-constexpr double kSideAngle = 1.047;           // radians, 60 degrees as written
-constexpr double kSkirtAngle = 0.52359;        // radians, 30 degrees as written
+constexpr double kSideAngle = 1.047;           // radians: 60 degrees truncated, not pi/3
+constexpr double kSkirtAngle = 0.52359;        // radians: 30 degrees truncated, not pi/6
 constexpr double kTopFraction = 0.03;          // top diameter / side length
 constexpr double kGapFraction = 0.3;           // disc gap / top diameter
 constexpr double kDiscFraction = 0.7;          // disc diameter / skirt diameter

@@ -1,5 +1,5 @@
 // The calculate commands: the seven texts of each unit, keyed by dimension
-// and formed in the unit's order, for the worked inputs and for values worked out
+// and formed in the unit's order, for the known inputs and for values worked out
 // independently; the failures of each kind, which leave Module1 unchanged.
 #include "commands.h"
 #include "dimensions.h"
@@ -72,7 +72,7 @@ TEST(ResultOrder, ResultTextsChoosesTheUnit) {
     EXPECT_EQ(discone::resultTexts(Unit::Centimetres, "146", kEnglish), centimetres("146"));
 }
 
-// ----------------------------------------------------------- Worked inputs
+// ----------------------------------------------------------- Known inputs
 
 struct CommandCase {
     const char* name;
@@ -86,21 +86,21 @@ void PrintTo(const CommandCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class WorkedCommand : public ::testing::TestWithParam<CommandCase> {};
+class KnownInputs : public ::testing::TestWithParam<CommandCase> {};
 
-TEST_P(WorkedCommand, Inches) {
+TEST_P(KnownInputs, Inches) {
     const auto& c = GetParam();
     expectTexts(inches(c.input, c.sep), kInchesOrder, c.inchesTexts);
 }
 
-TEST_P(WorkedCommand, Centimetres) {
+TEST_P(KnownInputs, Centimetres) {
     const auto& c = GetParam();
     expectTexts(centimetres(c.input, c.sep), kCentimetreOrder, c.centimetreTexts);
 }
 
 // Commands are pure apart from Module1: CM then inches restores the inches
 // texts exactly, and the other way round.
-TEST_P(WorkedCommand, CentimetresThenInchesRestoresInches) {
+TEST_P(KnownInputs, CentimetresThenInchesRestoresInches) {
     const auto& c = GetParam();
     const auto first = inches(c.input, c.sep);
     expectTexts(centimetres(c.input, c.sep), kCentimetreOrder, c.centimetreTexts);
@@ -111,7 +111,7 @@ TEST_P(WorkedCommand, CentimetresThenInchesRestoresInches) {
 }
 
 // Both commands leave the same record: the reference model's.
-TEST_P(WorkedCommand, BothCommandsStoreTheSameRecord) {
+TEST_P(KnownInputs, BothCommandsStoreTheSameRecord) {
     const auto& c = GetParam();
     const float f = ref::parseFloat(
         ref::replaceAll(ref::replaceAll(c.input, c.sep.group, ""), c.sep.decimal, "."));
@@ -134,44 +134,44 @@ TEST_P(WorkedCommand, BothCommandsStoreTheSameRecord) {
     }
 }
 
-// The worked values (146, 2000, 1889, 1889.28, -146) and the other
+// The known results (146, 2000, 1889, 1889.28, -146) and the other
 // digits worked out independently with exact arithmetic.
 INSTANTIATE_TEST_SUITE_P(
-    NumberText, WorkedCommand,
+    NumberText, KnownInputs,
     ::testing::Values(
         CommandCase{
-            "worked_146",
+            "known_146",
             "146",
             kEnglish,
             {"19.41096", "22.4164", "0.2", "15.68937", "0.67", "1.61753424657534", "22.41339"},
             {"39.8510098838806", "0.512438970208168", "56.937663154602", "1.70812990069389",
              "49.303836479187", "4.10853698630136", "56.9300134277344"}},
-        CommandCase{"worked_50",
+        CommandCase{"known_50",
                     "50",
                     kEnglish,
                     {"56.68", "65.45589", "0.59", "45.81297", "1.96", "4.7232", "65.4471"},
                     {"116.36494178772", "1.49632172942162", "166.257971954346", "4.98773909807205",
                      "143.967200775146", "11.996928", "166.235628356934"}},
-        CommandCase{"worked_2000",
+        CommandCase{"known_2000",
                     "2000",
                     kEnglish,
                     {"1.417", "1.636397", "0.01", "1.145324", "0.05", "SOLID", "1.636178"},
                     {"2.90912354469299", "0.0374080422893167", "4.15644929885864",
                      "0.124693477451801", "3.5991801404953", "solid", "4.15589095115662"}},
         CommandCase{
-            "worked_1889",
+            "known_1889",
             "1889",
             kEnglish,
             {"1.500265", "1.732554", "0.02", "1.212625", "0.05", "0.125018528321863", "1.732321"},
             {"3.08006726503372", "0.0396061862632632", "4.40068735837936", "0.132020617723465",
              "3.81067219734192", "0.317547061937532", "4.40009600639343"}},
-        CommandCase{"worked_1889_28",
+        CommandCase{"known_1889_28",
                     "1889.28",
                     kEnglish,
                     {"1.500042", "1.732297", "0.02", "1.212445", "0.05", "SOLID", "1.732065"},
                     {"3.07961095809937", "0.0396003149449825", "4.40003514528275",
                      "0.132001049816608", "3.81010749101639", "solid", "4.39944409608841"}},
-        CommandCase{"worked_minus_146",
+        CommandCase{"known_minus_146",
                     "-146",
                     kEnglish,
                     {"-19.41096", "-22.4164", "-0.2", "-15.68937", "-0.67", "SOLID", "-22.41339"},

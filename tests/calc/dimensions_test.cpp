@@ -1,5 +1,5 @@
-// The dimension model: the stored single values of the worked
-// table, the mesh text, and the failures, which leave the record unchanged.
+// The dimension model: the stored single values of known
+// frequencies, the mesh text, and the failures, which leave the record unchanged.
 #include "dimensions.h"
 #include "numtext.h"
 #include "reference.h"
@@ -91,9 +91,9 @@ TEST(Module1DeathTest, StartsZeroed) {
         ::testing::ExitedWithCode(0), "");
 }
 
-// -------------------------------------------- The worked table of the model
+// -------------------------------------------- Known values of the model
 
-// A printed value of the worked table: the stored single must lie within half
+// A printed known value: the stored single must lie within half
 // a unit of the last printed digit (where the printed digits identify one
 // float, that is the nearest float; where they do not, it is the tolerance).
 void expectPrinted(float stored, const char* printed, const char* field) {
@@ -122,9 +122,9 @@ void PrintTo(const TableRow& c, std::ostream* os) {
     *os << c.name;
 }
 
-class WorkedTable : public ::testing::TestWithParam<TableRow> {};
+class KnownValues : public ::testing::TestWithParam<TableRow> {};
 
-TEST_P(WorkedTable, StoredValuesMatchTheWorkedTable) {
+TEST_P(KnownValues, StoredValuesMatchTheKnownPrintedValues) {
     const auto& r = GetParam();
     calculate(r.f);
     EXPECT_EQ(Module1.LowestFrequency, r.f);
@@ -137,14 +137,14 @@ TEST_P(WorkedTable, StoredValuesMatchTheWorkedTable) {
     EXPECT_EQ(Module1.MeshSpacingText, r.mesh);
 }
 
-TEST_P(WorkedTable, StoredValuesMatchTheReferenceModelExactly) {
+TEST_P(KnownValues, StoredValuesMatchTheReferenceModelExactly) {
     const auto& r = GetParam();
     calculate(r.f);
     expectSame(snapshot(), expected(ref::model(r.f), kEnglish));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    NumberText, WorkedTable,
+    NumberText, KnownValues,
     ::testing::Values(TableRow{"f146", 146.0f, "19.410959", "22.416403", "22.413391", "0.6724921",
                                "0.2017476", "15.689374", "1.61753424657534"},
                       TableRow{"f50", 50.0f, "56.680000", "65.455894", "65.447098", "1.9636768",
@@ -155,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The stored values, bit for bit, from the table's rows worked out
 // independently (300-bit sine and tangent, Python's exact arithmetic).
-TEST(WorkedTable, StoredBitsOf146) {
+TEST(KnownValues, StoredBitsOf146) {
     calculate(146.0f);
     EXPECT_EQ(Module1.HeightToDisc, 0x1.36934ap+4f);
     EXPECT_EQ(Module1.SideLength, 0x1.66a996p+4f);

@@ -1,6 +1,6 @@
 // Writing number text (Single text, Double text, Round to places) and the
-// arithmetic check. Expected values are the documented
-// examples or were worked out independently (exact decimal expansion of the
+// arithmetic check. Expected values are known texts of the program or
+// were worked out independently (exact decimal expansion of the
 // binary value, rounded by hand / with arbitrary-precision arithmetic).
 #include "numtext.h"
 #include "runtime_error.h"
@@ -52,11 +52,11 @@ TEST_P(SingleTextTest, Writes) {
 INSTANTIATE_TEST_SUITE_P(
     NumberText, SingleTextTest,
     ::testing::Values(
-        // The documented examples and the values of the worked tables.
+        // Known texts of the program.
         SingleTextCase{"zero", 0.0f, kEnglish, "0"},
         SingleTextCase{"negative_zero", -0.0f, kEnglish, "0"},
-        SingleTextCase{"worked_19_410959", 19.410959f, kEnglish, "19.41096"},
-        SingleTextCase{"worked_56_68", 56.68f, kEnglish, "56.68"},
+        SingleTextCase{"known_19_410959", 19.410959f, kEnglish, "19.41096"},
+        SingleTextCase{"known_56_68", 56.68f, kEnglish, "56.68"},
         SingleTextCase{"side_146", 22.416403f, kEnglish, "22.4164"},
         SingleTextCase{"disc_146", 15.689374f, kEnglish, "15.68937"},
         SingleTextCase{"skirt_146", 22.413391f, kEnglish, "22.41339"},
@@ -137,14 +137,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DoubleTextCase{"zero", 0.0, kEnglish, "0"},
         DoubleTextCase{"negative_zero", -0.0, kEnglish, "0"},
-        DoubleTextCase{"worked_mesh_146", 1.617534246575342, kEnglish, "1.61753424657534"},
-        DoubleTextCase{"worked_mesh_50", 4.7232, kEnglish, "4.7232"},
+        DoubleTextCase{"known_mesh_146", 1.617534246575342, kEnglish, "1.61753424657534"},
+        DoubleTextCase{"known_mesh_50", 4.7232, kEnglish, "4.7232"},
         // The 15th digit is a zero and is dropped; a 16-digit shortest form
         // rounded again would wrongly give 56.9376631546021.
-        DoubleTextCase{"worked_exact_binary_value", 56.9376631546020490, kEnglish,
+        DoubleTextCase{"known_exact_binary_value", 56.9376631546020490, kEnglish,
                        "56.937663154602"},
-        DoubleTextCase{"worked_0_23616", 0.23616, kEnglish, "0.23616"},
-        DoubleTextCase{"worked_just_below_eighth", 0.124999998061638, kEnglish,
+        DoubleTextCase{"known_0_23616", 0.23616, kEnglish, "0.23616"},
+        DoubleTextCase{"known_just_below_eighth", 0.124999998061638, kEnglish,
                        "0.124999998061638"},
         DoubleTextCase{"height_146_cm", static_cast<double>(19.410959f) * 2.54, kEnglish,
                        "49.303836479187"},
@@ -206,18 +206,18 @@ INSTANTIATE_TEST_SUITE_P(
     NumberText, RoundToPlacesTest,
     ::testing::Values(
         // Exact binary ties go to the even digit.
-        RoundCase{"worked_tie_0_125", 0.125f, kEnglish, "0.12"},
-        RoundCase{"worked_tie_0_375", 0.375f, kEnglish, "0.38"},
+        RoundCase{"known_tie_0_125", 0.125f, kEnglish, "0.12"},
+        RoundCase{"known_tie_0_375", 0.375f, kEnglish, "0.38"},
         RoundCase{"tie_0_625", 0.625f, kEnglish, "0.62"},
         RoundCase{"tie_0_875", 0.875f, kEnglish, "0.88"},
         RoundCase{"tie_1_125", 1.125f, kEnglish, "1.12"},
         RoundCase{"tie_negative_0_125", -0.125f, kEnglish, "-0.12"},
         RoundCase{"tie_negative_0_375", -0.375f, kEnglish, "-0.38"},
         // Never more than two decimals, never the binary digits.
-        RoundCase{"worked_0_2017476", 0.2017476f, kEnglish, "0.2"},
-        RoundCase{"worked_0_6724921", 0.6724921f, kEnglish, "0.67"},
-        RoundCase{"worked_0_0981838", 0.0981838f, kEnglish, "0.1"},
-        RoundCase{"worked_0_004", 0.004f, kEnglish, "0"},
+        RoundCase{"known_0_2017476", 0.2017476f, kEnglish, "0.2"},
+        RoundCase{"known_0_6724921", 0.6724921f, kEnglish, "0.67"},
+        RoundCase{"known_0_0981838", 0.0981838f, kEnglish, "0.1"},
+        RoundCase{"known_0_004", 0.004f, kEnglish, "0"},
         RoundCase{"point_two", 0.2f, kEnglish, "0.2"},
         RoundCase{"point_zero_one", 0.01f, kEnglish, "0.01"},
         // The exact binary value decides, not its shortest decimal form.

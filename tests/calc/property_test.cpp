@@ -1,6 +1,6 @@
 // Property tests: thousands of random values against the independent
 // formulation of reference.h (exact decimal expansion of each binary value,
-// rounded as text), far beyond the handful of worked examples.
+// rounded as text), far beyond the handful of known results.
 //
 // The random sequences start from a fixed constant, so every run checks the
 // same values and a failure can be reproduced.

@@ -1,5 +1,5 @@
 // Reading number text: the accepted forms in each locale, the range limits
-// and the failures. Expected values are the documented examples or exact
+// and the failures. Expected values are known results of the program or exact
 // values worked out independently.
 #include "numtext.h"
 #include "runtime_error.h"
@@ -50,19 +50,19 @@ void PrintTo(const ReadCase& c, std::ostream* os) {
 // rounded decimal conversion) or exact powers of two.
 std::vector<ReadCase> singleReadCases() {
     return {
-        {"worked_146", "146", kEnglish, 146.0f},
-        {"worked_blanks_around", " 146 ", kEnglish, 146.0f},
+        {"known_146", "146", kEnglish, 146.0f},
+        {"known_blanks_around", " 146 ", kEnglish, 146.0f},
         {"tabs_around", "\t146\t", kEnglish, 146.0f},
         {"mixed_blanks_around", "  \t 146 \t  ", kEnglish, 146.0f},
         {"plus_sign", "+146", kEnglish, 146.0f},
         {"minus_sign", "-146", kEnglish, -146.0f},
         {"minus_sign_blanks", "  -146  ", kEnglish, -146.0f},
-        {"worked_group_english", "1,46", kEnglish, 146.0f},
+        {"known_group_english", "1,46", kEnglish, 146.0f},
         {"group_thousands", "1,000", kEnglish, 1000.0f},
         {"group_millions", "1,000,000", kEnglish, 1e6f},
         {"group_and_decimal", "1,234.5", kEnglish, 1234.5f},
         {"group_negative", "-1,46", kEnglish, -146.0f},
-        {"worked_exponent", "1.46E2", kEnglish, 146.0f},
+        {"known_exponent", "1.46E2", kEnglish, 146.0f},
         {"exponent_lower_case", "1.46e2", kEnglish, 146.0f},
         {"exponent_plus", "1.46E+2", kEnglish, 146.0f},
         {"exponent_minus", "14600E-2", kEnglish, 146.0f},
@@ -111,7 +111,7 @@ std::vector<ReadCase> singleReadCases() {
          kEnglish, kFloatMin},
         {"zero_huge_exponent", "0E99999999999999999999", kEnglish, 0.0f},
         // Comma-decimal locale: the point is the group separator.
-        {"worked_comma_decimal", "1,46", kCommaDecimal, 1.46f},
+        {"known_comma_decimal", "1,46", kCommaDecimal, 1.46f},
         {"comma_point_is_group", "1.46", kCommaDecimal, 146.0f},
         {"comma_group_and_decimal", "1.234,5", kCommaDecimal, 1234.5f},
         {"comma_exponent", "-1,5E+20", kCommaDecimal, -1.5e20f},
@@ -131,7 +131,7 @@ std::vector<ReadCase> doubleReadCases() {
     std::string belowMidpoint = midpoint;
     belowMidpoint.back() = '1';
     return {
-        {"worked_146", "146", kEnglish, 146.0},
+        {"known_146", "146", kEnglish, 146.0},
         {"blanks_and_exponent", " \t1.46E2 \t", kEnglish, 146.0},
         {"point_one", "0.1", kEnglish, 0.1},
         {"mesh_text_146", "1.61753424657534", kEnglish, 1.61753424657534},

@@ -70,7 +70,7 @@ TEST(ReferenceExactDecimal, SmallestDoubleSubnormalHas751Digits) {
     EXPECT_EQ(x.exponent10, -1074);
 }
 
-TEST(ReferenceFormat, DocumentedExamples) {
+TEST(ReferenceFormat, KnownTexts) {
     EXPECT_EQ(ref::singleText(19.410959f), "19.41096");
     EXPECT_EQ(ref::singleText(56.68f), "56.68");
     EXPECT_EQ(ref::doubleText(1.617534246575342), "1.61753424657534");

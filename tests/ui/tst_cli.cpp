@@ -15,7 +15,7 @@ namespace {
 
 const QStringList kKeys = {"height-to-disc",   "side-length",  "disc-spacing",  "disc-diameter",
                            "minimum-diameter", "mesh-spacing", "skirt-diameter"};
-// 146 MHz in the order of kKeys, from the worked example of the commands.
+// 146 MHz in the order of kKeys: the program's known results for 146 MHz.
 const QStringList kInches146 = {"19.41096", "22.4164",          "0.2",     "15.68937",
                                 "0.67",     "1.61753424657534", "22.41339"};
 const QStringList kCm146 = {"49.303836479187",  "56.937663154602",  "0.512438970208168",
