@@ -110,9 +110,11 @@ std::string inputText(QWidget* window) {
 }
 
 void Text14_Click(QWidget* window) {
-    control<TextBox>(window, "Text14")
-        ->setBoxText(
-            QString::fromStdString(singleText(Module1.LowestFrequency, systemSeparators())));
+    auto* input = control<TextBox>(window, "Text14");
+    input->setBoxText(
+        QString::fromStdString(singleText(Module1.LowestFrequency, systemSeparators())));
+    // Typed digits replace the refilled number instead of joining it.
+    input->selectWholeText();
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 // background colour, a picture unscaled at its top-left corner (cut off where
 // the box is smaller), and its line controls, all beneath its child controls.
 // Lines are plain objects, named like every control, that their surface paints.
+// A picture box that the Tab key brings the focus to shows a dotted focus
+// rectangle inside its edge; focus from a click or from the window opening
+// shows none, so the windows look as drawn.
 #pragma once
 
 #include <QColor>
@@ -41,11 +44,14 @@ public:
     const QImage& picture() const { return picture_; }
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor background_;
     QImage picture_;
+    bool focusCue_ = false; // the focus came from the Tab key
 };
 
 } // namespace discone::ui
