@@ -73,17 +73,26 @@ protected:
 QString wrapAtBlanks(const QString& caption, const QFontMetrics& metrics, int width);
 
 // A static label that never takes the focus; clicked() follows a left-button
-// click released over it.
+// click released over it, or click().
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     ClickLabel(const QString& caption, QWidget* parent);
+    void click() { emit clicked(); }
 
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// The label that stands for a web address; screen readers see it as a link
+// they can press.
+class LinkLabel : public ClickLabel {
+    Q_OBJECT
+public:
+    using ClickLabel::ClickLabel;
 };
 
 } // namespace discone::ui

@@ -117,6 +117,16 @@ void Text14_Click(QWidget* window) {
     input->selectWholeText();
 }
 
+enum class Unit { Inches, Centimetres };
+
+// The result boxes show bare numbers; a screen reader also learns their unit.
+void describeResultUnit(QWidget* window, Unit unit) {
+    const QString description =
+        unit == Unit::Inches ? QStringLiteral("in inches") : QStringLiteral("in centimetres");
+    for (const char* name : {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text18"})
+        control<TextBox>(window, name)->setAccessibleDescription(description);
+}
+
 } // namespace
 
 QWidget* createForm1() {
@@ -126,10 +136,12 @@ QWidget* createForm1() {
     QObject::connect(control<QPushButton>(window, "Command1"), &QPushButton::clicked, window,
                      guarded([window] {
                          applyWrites(window, Command1_Click(inputText(window), systemSeparators()));
+                         describeResultUnit(window, Unit::Inches);
                      }));
     QObject::connect(control<QPushButton>(window, "Command3"), &QPushButton::clicked, window,
                      guarded([window] {
                          applyWrites(window, Command3_Click(inputText(window), systemSeparators()));
+                         describeResultUnit(window, Unit::Centimetres);
                      }));
     QObject::connect(control<QPushButton>(window, "Command2"), &QPushButton::clicked, window,
                      guarded([] { showWindow(WindowKind::Info); }));

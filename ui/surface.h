@@ -7,6 +7,7 @@
 // shows none, so the windows look as drawn.
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QImage>
 #include <QLine>
@@ -43,6 +44,11 @@ public:
     void setPicture(const QImage& picture);
     const QImage& picture() const { return picture_; }
 
+    // What a screen reader is told the surface is: a window, a dialog or a
+    // picture.
+    void setAccessibleRole(QAccessible::Role role) { role_ = role; }
+    QAccessible::Role accessibleRole() const { return role_; }
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -51,6 +57,7 @@ protected:
 private:
     QColor background_;
     QImage picture_;
+    QAccessible::Role role_ = QAccessible::Client;
     bool focusCue_ = false; // the focus came from the Tab key
 };
 
