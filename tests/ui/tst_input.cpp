@@ -30,6 +30,9 @@ using ui::WindowKind;
 
 namespace {
 
+// How a picture box gets the focus.
+enum FocusWay { AtStart, Click, Tab, ShiftTab };
+
 const QStringList kOutputs = {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text18"};
 
 void addBoxRow(const char* tag, WindowKind kind, const char* name) {
@@ -219,54 +222,45 @@ private slots:
     void pictureShowsFocusOnlyFromTheTabKey_data() {
         QTest::addColumn<int>("window");
         QTest::addColumn<QString>("picture");
-        QTest::addColumn<QString>("how"); // "start", "click", or the key and where it is pressed
-        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("how");
+        QTest::addColumn<QString>("from"); // where Tab or Shift+Tab is pressed
         QTest::addColumn<bool>("shown");
         const auto form1 = int(WindowKind::Form1);
         const auto info = int(WindowKind::Info);
-        QTest::newRow("Form1 at start") << form1 << "Picture1"
-                                        << "start" << QString() << false;
-        QTest::newRow("Form1 click") << form1 << "Picture1"
-                                     << "click" << QString() << false;
-        QTest::newRow("Form1 Tab") << form1 << "Picture1"
-                                   << "Tab"
-                                   << "WEBSITE" << true;
-        QTest::newRow("Form1 Shift+Tab") << form1 << "Picture1"
-                                         << "Shift+Tab"
-                                         << "Text1" << true;
-        QTest::newRow("info at start") << info << "Picture1"
-                                       << "start" << QString() << false;
-        QTest::newRow("info click") << info << "Picture2"
-                                    << "click" << QString() << false;
-        QTest::newRow("info Tab") << info << "Picture2"
-                                  << "Tab"
-                                  << "Picture1" << true;
-        QTest::newRow("info Shift+Tab") << info << "Picture1"
-                                        << "Shift+Tab"
-                                        << "Picture2" << true;
+        const QString none;
+        // clang-format off
+        QTest::newRow("Form1 at start")  << form1 << "Picture1" << int(AtStart)  << none       << false;
+        QTest::newRow("Form1 click")     << form1 << "Picture1" << int(Click)    << none       << false;
+        QTest::newRow("Form1 Tab")       << form1 << "Picture1" << int(Tab)      << "WEBSITE"  << true;
+        QTest::newRow("Form1 Shift+Tab") << form1 << "Picture1" << int(ShiftTab) << "Text1"    << true;
+        QTest::newRow("info at start")   << info  << "Picture1" << int(AtStart)  << none       << false;
+        QTest::newRow("info click")      << info  << "Picture2" << int(Click)    << none       << false;
+        QTest::newRow("info Tab")        << info  << "Picture2" << int(Tab)      << "Picture1" << true;
+        QTest::newRow("info Shift+Tab")  << info  << "Picture1" << int(ShiftTab) << "Picture2" << true;
+        // clang-format on
     }
     void pictureShowsFocusOnlyFromTheTabKey() {
         QFETCH(int, window);
         QFETCH(QString, picture);
-        QFETCH(QString, how);
+        QFETCH(int, how);
         QFETCH(QString, from);
         QFETCH(bool, shown);
         QWidget* w = ui::showWindow(WindowKind(window));
         QVERIFY(QTest::qWaitForWindowActive(w));
         QWidget* box = child(w, picture);
-        const bool atStart = how == "start";
+        const bool atStart = how == AtStart;
         if (atStart)
             QCOMPARE(QApplication::focusWidget(), box);
         const QImage startImage = box->grab().toImage();
         // The picture as drawn, while a button elsewhere has the focus.
         child(w, window == int(WindowKind::Form1) ? "Command2" : "Command1")->setFocus();
         const QImage drawn = box->grab().toImage();
-        if (how == "click") {
+        if (how == Click) {
             QTest::mouseClick(box, Qt::LeftButton, {}, {5, 100});
         } else if (!atStart) {
             child(w, from)->setFocus();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
-                            how == "Tab" ? Qt::NoModifier : Qt::ShiftModifier);
+                            how == Tab ? Qt::NoModifier : Qt::ShiftModifier);
         }
         if (!atStart)
             QCOMPARE(QApplication::focusWidget(), box);
