@@ -1,5 +1,6 @@
 #include "builder.h"
 
+#include "accessible.h"
 #include "bitmap.h"
 #include "controls.h"
 #include "surface.h"
@@ -88,13 +89,17 @@ QWidget* makeControl(const ControlRow& c, QWidget* parent) {
         return makeTextBox(c, parent);
     case Kind::PictureBox: {
         auto* box = new Surface(parent);
+        box->setAccessibleRole(QAccessible::Graphic);
         box->setBackground(QColor::fromRgb(c.background));
         if (c.picture != nullptr)
             box->setPicture(loadPicture(QLatin1String(c.picture)));
         return box;
     }
-    case Kind::Label: {
-        auto* label = new ClickLabel(QString::fromUtf8(c.text), parent);
+    case Kind::Label:
+    case Kind::Link: {
+        const QString caption = QString::fromUtf8(c.text);
+        auto* label =
+            c.kind == Kind::Link ? new LinkLabel(caption, parent) : new ClickLabel(caption, parent);
         QPalette palette = parent->palette();
         setRole(palette, QPalette::Window, c.background);
         setRole(palette, QPalette::WindowText, c.textColour);
@@ -109,7 +114,9 @@ QWidget* makeControl(const ControlRow& c, QWidget* parent) {
 } // namespace
 
 QWidget* buildWindow(const WindowTable& table) {
+    installAccessibleInterfaces();
     auto* window = new Surface;
+    window->setAccessibleRole(table.role);
     window->setObjectName(QLatin1String(table.name));
     window->setWindowTitle(QString::fromUtf8(table.title));
     window->setAttribute(Qt::WA_DeleteOnClose);

@@ -7,6 +7,7 @@
 
 #include "look.h"
 
+#include <QAccessible>
 #include <QRgb>
 
 #include <span>
@@ -23,7 +24,8 @@ constexpr int twipsToPixels(int twips) {
 // In a colour column: the light palette's colour for that kind of control.
 constexpr QRgb kDefaultColour = 0;
 
-enum class Kind { Button, TextBox, PictureBox, Label };
+// A link is a label that opens a web address.
+enum class Kind { Button, TextBox, PictureBox, Label, Link };
 enum class Lines { Single, Multi };
 enum class Border { None, Standard };
 
@@ -59,12 +61,13 @@ struct WindowTable {
     const char* title;
     int width, height; // client area, twips
     QRgb background;
-    std::span<const ContainerTable> containers; // the window first
+    std::span<const ContainerTable> containers;   // the window first
+    QAccessible::Role role = QAccessible::Window; // or Dialog, for screen readers
 };
 
 // A new top-level window holding every control of the table, in the light
 // palette, deleted when closed. Tab visits the controls that take the focus
-// in ascending tab index.
+// in ascending tab index. Picture boxes are named graphics to screen readers.
 QWidget* buildWindow(const WindowTable& table);
 
 } // namespace discone::ui

@@ -2,7 +2,9 @@
 
 #include "look.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextBlock>
@@ -37,6 +39,10 @@ void TextBox::setBoxText(const QString& text) {
     setCursorPosition(0);
 }
 
+void TextBox::selectWholeText() {
+    setSelection(text().size(), -text().size());
+}
+
 void TextBox::changeEvent(QEvent* event) {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange)
@@ -67,6 +73,13 @@ MultiLineBox::MultiLineBox(bool border, QWidget* parent) : QTextEdit(parent) {
     setWordWrapMode(QTextOption::WordWrap);
     // A classic multi-line box passes Tab on to the next control.
     setTabChangesFocus(true);
+    // The text may run a little past the bottom (the empty line after a
+    // final line break); keeping the first line in place wins over showing
+    // the insertion point there.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        if (value != 0)
+            verticalScrollBar()->setValue(0);
+    });
 }
 
 void MultiLineBox::setBoxText(const QString& text) {
@@ -89,6 +102,11 @@ void MultiLineBox::changeEvent(QEvent* event) {
         applyCellMetrics();
         doc->setUndoRedoEnabled(undo);
     }
+}
+
+void MultiLineBox::wheelEvent(QWheelEvent* event) {
+    // Left to the container, which has nothing to scroll either.
+    event->ignore();
 }
 
 void MultiLineBox::applyCellMetrics() {
@@ -117,6 +135,18 @@ CaptionButton::CaptionButton(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent) {
     setAutoDefault(false);
     setDefault(false);
+}
+
+void CaptionButton::keyPressEvent(QKeyEvent* event) {
+    // QPushButton takes Enter only as a default button, whose frame changes
+    // the look; a held key clicks once.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void CaptionButton::paintEvent(QPaintEvent*) {

@@ -1,5 +1,7 @@
 #include "errorreport.h"
 
+#include "look.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -28,6 +30,8 @@ void reportRuntimeError(const RuntimeError& error) {
     }
     QMessageBox box(QMessageBox::Warning, QStringLiteral("DISCONE"), runtimeErrorText(error),
                     QMessageBox::Ok, QApplication::activeWindow());
+    // The face of the windows, not the desktop's.
+    box.setFont(classicFont({}));
     box.exec();
 }
 

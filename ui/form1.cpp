@@ -119,12 +119,17 @@ const char* resultBox(Dimension dimension) {
 }
 
 // Calculates from the input box and writes the seven result boxes in the
-// unit's order; an error leaves every box as it was.
+// unit's order; an error leaves every box as it was. The boxes show bare
+// numbers, so a screen reader also learns their unit from the description.
 void writeResults(QWidget* window, Unit unit) {
     const ResultTexts texts = resultTexts(unit, inputText(window), systemSeparators());
-    for (Dimension dimension : resultOrder(unit))
-        control<TextBox>(window, resultBox(dimension))
-            ->setBoxText(QString::fromStdString(texts[dimension]));
+    const QString description =
+        unit == Unit::Inches ? QStringLiteral("in inches") : QStringLiteral("in centimetres");
+    for (Dimension dimension : resultOrder(unit)) {
+        auto* box = control<TextBox>(window, resultBox(dimension));
+        box->setBoxText(QString::fromStdString(texts[dimension]));
+        box->setAccessibleDescription(description);
+    }
 }
 
 void Command1_Click(QWidget* window) {
@@ -136,9 +141,11 @@ void Command3_Click(QWidget* window) {
 }
 
 void Text14_Click(QWidget* window) {
-    control<TextBox>(window, "Text14")
-        ->setBoxText(
-            QString::fromStdString(singleText(Module1.LowestFrequency, systemSeparators())));
+    auto* input = control<TextBox>(window, "Text14");
+    input->setBoxText(
+        QString::fromStdString(singleText(Module1.LowestFrequency, systemSeparators())));
+    // Typed digits replace the refilled number instead of joining it.
+    input->selectWholeText();
 }
 
 } // namespace

@@ -69,7 +69,8 @@ constexpr ContainerTable kContainers[] = {
     {"Picture2", {}, kPicture2Lines},
 };
 
-constexpr WindowTable kInfo{"info", "Form2", 9375, 6315, kLightGreen, kContainers};
+constexpr WindowTable kInfo{
+    "info", "Form2", 9375, 6315, kLightGreen, kContainers, QAccessible::Dialog};
 
 } // namespace
 

@@ -1,7 +1,10 @@
 #include "surface.h"
 
+#include <QFocusEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <cstdlib>
 
@@ -55,6 +58,29 @@ void Surface::setPicture(const QImage& picture) {
     update();
 }
 
+void Surface::focusInEvent(QFocusEvent* event) {
+    // Opening a window also hands out the first focus as Tab focus; only a
+    // Tab key press marks the window as changing focus by keyboard. Coming
+    // back to an active window keeps what was shown before.
+    switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+        focusCue_ = window()->testAttribute(Qt::WA_KeyboardFocusChange);
+        break;
+    case Qt::ActiveWindowFocusReason:
+        break;
+    default:
+        focusCue_ = false;
+    }
+    QWidget::focusInEvent(event);
+}
+
+void Surface::focusOutEvent(QFocusEvent* event) {
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        focusCue_ = false;
+    QWidget::focusOutEvent(event);
+}
+
 void Surface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), background_);
@@ -69,6 +95,13 @@ void Surface::paintEvent(QPaintEvent* event) {
     for (const LineShape* shape : findChildren<LineShape*>(Qt::FindDirectChildrenOnly)) {
         for (const QPoint& p : linePixels(shape->line()))
             painter.fillRect(QRect(p, QSize(1, 1)), ink);
+    }
+    if (focusCue_ && hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.state |= QStyle::State_KeyboardFocusChange;
+        option.backgroundColor = background_;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
 }
 

@@ -2,8 +2,12 @@
 // background colour, a picture unscaled at its top-left corner (cut off where
 // the box is smaller), and its line controls, all beneath its child controls.
 // Lines are plain objects, named like every control, that their surface paints.
+// A picture box that the Tab key brings the focus to shows a dotted focus
+// rectangle inside its edge; focus from a click or from the window opening
+// shows none, so the windows look as drawn.
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QImage>
 #include <QLine>
@@ -40,12 +44,21 @@ public:
     void setPicture(const QImage& picture);
     const QImage& picture() const { return picture_; }
 
+    // What a screen reader is told the surface is: a window, a dialog or a
+    // picture.
+    void setAccessibleRole(QAccessible::Role role) { role_ = role; }
+    QAccessible::Role accessibleRole() const { return role_; }
+
 protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor background_;
     QImage picture_;
+    QAccessible::Role role_ = QAccessible::Client;
+    bool focusCue_ = false; // the focus came from the Tab key
 };
 
 } // namespace discone::ui

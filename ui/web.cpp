@@ -1,5 +1,6 @@
 // The web link window: two lines of explanation and the maker's page address
-// as a link that asks the desktop to open it in the default browser.
+// as a link that asks the desktop to open it in the default browser, by a
+// click or by a screen reader's press action.
 #include "web.h"
 
 #include "builder.h"
@@ -26,7 +27,7 @@ constexpr int kTop = 1695;
 // clang-format off
 constexpr ControlRow kWindowControls[] = {
     // name         kind         left top   width height tab background text   font                       lines   border    caption
-    {"lblWebPage", Kind::Label, 525, 1335, 2205, 255,  2,  D,         kBlue, {8.25, false, false, true}, Single, NoBorder, kPageAddress, "Maker's web page", nullptr, ":/images/link.cur"},
+    {"lblWebPage", Kind::Link,  525, 1335, 2205, 255,  2,  D,         kBlue, {8.25, false, false, true}, Single, NoBorder, kPageAddress, nullptr, nullptr, ":/images/link.cur"},
     {"Label2",     Kind::Label, 450, 750,  2490, 345,  1,  D,         D,     kDefaultFont,               Single, NoBorder, "Click Link Below to "},
     {"Label1",     Kind::Label, 525, 75,   2265, 390,  0,  D,         D,     kDefaultFont,               Single, NoBorder, "The link will be opened in your default browser."},
 };
@@ -34,7 +35,7 @@ constexpr ControlRow kWindowControls[] = {
 
 constexpr ContainerTable kContainers[] = {{nullptr, kWindowControls, {}}};
 
-constexpr WindowTable kWeb{"web", "Web Page Link", 3315, 1845, D, kContainers};
+constexpr WindowTable kWeb{"web", "Web Page Link", 3315, 1845, D, kContainers, QAccessible::Dialog};
 
 } // namespace
 
@@ -55,7 +56,11 @@ QWidget* createWeb() {
     QWidget* window = buildWindow(kWeb);
     window->setGeometry(twipsToPixels(kLeft), twipsToPixels(kTop), window->width(),
                         window->height());
-    auto* link = window->findChild<ClickLabel*>(QStringLiteral("lblWebPage"));
+    auto* link = window->findChild<LinkLabel*>(QStringLiteral("lblWebPage"));
+    // A screen reader reads the link by its address, then what it does.
+    link->setAccessibleDescription(
+        QStringLiteral("The maker's web page, opened in the default browser"));
+    // The click and a screen reader's press action both arrive here.
     QObject::connect(link, &ClickLabel::clicked, window, guarded(lblWebPage_Click));
     return window;
 }

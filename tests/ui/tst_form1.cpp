@@ -5,9 +5,12 @@
 #include "errorreport.h"
 #include "uitest.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTimer>
 
 #include <vector>
@@ -207,22 +210,31 @@ private slots:
         QVERIFY2(text.startsWith(expected.front()), qPrintable(text));
         for (const QString& part : expected)
             QVERIFY2(text.contains(part), qPrintable(text));
+        // No sentence twice.
+        const QStringList sentences =
+            text.split(QRegularExpression(QStringLiteral("\\.\\s+|\\n+")), Qt::SkipEmptyParts);
+        QCOMPARE(QSet<QString>(sentences.begin(), sentences.end()).size(), sentences.size());
     }
 
-    // Without a recorder the error shows in a message box titled DISCONE.
+    // Without a recorder the error shows in a message box titled DISCONE, in
+    // the face of the windows.
     void errorShowsMessageBox() {
         ui::setErrorReporter(nullptr);
         QString title;
         QString text;
+        QFont font;
         QTimer::singleShot(0, form, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box != nullptr);
             title = box->windowTitle();
             text = box->text();
+            font = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->font();
             box->accept();
         });
         calculate("abc", "Command1");
         QCOMPARE(title, "DISCONE");
+        QCOMPARE(QFontInfo(font).family(), QFontInfo(form->font()).family());
+        QCOMPARE(QFontInfo(font).pixelSize(), QFontInfo(form->font()).pixelSize());
         QVERIFY(text.startsWith("Type mismatch"));
         QCOMPARE(outputs(), kInitial);
         QVERIFY(form->isVisible());

@@ -1,9 +1,11 @@
-// The web link: a click on the address starts the desktop's launcher once
-// with the address and "/", nothing else starts it, a missing launcher is
-// reported while the program runs on; the link pointer over the address.
+// The web link: a click on the address, or a screen reader's press action on
+// it, starts the desktop's launcher once with the address and "/", nothing
+// else starts it, a missing launcher is reported while the program runs on;
+// the link pointer over the address.
 #include "errorreport.h"
 #include "uitest.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -31,6 +33,17 @@ class WebTest : public QObject {
         QWidget* target = QLatin1String(name) == QLatin1String("web") ? web : child(web, name);
         QTest::mouseClick(target, Qt::LeftButton, {}, at);
     }
+    // The link as a mouse or a screen reader opens it.
+    void openLink(bool pressAction) {
+        if (!pressAction) {
+            click("lblWebPage");
+            return;
+        }
+        QAccessibleInterface* link =
+            QAccessible::queryAccessibleInterface(child(web, "lblWebPage"));
+        QVERIFY(link != nullptr && link->actionInterface() != nullptr);
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
 
 private slots:
     // A stand-in launcher early on PATH that logs its arguments.
@@ -57,15 +70,19 @@ private slots:
     }
 
     void eachClickLaunchesOnce_data() {
-        QTest::addColumn<int>("clicks");
-        QTest::newRow("one") << 1;
-        QTest::newRow("two") << 2;
+        QTest::addColumn<bool>("pressAction");
+        QTest::addColumn<int>("times");
+        QTest::newRow("one") << false << 1;
+        QTest::newRow("two") << false << 2;
+        QTest::newRow("press action") << true << 1;
+        QTest::newRow("press action twice") << true << 2;
     }
     void eachClickLaunchesOnce() {
-        QFETCH(int, clicks);
-        for (int i = 0; i < clicks; ++i)
-            click("lblWebPage");
-        const QStringList expected(clicks, "1:https://www.zorval.example/");
+        QFETCH(bool, pressAction);
+        QFETCH(int, times);
+        for (int i = 0; i < times; ++i)
+            openLink(pressAction);
+        const QStringList expected(times, "1:https://www.zorval.example/");
         QTRY_COMPARE(launches(), expected);
         QTest::qWait(300); // no late extra launch
         QCOMPARE(launches(), expected);
@@ -84,9 +101,15 @@ private slots:
         QCOMPARE(launches(), QStringList());
     }
 
+    void missingLauncherIsReported_data() {
+        QTest::addColumn<bool>("pressAction");
+        QTest::newRow("click") << false;
+        QTest::newRow("press action") << true;
+    }
     void missingLauncherIsReported() {
+        QFETCH(bool, pressAction);
         qputenv("PATH", QFile::encodeName(dir.filePath("empty")));
-        click("lblWebPage");
+        openLink(pressAction);
         QCOMPARE(reported, std::vector<ErrorKind>{ErrorKind::PlatformFailure});
         QVERIFY(web->isVisible());
         QCOMPARE(child(web, "lblWebPage")->property("text").toString(),
