@@ -1,7 +1,7 @@
 #include "app.h"
 
 #include "look.h"
-#include "windows.h"
+#include "registry.h"
 
 #include <QApplication>
 #include <QFile>

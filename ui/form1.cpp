@@ -7,8 +7,8 @@
 #include "dimensions.h"
 #include "errorreport.h"
 #include "palette_colours.h"
+#include "registry.h"
 #include "separators.h"
-#include "windows.h"
 
 namespace discone::ui {
 namespace {

@@ -4,7 +4,7 @@
 #include "builder.h"
 #include "errorreport.h"
 #include "palette_colours.h"
-#include "windows.h"
+#include "registry.h"
 
 #include <QPushButton>
 

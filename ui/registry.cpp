@@ -1,4 +1,4 @@
-#include "windows.h"
+#include "registry.h"
 
 #include <QPointer>
 #include <QWidget>

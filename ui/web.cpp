@@ -7,7 +7,7 @@
 #include "controls.h"
 #include "errorreport.h"
 #include "palette_colours.h"
-#include "windows.h"
+#include "registry.h"
 
 #include <QProcess>
 

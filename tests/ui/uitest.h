@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app.h"
-#include "windows.h"
+#include "registry.h"
 
 #include <QApplication>
 #include <QImage>

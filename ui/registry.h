@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The window registry: one slot per window kind, filled on first use. Showing
 // a window builds it if it is not open (closing discards a window's
 // controls, so it comes back with its designed texts), then shows it
