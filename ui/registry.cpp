@@ -3,14 +3,17 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <map>
+
 namespace discone::ui {
 namespace {
 
-// One slot per window kind. A closed window deletes itself, which empties
-// its slot, so the next show builds it afresh from its table.
+// One slot per window kind, made when the kind is first asked for, so no
+// count of kinds is kept beside the enum. A closed window deletes itself,
+// which empties its slot, so the next show builds it afresh from its table.
 QPointer<QWidget>& slot(WindowKind kind) {
-    static QPointer<QWidget> windows[3];
-    return windows[static_cast<int>(kind)];
+    static std::map<WindowKind, QPointer<QWidget>> windows;
+    return windows[kind];
 }
 
 QWidget* create(WindowKind kind) {
