@@ -21,13 +21,20 @@ constexpr int twipsToPixels(int twips) {
     return twips / kTwipsPerPixel;
 }
 
-// In a colour column: the light palette's colour for that kind of control.
-constexpr QRgb kDefaultColour = 0;
-
 // A link is a label that opens a web address.
 enum class Kind { Button, TextBox, PictureBox, Label, Link };
 enum class Lines { Single, Multi };
 enum class Border { None, Standard };
+
+// Shorthands that keep the windows' tables readable as aligned columns.
+// In a colour column: the light palette's colour for that kind of control.
+constexpr QRgb kDefaultColour = 0;
+// In a font column: the classic face at 8.25 points, without styles.
+constexpr FontStyle kDefaultFont{};
+constexpr Lines kSingleLine = Lines::Single;
+constexpr Lines kMultiLine = Lines::Multi;
+constexpr Border kNoBorder = Border::None;
+constexpr Border kWithBorder = Border::Standard;
 
 struct ControlRow {
     const char* name;

@@ -13,13 +13,6 @@
 namespace discone::ui {
 namespace {
 
-constexpr QRgb D = kDefaultColour;
-constexpr FontStyle kDefaultFont{};
-constexpr auto Single = Lines::Single;
-constexpr auto Multi = Lines::Multi;
-constexpr auto NoBorder = Border::None;
-constexpr auto Bordered = Border::Standard;
-
 constexpr const char* kDescription = "DISCONES ARE AN EXCELLENT\r\n"
                                      "OMNIDIRECTIONAL ANTENNA.\r\n"
                                      "THEY CAN TRANSMIT AT 3 TO 4 \r\n"
@@ -43,33 +36,33 @@ constexpr const char* kDescription = "DISCONES ARE AN EXCELLENT\r\n"
 
 // clang-format off
 constexpr ControlRow kWindowControls[] = {
-    // name       kind           left  top   width height tab background   text    font                             lines   border    text
-    {"WEBSITE",  Kind::Button,  6960, 6480, 1455, 375,  22, D,           D,      kDefaultFont,                    Single, NoBorder, "WEBSITE"},
-    {"Command3", Kind::Button,  7440, 1560, 1215, 495,  21, D,           D,      kDefaultFont,                    Single, NoBorder, "CALCULATE CM"},
-    {"Command2", Kind::Button,  8760, 1680, 735,  375,  20, D,           D,      kDefaultFont,                    Single, NoBorder, "INFO"},
-    {"Text16",   Kind::TextBox, 6240, 2280, 3375, 4095, 17, kLightGreen, kBlue,  kDefaultFont,                    Multi,  NoBorder, kDescription, "About discones"},
-    {"Command1", Kind::Button,  6240, 1200, 1095, 855,  16, D,           D,      kDefaultFont,                    Single, NoBorder, "CALCULATE Inches "},
-    {"Text15",   Kind::TextBox, 7560, 720,  2175, 855,  15, kLightGreen, D,      {9.75},                          Multi,  NoBorder, "INPUT LOWEST\r\nFREQUENCY IN\r\nMEGAHERTZ\r\n", "Instructions"},
-    {"Text14",   Kind::TextBox, 6240, 720,  1095, 375,  14, kPaleOrange, kRed,   {12, true},                      Single, Bordered, "000.00", "Lowest frequency in megahertz"},
-    {"Text8",    Kind::TextBox, 2040, 120,  1695, 285,  8,  kLightGreen, kBlue,  kDefaultFont,                    Single, NoBorder, "DISC DIAMETER", "Disc diameter caption"},
-    {"Text1",    Kind::TextBox, 5880, 120,  4095, 495,  1,  kLightGreen, kBlue,  {13.5, true, true},              Single, NoBorder, "DISCONES by ZORVAL", "Title"},
-    {"Picture1", Kind::PictureBox, 0, 360,  6135, 6375, 0,  kLightGreen, D,      kDefaultFont,                    Single, NoBorder, "", "Antenna diagram", ":/images/antenna.bmp"},
+    // name      kind              left  top   width height tab background      text            font                lines        border       text
+    {"WEBSITE",  Kind::Button,     6960, 6480, 1455, 375,   22, kDefaultColour, kDefaultColour, kDefaultFont,       kSingleLine, kNoBorder,   "WEBSITE"},
+    {"Command3", Kind::Button,     7440, 1560, 1215, 495,   21, kDefaultColour, kDefaultColour, kDefaultFont,       kSingleLine, kNoBorder,   "CALCULATE CM"},
+    {"Command2", Kind::Button,     8760, 1680, 735,  375,   20, kDefaultColour, kDefaultColour, kDefaultFont,       kSingleLine, kNoBorder,   "INFO"},
+    {"Text16",   Kind::TextBox,    6240, 2280, 3375, 4095,  17, kLightGreen,    kBlue,          kDefaultFont,       kMultiLine,  kNoBorder,   kDescription, "About discones"},
+    {"Command1", Kind::Button,     6240, 1200, 1095, 855,   16, kDefaultColour, kDefaultColour, kDefaultFont,       kSingleLine, kNoBorder,   "CALCULATE Inches "},
+    {"Text15",   Kind::TextBox,    7560, 720,  2175, 855,   15, kLightGreen,    kDefaultColour, {9.75},             kMultiLine,  kNoBorder,   "INPUT LOWEST\r\nFREQUENCY IN\r\nMEGAHERTZ\r\n", "Instructions"},
+    {"Text14",   Kind::TextBox,    6240, 720,  1095, 375,   14, kPaleOrange,    kRed,           {12, true},         kSingleLine, kWithBorder, "000.00", "Lowest frequency in megahertz"},
+    {"Text8",    Kind::TextBox,    2040, 120,  1695, 285,   8,  kLightGreen,    kBlue,          kDefaultFont,       kSingleLine, kNoBorder,   "DISC DIAMETER", "Disc diameter caption"},
+    {"Text1",    Kind::TextBox,    5880, 120,  4095, 495,   1,  kLightGreen,    kBlue,          {13.5, true, true}, kSingleLine, kNoBorder,   "DISCONES by ZORVAL", "Title"},
+    {"Picture1", Kind::PictureBox, 0,    360,  6135, 6375,  0,  kLightGreen,    kDefaultColour, kDefaultFont,       kSingleLine, kNoBorder,   "", "Antenna diagram", ":/images/antenna.bmp"},
 };
 
 constexpr ControlRow kPictureControls[] = {
-    {"Text18",   Kind::TextBox, 3360, 4200, 855,  285,  19, kYellow,     kRed,   kDefaultFont,                    Single, Bordered, "000.00", "Maximum mesh spacing for large wire cones"},
-    {"Text17",   Kind::TextBox, 1920, 3960, 1335, 975,  18, kLightGreen, kBlue,  kDefaultFont,                    Multi,  NoBorder, "MAXIMUM  MESH\r\nSPACING FOR\r\nLARGE WIRE \r\nCONES\r\n", "Mesh spacing caption"},
-    {"Text13",   Kind::TextBox, 4440, 2280, 1095, 735,  13, kLightGreen, kBlue,  kDefaultFont,                    Multi,  NoBorder, "HEIGHT TO\r\nBOTTOM\r\nOF DISC\r\n", "Height to bottom of disc caption"},
-    {"Text12",   Kind::TextBox, 2040, 5760, 1695, 285,  12, kLightGreen, kBlue,  kDefaultFont,                    Single, NoBorder, "SKIRT DIAMETER", "Skirt diameter caption"},
-    {"Text11",   Kind::TextBox, 2160, 3000, 1095, 495,  11, kLightGreen, kBlue,  kDefaultFont,                    Multi,  NoBorder, "MINIMUM\r\nDIAMETER\r\n", "Minimum diameter caption"},
-    {"Text10",   Kind::TextBox, 360,  1680, 975,  495,  10, kLightGreen, kBlue,  kDefaultFont,                    Multi,  NoBorder, "SIDE\r\nLENGTH\r\n", "Side length caption"},
-    {"Text9",    Kind::TextBox, 3960, 1200, 1095, 285,  9,  kLightGreen, kBlue,  kDefaultFont,                    Single, NoBorder, "SPACING", "Spacing caption"},
-    {"Text7",    Kind::TextBox, 2400, 5400, 735,  285,  7,  kYellow,     kRed,   kDefaultFont,                    Single, Bordered, "000.00", "Skirt diameter"},
-    {"Text6",    Kind::TextBox, 4920, 1920, 735,  285,  6,  kYellow,     kRed,   kDefaultFont,                    Single, Bordered, "000.00", "Height to bottom of disc"},
-    {"Text5",    Kind::TextBox, 2280, 2640, 735,  285,  5,  kYellow,     kRed,   kDefaultFont,                    Single, Bordered, "000.00", "Minimum diameter"},
-    {"Text4",    Kind::TextBox, 720,  2160, 735,  285,  4,  kYellow,     kRed,   kDefaultFont,                    Single, Bordered, "000.00", "Side length"},
-    {"Text3",    Kind::TextBox, 3960, 840,  615,  285,  3,  kYellow,     kRed,   kDefaultFont,                    Single, Bordered, "00.00", "Spacing"},
-    {"Text2",    Kind::TextBox, 2280, 0,    735,  285,  2,  kYellow,     kRed,   kDefaultFont,                    Single, Bordered, "000.00", "Disc diameter"},
+    {"Text18",   Kind::TextBox,    3360, 4200, 855,  285,   19, kYellow,        kRed,           kDefaultFont,       kSingleLine, kWithBorder, "000.00", "Maximum mesh spacing for large wire cones"},
+    {"Text17",   Kind::TextBox,    1920, 3960, 1335, 975,   18, kLightGreen,    kBlue,          kDefaultFont,       kMultiLine,  kNoBorder,   "MAXIMUM  MESH\r\nSPACING FOR\r\nLARGE WIRE \r\nCONES\r\n", "Mesh spacing caption"},
+    {"Text13",   Kind::TextBox,    4440, 2280, 1095, 735,   13, kLightGreen,    kBlue,          kDefaultFont,       kMultiLine,  kNoBorder,   "HEIGHT TO\r\nBOTTOM\r\nOF DISC\r\n", "Height to bottom of disc caption"},
+    {"Text12",   Kind::TextBox,    2040, 5760, 1695, 285,   12, kLightGreen,    kBlue,          kDefaultFont,       kSingleLine, kNoBorder,   "SKIRT DIAMETER", "Skirt diameter caption"},
+    {"Text11",   Kind::TextBox,    2160, 3000, 1095, 495,   11, kLightGreen,    kBlue,          kDefaultFont,       kMultiLine,  kNoBorder,   "MINIMUM\r\nDIAMETER\r\n", "Minimum diameter caption"},
+    {"Text10",   Kind::TextBox,    360,  1680, 975,  495,   10, kLightGreen,    kBlue,          kDefaultFont,       kMultiLine,  kNoBorder,   "SIDE\r\nLENGTH\r\n", "Side length caption"},
+    {"Text9",    Kind::TextBox,    3960, 1200, 1095, 285,   9,  kLightGreen,    kBlue,          kDefaultFont,       kSingleLine, kNoBorder,   "SPACING", "Spacing caption"},
+    {"Text7",    Kind::TextBox,    2400, 5400, 735,  285,   7,  kYellow,        kRed,           kDefaultFont,       kSingleLine, kWithBorder, "000.00", "Skirt diameter"},
+    {"Text6",    Kind::TextBox,    4920, 1920, 735,  285,   6,  kYellow,        kRed,           kDefaultFont,       kSingleLine, kWithBorder, "000.00", "Height to bottom of disc"},
+    {"Text5",    Kind::TextBox,    2280, 2640, 735,  285,   5,  kYellow,        kRed,           kDefaultFont,       kSingleLine, kWithBorder, "000.00", "Minimum diameter"},
+    {"Text4",    Kind::TextBox,    720,  2160, 735,  285,   4,  kYellow,        kRed,           kDefaultFont,       kSingleLine, kWithBorder, "000.00", "Side length"},
+    {"Text3",    Kind::TextBox,    3960, 840,  615,  285,   3,  kYellow,        kRed,           kDefaultFont,       kSingleLine, kWithBorder, "00.00", "Spacing"},
+    {"Text2",    Kind::TextBox,    2280, 0,    735,  285,   2,  kYellow,        kRed,           kDefaultFont,       kSingleLine, kWithBorder, "000.00", "Disc diameter"},
 };
 
 constexpr LineRow kPictureLines[] = {

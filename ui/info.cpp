@@ -11,12 +11,6 @@
 namespace discone::ui {
 namespace {
 
-constexpr QRgb D = kDefaultColour;
-constexpr FontStyle kDefaultFont{};
-constexpr auto Single = Lines::Single;
-constexpr auto Multi = Lines::Multi;
-constexpr auto NoBorder = Border::None;
-
 constexpr const char* kCageNote = "SOLID DISC FOR SMALL ANTENNAS\r\n"
                                   "OR WIRE UMBRELLA LIKE CAGE FOR\r\n"
                                   "LARGER. A NONMETALIC MAST AND\r\n"
@@ -30,18 +24,18 @@ constexpr const char* kMeshNote =
 
 // clang-format off
 constexpr ControlRow kWindowControls[] = {
-    // name       kind              left  top   width height tab background  text   font          lines   border    text
-    {"Command1", Kind::Button,     4200, 480,  1455, 495,  10, D,           D,     kDefaultFont, Single, NoBorder, "RETURN"},
-    {"Text9",    Kind::TextBox,    240,  5400, 9375, 735,  9,  kLightGreen, D,     kDefaultFont, Multi,  NoBorder, kMeshNote, "Note on transmitting discones"},
-    {"Text8",    Kind::TextBox,    240,  4920, 4575, 495,  8,  kLightGreen, D,     kDefaultFont, Multi,  NoBorder, "RECEIVING DISCONES SOMETIMES REPLACE THE\r\nDISC AND CONES WITH 3 OR 4 RADIAL LIKE WIRES.\r\n", "Note on receiving discones"},
-    {"Text6",    Kind::TextBox,    4920, 4680, 2415, 285,  7,  kLightGreen, D,     kDefaultFont, Single, NoBorder, "SO-239 COAX CONNECTOR", "Connector note"},
-    {"Text5",    Kind::TextBox,    7560, 4560, 1215, 375,  6,  kLightGreen, kBlue, kDefaultFont, Single, NoBorder, "CONE PLATE", "Cone plate note"},
-    {"Text4",    Kind::TextBox,    6480, 720,  2895, 495,  5,  kLightGreen, D,     kDefaultFont, Multi,  NoBorder, "SCREWS OR BOLTS MUST NOT\r\nSHORT OUT THE DISC AND CONE\r\n", "Screws note"},
-    {"Text3",    Kind::TextBox,    8160, 2640, 1215, 615,  4,  kLightGreen, kBlue, kDefaultFont, Multi,  NoBorder, "INSULATED SPACER\r\n", "Spacer note"},
-    {"Text2",    Kind::TextBox,    4560, 1320, 2295, 255,  3,  kLightGreen, kBlue, kDefaultFont, Single, NoBorder, "DISK OR WIRE CAGE", "Disc note"},
-    {"Text1",    Kind::TextBox,    120,  120,  3255, 975,  2,  kLightGreen, kBlue, kDefaultFont, Multi,  NoBorder, kCageNote, "Cage note"},
-    {"Picture2", Kind::PictureBox, 2880, 1680, 5175, 2775, 1,  kLightGreen, D,     kDefaultFont, Single, NoBorder, "", "Feed-point detail", ":/images/feedpoint.bmp"},
-    {"Picture1", Kind::PictureBox, 0,    1680, 3015, 3015, 0,  kLightGreen, D,     kDefaultFont, Single, NoBorder, "", "Cage sketch", ":/images/cage.bmp"},
+    // name      kind              left  top   width height tab background      text            font          lines        border     text
+    {"Command1", Kind::Button,     4200, 480,  1455, 495,   10, kDefaultColour, kDefaultColour, kDefaultFont, kSingleLine, kNoBorder, "RETURN"},
+    {"Text9",    Kind::TextBox,    240,  5400, 9375, 735,   9,  kLightGreen,    kDefaultColour, kDefaultFont, kMultiLine,  kNoBorder, kMeshNote, "Note on transmitting discones"},
+    {"Text8",    Kind::TextBox,    240,  4920, 4575, 495,   8,  kLightGreen,    kDefaultColour, kDefaultFont, kMultiLine,  kNoBorder, "RECEIVING DISCONES SOMETIMES REPLACE THE\r\nDISC AND CONES WITH 3 OR 4 RADIAL LIKE WIRES.\r\n", "Note on receiving discones"},
+    {"Text6",    Kind::TextBox,    4920, 4680, 2415, 285,   7,  kLightGreen,    kDefaultColour, kDefaultFont, kSingleLine, kNoBorder, "SO-239 COAX CONNECTOR", "Connector note"},
+    {"Text5",    Kind::TextBox,    7560, 4560, 1215, 375,   6,  kLightGreen,    kBlue,          kDefaultFont, kSingleLine, kNoBorder, "CONE PLATE", "Cone plate note"},
+    {"Text4",    Kind::TextBox,    6480, 720,  2895, 495,   5,  kLightGreen,    kDefaultColour, kDefaultFont, kMultiLine,  kNoBorder, "SCREWS OR BOLTS MUST NOT\r\nSHORT OUT THE DISC AND CONE\r\n", "Screws note"},
+    {"Text3",    Kind::TextBox,    8160, 2640, 1215, 615,   4,  kLightGreen,    kBlue,          kDefaultFont, kMultiLine,  kNoBorder, "INSULATED SPACER\r\n", "Spacer note"},
+    {"Text2",    Kind::TextBox,    4560, 1320, 2295, 255,   3,  kLightGreen,    kBlue,          kDefaultFont, kSingleLine, kNoBorder, "DISK OR WIRE CAGE", "Disc note"},
+    {"Text1",    Kind::TextBox,    120,  120,  3255, 975,   2,  kLightGreen,    kBlue,          kDefaultFont, kMultiLine,  kNoBorder, kCageNote, "Cage note"},
+    {"Picture2", Kind::PictureBox, 2880, 1680, 5175, 2775,  1,  kLightGreen,    kDefaultColour, kDefaultFont, kSingleLine, kNoBorder, "", "Feed-point detail", ":/images/feedpoint.bmp"},
+    {"Picture1", Kind::PictureBox, 0,    1680, 3015, 3015,  0,  kLightGreen,    kDefaultColour, kDefaultFont, kSingleLine, kNoBorder, "", "Cage sketch", ":/images/cage.bmp"},
 };
 
 constexpr LineRow kWindowLines[] = {

@@ -14,11 +14,6 @@
 namespace discone::ui {
 namespace {
 
-constexpr QRgb D = kDefaultColour;
-constexpr FontStyle kDefaultFont{};
-constexpr auto Single = Lines::Single;
-constexpr auto NoBorder = Border::None;
-
 // Where the client area's top-left corner stands each time the window is
 // built, in screen pixels (2130 and 1695 twips).
 constexpr int kLeft = 2130;
@@ -26,16 +21,17 @@ constexpr int kTop = 1695;
 
 // clang-format off
 constexpr ControlRow kWindowControls[] = {
-    // name         kind         left top   width height tab background text   font                       lines   border    caption
-    {"lblWebPage", Kind::Link,  525, 1335, 2205, 255,  2,  D,         kBlue, {8.25, false, false, true}, Single, NoBorder, kPageAddress, nullptr, nullptr, ":/images/link.cur"},
-    {"Label2",     Kind::Label, 450, 750,  2490, 345,  1,  D,         D,     kDefaultFont,               Single, NoBorder, "Click Link Below to "},
-    {"Label1",     Kind::Label, 525, 75,   2265, 390,  0,  D,         D,     kDefaultFont,               Single, NoBorder, "The link will be opened in your default browser."},
+    // name        kind         left top   width height tab background      text            font                        lines        border     caption
+    {"lblWebPage", Kind::Link,  525, 1335, 2205, 255,   2,  kDefaultColour, kBlue,          {8.25, false, false, true}, kSingleLine, kNoBorder, kPageAddress, nullptr, nullptr, ":/images/link.cur"},
+    {"Label2",     Kind::Label, 450, 750,  2490, 345,   1,  kDefaultColour, kDefaultColour, kDefaultFont,               kSingleLine, kNoBorder, "Click Link Below to "},
+    {"Label1",     Kind::Label, 525, 75,   2265, 390,   0,  kDefaultColour, kDefaultColour, kDefaultFont,               kSingleLine, kNoBorder, "The link will be opened in your default browser."},
 };
-// clang-format on
 
 constexpr ContainerTable kContainers[] = {{nullptr, kWindowControls, {}}};
 
-constexpr WindowTable kWeb{"web", "Web Page Link", 3315, 1845, D, kContainers, QAccessible::Dialog};
+constexpr WindowTable kWeb{
+    "web", "Web Page Link", 3315, 1845, kDefaultColour, kContainers, QAccessible::Dialog};
+// clang-format on
 
 } // namespace
 
