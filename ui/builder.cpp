@@ -7,7 +7,6 @@
 
 #include <QCursor>
 #include <QFile>
-#include <QHash>
 #include <QImage>
 #include <QPixmap>
 
@@ -129,12 +128,10 @@ QWidget* buildWindow(const WindowTable& table) {
     window->setFont(classicFont({}));
     window->resize(twipsToPixels(table.width), twipsToPixels(table.height));
 
-    QHash<QString, QWidget*> containers;
     std::vector<std::pair<int, QWidget*>> tabStops;
     for (const ContainerTable& container : table.containers) {
         QWidget* parent =
-            container.name == nullptr ? window : containers.value(QLatin1String(container.name));
-        Q_ASSERT(parent != nullptr);
+            container.name == nullptr ? window : findControl<Surface>(window, container.name);
         for (const LineRow& l : container.lines) {
             auto* line = new LineShape(QLine(twipsToPixels(l.x1), twipsToPixels(l.y1),
                                              twipsToPixels(l.x2), twipsToPixels(l.y2)),
@@ -156,7 +153,6 @@ QWidget* buildWindow(const WindowTable& table) {
                 // index it takes the focus when its window opens, so no caret
                 // blinks in a caption box.
                 control->setFocusPolicy(Qt::StrongFocus);
-                containers.insert(QLatin1String(c.name), control);
             }
             if (control->focusPolicy() != Qt::NoFocus)
                 tabStops.emplace_back(c.tabIndex, control);
@@ -167,6 +163,11 @@ QWidget* buildWindow(const WindowTable& table) {
     for (size_t i = 1; i < tabStops.size(); ++i)
         QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
     return window;
+}
+
+void missingControl(const QWidget* window, const char* name, const char* type) {
+    qFatal("The window \"%s\" has no control \"%s\" of type %s", qPrintable(window->objectName()),
+           name, type);
 }
 
 } // namespace discone::ui

@@ -80,14 +80,8 @@ constexpr ContainerTable kContainers[] = {
 
 constexpr WindowTable kForm1{"Form1", "DISCONE", 9825, 6945, kLightGreen, kContainers};
 
-template <class Widget> Widget* control(QWidget* window, const char* name) {
-    auto* widget = window->findChild<Widget*>(QLatin1String(name));
-    Q_ASSERT(widget != nullptr);
-    return widget;
-}
-
 std::string inputText(QWidget* window) {
-    return control<TextBox>(window, "Text14")->text().toStdString();
+    return findControl<TextBox>(window, "Text14")->text().toStdString();
 }
 
 // The result box that shows each dimension.
@@ -119,7 +113,7 @@ void writeResults(QWidget* window, Unit unit) {
     const QString description =
         unit == Unit::Inches ? QStringLiteral("in inches") : QStringLiteral("in centimetres");
     for (Dimension dimension : resultOrder(unit)) {
-        auto* box = control<TextBox>(window, resultBox(dimension));
+        auto* box = findControl<TextBox>(window, resultBox(dimension));
         box->setBoxText(QString::fromStdString(texts[dimension]));
         box->setAccessibleDescription(description);
     }
@@ -134,7 +128,7 @@ void Command3_Click(QWidget* window) {
 }
 
 void Text14_Click(QWidget* window) {
-    auto* input = control<TextBox>(window, "Text14");
+    auto* input = findControl<TextBox>(window, "Text14");
     input->setBoxText(
         QString::fromStdString(singleText(Module1.LowestFrequency, systemSeparators())));
     // Typed digits replace the refilled number instead of joining it.
@@ -145,15 +139,15 @@ void Text14_Click(QWidget* window) {
 
 QWidget* createForm1() {
     QWidget* window = buildWindow(kForm1);
-    QObject::connect(control<TextBox>(window, "Text14"), &TextBox::clicked, window,
+    QObject::connect(findControl<TextBox>(window, "Text14"), &TextBox::clicked, window,
                      guarded([window] { Text14_Click(window); }));
-    QObject::connect(control<QPushButton>(window, "Command1"), &QPushButton::clicked, window,
+    QObject::connect(findControl<QPushButton>(window, "Command1"), &QPushButton::clicked, window,
                      guarded([window] { Command1_Click(window); }));
-    QObject::connect(control<QPushButton>(window, "Command3"), &QPushButton::clicked, window,
+    QObject::connect(findControl<QPushButton>(window, "Command3"), &QPushButton::clicked, window,
                      guarded([window] { Command3_Click(window); }));
-    QObject::connect(control<QPushButton>(window, "Command2"), &QPushButton::clicked, window,
+    QObject::connect(findControl<QPushButton>(window, "Command2"), &QPushButton::clicked, window,
                      guarded([] { showWindow(WindowKind::Info); }));
-    QObject::connect(control<QPushButton>(window, "WEBSITE"), &QPushButton::clicked, window,
+    QObject::connect(findControl<QPushButton>(window, "WEBSITE"), &QPushButton::clicked, window,
                      guarded([] { showWindow(WindowKind::Web); }));
     return window;
 }

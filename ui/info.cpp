@@ -70,7 +70,7 @@ constexpr WindowTable kInfo{
 
 QWidget* createInfo() {
     QWidget* window = buildWindow(kInfo);
-    auto* returnButton = window->findChild<QPushButton*>(QStringLiteral("Command1"));
+    auto* returnButton = findControl<QPushButton>(window, "Command1");
     QObject::connect(returnButton, &QPushButton::clicked, window,
                      guarded([] { showWindow(WindowKind::Form1); }));
     return window;

@@ -52,7 +52,7 @@ QWidget* createWeb() {
     QWidget* window = buildWindow(kWeb);
     window->setGeometry(twipsToPixels(kLeft), twipsToPixels(kTop), window->width(),
                         window->height());
-    auto* link = window->findChild<LinkLabel*>(QStringLiteral("lblWebPage"));
+    auto* link = findControl<LinkLabel>(window, "lblWebPage");
     // A screen reader reads the link by its address, then what it does.
     link->setAccessibleDescription(
         QStringLiteral("The maker's web page, opened in the default browser"));
