@@ -131,4 +131,4 @@ private slots:
 };
 
 DISCONE_UI_TEST_MAIN(PartsTest)
-#include "tst_parts.moc"
+#include "tst_controls_and_images.moc"
