@@ -253,7 +253,7 @@ private slots:
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("missingControlStops:") + QTest::currentDataTag()});
+                      {QStringLiteral("missingControlStops:") + QTest::currentDataTag()});
         QVERIFY(process.waitForFinished());
         const QByteArray output = process.readAll();
         QVERIFY2(process.exitStatus() == QProcess::CrashExit, output.constData());
