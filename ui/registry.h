@@ -3,7 +3,7 @@
 //
 // The window registry: one slot per window kind, filled on first use. Showing
 // a window builds it if it is not open (closing discards a window's
-// controls, so it comes back with its designed texts), then shows it
+// controls, so it comes back with the texts of its table), then shows it
 // modeless with no owner and brings it to the front with the focus.
 #pragma once
 

@@ -1,5 +1,5 @@
-// The designed tables of the three windows' controls and lines, as the
-// layout tests check them, and stand-in pictures that tell the layers apart.
+// The three windows' controls and lines as the layout tests expect them, and
+// stand-in pictures that tell the layers apart.
 #pragma once
 
 #include "surface.h"

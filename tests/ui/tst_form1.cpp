@@ -22,7 +22,7 @@ namespace {
 
 const QStringList kOutputs = {"Text6", "Text4", "Text3", "Text2", "Text5", "Text18", "Text7"};
 const QStringList kInitial = {"000.00", "000.00", "00.00", "000.00", "000.00", "000.00", "000.00"};
-// "146" in the order of kOutputs, from the worked example of the commands.
+// The known results for "146", in the order of kOutputs.
 const QStringList kInches146 = {"19.41096", "22.4164",          "0.2",     "15.68937",
                                 "0.67",     "1.61753424657534", "22.41339"};
 const QStringList kCm146 = {"49.303836479187",  "56.937663154602",  "0.512438970208168",

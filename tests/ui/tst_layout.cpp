@@ -1,4 +1,4 @@
-// The layout of the three windows against the designed tables: every
+// The layout of the three windows against layout_tables.h: every
 // control's place, kind, texts, colours, font, border, tab order, stacking
 // and lines; and a control looked up by a name its window lacks stops the
 // program.

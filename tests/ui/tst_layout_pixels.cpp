@@ -155,7 +155,7 @@ private slots:
         QCOMPARE(test::grabImage(w).pixelColor(880, 680).name(), QString(kGreen));
     }
 
-    // A dark desktop theme leaves the designed texts dark on green.
+    // A dark desktop theme leaves the windows' texts dark on green.
     void darkDesktopTheme_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("name");

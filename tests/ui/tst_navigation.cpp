@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(box(form, "Text14")->text(), "146");
     }
 
-    void closedWindowsComeBackAsDesigned() {
+    void closedWindowsComeBackAsFirstShown() {
         QWidget* form = ui::startProgram();
         click(form, "Command2");
         click(form, "WEBSITE");
