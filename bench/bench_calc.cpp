@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Benchmarks of the calculation library: each whole command (read the input
 // text, run the model, write the seven texts) in either unit, and the
 // number-text primitives.

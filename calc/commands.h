@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The two calculate commands: from the frequency text, the seven result texts
 // of one calculation in inches or in centimetres, each keyed by the dimension
 // it gives. On any error a command throws before returning, so a caller shows

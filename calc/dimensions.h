@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The discone dimension model: from the lowest frequency in MHz, the six
 // construction dimensions in inches and the largest mesh opening as text.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Number text: conversions between floats and the texts the user reads and
 // types, in the user's locale, and the floating-point check after each step.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Run-time errors: the failures a command can end in. Each carries its kind
 // and a message for the user; the window's top level and the command line
 // report them with the same text.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Feeds arbitrary bytes to the number reader, both calculate commands and the
 // command line, under two locales. Every input must end in seven texts or a
 // run-time error, and the command line in its output or one of its messages

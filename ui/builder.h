@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Builds a window from its one table of controls, and finds its controls by
 // name afterwards. Each container (the window itself, a picture box) has its
 // own list of controls, front to back as the layout lists them, and its own

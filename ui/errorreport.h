@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The program's one top-level place for run-time errors. Every event handler
 // is connected through guarded(), which catches a RuntimeError, shows its
 // message in a message box titled "DISCONE" and lets the program run on:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The main window: the input box, the calculate buttons, the navigation
 // buttons, the description, and the antenna diagram with the captions and
 // result boxes laid over it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The information window: building notes around the cage sketch and the
 // feed-point detail, with leader lines from the notes to the drawings, and
 // RETURN, which brings the main window back.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The web link window: two lines of explanation and the maker's page address
 // as a link that asks the desktop to open it in the default browser, by a
 // click or by a screen reader's press action.

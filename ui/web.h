@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The web link window's link: the maker's page address, shown by the label
 // without and passed to the desktop's launcher with a trailing "/".
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The calculate commands: the seven texts of each unit, keyed by dimension
 // and formed in the unit's order, for the known inputs and for values worked out
 // independently; the failures of each kind, which leave Module1 unchanged.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The dimension model: the stored single values of known
 // frequencies, the mesh text, and the failures, which leave the record unchanged.
 #include "dimensions.h"

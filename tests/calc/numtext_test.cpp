@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Writing number text (Single text, Double text, Round to places) and the
 // arithmetic check. Expected values are known texts of the program or
 // were worked out independently (exact decimal expansion of the

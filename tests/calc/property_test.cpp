@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Property tests: thousands of random values against the independent
 // formulation of reference.h (exact decimal expansion of each binary value,
 // rounded as text), far beyond the handful of known results.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Reading number text: the accepted forms in each locale, the range limits
 // and the failures. Expected values are known results of the program or exact
 // values worked out independently.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // An independent formulation of the number-text rules and of the model, for
 // the tests only. It shares no code with discone_calc: every binary value is
 // expanded to its exact decimal digits with a small big integer, rounded as

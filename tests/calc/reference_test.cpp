@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Self-checks of the test's own reference (reference.h): its exact decimal
 // expansions and its formatting, against values worked out by hand or with
 // arbitrary-precision arithmetic outside this project. No library call here.

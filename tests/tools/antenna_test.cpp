@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The antenna diagram against its tables: a 400 x 400 4-bit bitmap whose
 // strokes are black at the listed pixels, whose dimension marks leave gaps
 // exactly where the value boxes sit, and whose ground is a fine, even

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The cage sketch against its table: a 197 x 200 24-bit bitmap, strokes
 // anti-aliased into a pure green ground, with the disc, hub, top ring, nine
 // wires, skirt ring and two orange-red arrows at the listed pixels.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The feed-point detail's screws and label: four flat-headed wood screws
 // drawn over plates and hatching, and "WIRE JUMPER" in 9-px capitals with
 // 1-px strokes.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The feed-point detail against its tables: a 338 x 192 4-bit bitmap with
 // the plates, spacer blocks, screws, lug, wire jumper, connector, margins,
 // leaders and the "WIRE JUMPER" label at the listed pixels and entries.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The program icon: an icon group of a 32 x 32 and a 16 x 16 image at 4 bits
 // and a 32 x 32 image at 1 bit, each with a mask, showing a white window in
 // perspective with a black outline, a cyan title band stepping down, a light

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Helpers for the image tests: the embedded images by resource name, a
 // reader for the headers of bitmaps and for icon and cursor groups (their
 // masks are checked bit by bit, which QImage does not expose), and small

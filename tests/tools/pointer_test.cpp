@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The link pointer: a one-image cursor, 32 x 32 at 1 bit with a mask and the
 // hot spot (13, 9) in its header; a white hand with a black outline, the
 // index finger up, three folded fingers, a thumb and a black cuff.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The three windows' controls and lines as the layout tests expect them, and
 // stand-in pictures that tell the layers apart.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The main window's behaviour: the click that refills the input box, the two
 // calculate commands, and every run-time error reported while the program
 // and its texts stay as they were.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The antenna diagram as the main window shows it: unscaled at Picture1's
 // top-left corner, each value box sitting in the gap of its dimension mark
 // with the ground showing between the mark's ends and the box, light green

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The layout of the three windows against layout_tables.h: every
 // control's place, kind, texts, colours, font, border, tab order, stacking
 // and lines; and a control looked up by a name its window lacks stops the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The grabbed pixels of the three windows: grounds, borders, overlaps, the
 // pictures in their boxes, the doubled leaders, and the light look under a
 // dark desktop theme.

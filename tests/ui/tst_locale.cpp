@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // In a locale whose decimal separator is the comma, the main window reads
 // and writes numbers with the comma, and the point groups digits.
 #include "dimensions.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Moving between the windows: one instance per kind, showing brings a window
 // to the front without resetting it, closing discards its texts while the
 // last frequency survives, and the program ends with its last window.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The web link: a click on the address, or a screen reader's press action on
 // it, starts the desktop's launcher once with the address and "/", nothing
 // else starts it, a missing launcher is reported while the program runs on;

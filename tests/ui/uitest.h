@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Shared pieces of the window tests: a main() that runs a Qt Test class under
 // the offscreen platform in the C locale with the program's own start-up
 // steps, and helpers to find, grab and close the windows.

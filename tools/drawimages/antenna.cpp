@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The antenna diagram: a side view of the discone (disc, cone top, sides and
 // skirt) in heavy black strokes over a dithered light-green ground, with the
 // six dimension marks the main window's value boxes sit on.

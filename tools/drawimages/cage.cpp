@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The cage sketch: a discone built of wires seen obliquely from above, in
 // anti-aliased strokes on pure green. Shapes are described in continuous
 // coordinates (pixel (x, y) covers [x, x+1) x [y, y+1)) and painted layer by

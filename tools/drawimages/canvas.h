@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Pixel canvases for the drawing tool: an indexed canvas for the palette
 // images and an RGB canvas for the true-colour sketch, with the few integer
 // primitives the drawings need. Coordinates are pixels, x right, y down, and

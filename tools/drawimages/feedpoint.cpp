@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The feed-point detail: a cross-section of the joint between disc and
 // cone on a grey ground. Two plates held apart by hatched spacer blocks and
 // four wood screws, a yellow wire jumper from a lug under the disc plate to

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // drawimages: draws every image the program carries and writes them into
 // the folder named on the command line. The output depends only on this
 // code, so the committed images can be checked against a fresh drawing.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The tool's own capitals for the one label drawn inside an image: 9 px
 // high, 1-px strokes, in a plain sans-serif style. Only the letters the
 // label needs are defined; one blank column separates letters and a word

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // A small PNG writer for the desktop icon sizes: 8-bit palette images with
 // per-entry transparency, compressed with stored (uncompressed) deflate
 // blocks so the bytes depend on nothing but the pixels.

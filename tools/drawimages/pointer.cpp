@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The link pointer: a white hand with a black outline, the index finger
 // pointing straight up with its tip at the hot spot (13, 9), the thumb at
 // the left, three folded fingers at the right and a black cuff at the wrist.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Writers for the Windows image containers the program carries: the
 // uncompressed device-independent bitmap (BMP), and the icon (ICO) and
 // cursor (CUR) groups whose images are bitmaps with a transparency mask.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Writes a picture of the main window after a calculation, for the README
 // and the AppStream metadata: screenshot <file.png> [frequency] [inches|cm]
 #include "app.h"
