@@ -1,10 +1,10 @@
 #include "app.h"
 
+#include "icon_sizes.h"
 #include "look.h"
 #include "windows.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
 #include <QIconEngine>
 #include <QPainter>
@@ -67,13 +67,9 @@ void prepareApplication() {
     loadClassicFonts();
 
     std::map<int, QString> files;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        const QString file = QStringLiteral(":/images/discone-%1.png").arg(size);
-        if (QFile::exists(file))
-            files.emplace(size, file);
-    }
-    if (!files.empty())
-        QApplication::setWindowIcon(QIcon(new ProgramIconEngine(std::move(files))));
+    for (int size : kIconSizes)
+        files.emplace(size, QStringLiteral(":/images/discone-%1.png").arg(size));
+    QApplication::setWindowIcon(QIcon(new ProgramIconEngine(std::move(files))));
 }
 
 QWidget* startProgram() {

@@ -1,40 +1,18 @@
 #include "surface.h"
 
+#include "linepixels.h"
+
 #include <QPaintEvent>
 #include <QPainter>
-
-#include <cstdlib>
 
 namespace discone::ui {
 
 LineShape::LineShape(const QLine& line, QWidget* container) : QObject(container), line_(line) {}
 
 std::vector<QPoint> linePixels(const QLine& line) {
-    // Bresenham, so the pixels are the same at every scale and with every
-    // paint engine.
-    int x = line.x1();
-    int y = line.y1();
-    const int dx = std::abs(line.x2() - x);
-    const int dy = -std::abs(line.y2() - y);
-    const int sx = x < line.x2() ? 1 : -1;
-    const int sy = y < line.y2() ? 1 : -1;
-    int err = dx + dy;
     std::vector<QPoint> pixels;
-    pixels.reserve(static_cast<size_t>(std::max(dx, -dy)) + 1);
-    for (;;) {
-        pixels.emplace_back(x, y);
-        if (x == line.x2() && y == line.y2())
-            break;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
-    }
+    forEachLinePixel(line.x1(), line.y1(), line.x2(), line.y2(),
+                     [&](int x, int y) { pixels.emplace_back(x, y); });
     return pixels;
 }
 

@@ -3,9 +3,12 @@
 # Debian package into a temporary root, then checks what a desktop needs:
 # the program, a valid desktop entry, valid AppStream metadata, the icon at
 # every hicolor size, and the package's dependencies.
-# Usage: check_install.sh <build dir>
+# Usage: check_install.sh <build dir> <icon size>...
 set -euo pipefail
 build=$1
+shift
+icon_sizes=("$@")
+[ ${#icon_sizes[@]} -gt 0 ] || { echo "usage: check_install.sh <build dir> <icon size>..." >&2; exit 2; }
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -19,7 +22,7 @@ check_tree() { # root prefix
     appstreamcli validate --no-net --pedantic "$root/share/metainfo/example.zorval.discone.metainfo.xml" \
         >"$tmp/appstream.log" 2>&1 || { cat "$tmp/appstream.log"; fail "metainfo"; }
     grep -q '<screenshot' "$root/share/metainfo/example.zorval.discone.metainfo.xml" || fail "screenshot entry"
-    for size in 16 22 24 32 48 64 128 256; do
+    for size in "${icon_sizes[@]}"; do
         local icon="$root/share/icons/hicolor/${size}x${size}/apps/discone.png"
         [ -f "$icon" ] || fail "icon $icon missing"
         file "$icon" | grep -q "PNG image data, $size x $size" || fail "icon $icon is not $size x $size: $(file "$icon")"
