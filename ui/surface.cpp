@@ -40,7 +40,16 @@ void Surface::paintEvent(QPaintEvent* event) {
         // Nearest neighbour: at a scale factor of 2 every pixel becomes a
         // sharp 2 x 2 block rather than a blur.
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(QPoint(0, 0), picture_);
+        // One rectangle of the paint region at a time: through the whole
+        // region (the window minus its opaque children) Qt blends the picture
+        // span by span on worker threads, and starting those threads costs
+        // the first frame more than the copy itself; within a rectangle it
+        // copies the rows.
+        for (const QRect& part : event->region()) {
+            painter.setClipRect(part);
+            painter.drawImage(QPoint(0, 0), picture_);
+        }
+        painter.setClipping(false);
     }
     // One logical pixel per point, so lines keep their width when scaled.
     const QColor ink = palette().color(QPalette::WindowText);
