@@ -37,7 +37,9 @@ void loadClassicFonts() {
     if (loaded)
         return;
     loaded = true;
-    if (QFontDatabase::hasFamily(QStringLiteral("Tahoma")))
+    // By name in the list of installed families: hasFamily() would first have
+    // fontconfig resolve the name as an alias, which the start pays for.
+    if (QFontDatabase::families().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive))
         return;
     for (const char* file : {"tahoma.ttf", "tahomabd.ttf"}) {
         const QString path = QLatin1String(kWineFontDir) + QLatin1String(file);
@@ -49,10 +51,11 @@ void loadClassicFonts() {
 QStringList classicFamilies() {
     static const QStringList families = [] {
         QStringList list;
+        const QStringList installed = QFontDatabase::families();
         // The original face only where it scales: the bitmap-only copies on
         // Linux have none of the sizes the windows use.
         for (const char* face : {"MS Sans Serif", "Microsoft Sans Serif"}) {
-            if (QFontDatabase::hasFamily(QLatin1String(face)) &&
+            if (installed.contains(QLatin1String(face), Qt::CaseInsensitive) &&
                 QFontDatabase::isSmoothlyScalable(QLatin1String(face)))
                 list << QLatin1String(face);
         }
