@@ -93,7 +93,13 @@ QImage loadPicture(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray data = file.readAll();
+    // The pictures are embedded uncompressed, so a resource maps straight
+    // onto the program's own data: nothing is inflated or copied.
+    QByteArray data;
+    if (const uchar* mapped = file.map(0, file.size()))
+        data = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file.size());
+    else
+        data = file.readAll();
     QImage image = decodeBitmap(data);
     if (image.isNull())
         image = QImage::fromData(data);
