@@ -34,28 +34,33 @@ void Surface::setPicture(const QImage& picture) {
 }
 
 void Surface::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    painter.fillRect(event->rect(), background_);
-    if (!picture_.isNull()) {
-        // Nearest neighbour: at a scale factor of 2 every pixel becomes a
-        // sharp 2 x 2 block rather than a blur.
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        // One rectangle of the paint region at a time: through the whole
-        // region (the window minus its opaque children) Qt blends the picture
-        // span by span on worker threads, and starting those threads costs
-        // the first frame more than the copy itself; within a rectangle it
-        // copies the rows.
-        for (const QRect& part : event->region()) {
-            painter.setClipRect(part);
-            painter.drawImage(QPoint(0, 0), picture_);
-        }
-        painter.setClipping(false);
-    }
-    // One logical pixel per point, so lines keep their width when scaled.
-    const QColor ink = palette().color(QPalette::WindowText);
+    std::vector<QPoint> ink;
     for (const LineShape* shape : findChildren<LineShape*>(Qt::FindDirectChildrenOnly)) {
-        for (const QPoint& p : linePixels(shape->line()))
-            painter.fillRect(QRect(p, QSize(1, 1)), ink);
+        const std::vector<QPoint> pixels = linePixels(shape->line());
+        ink.insert(ink.end(), pixels.begin(), pixels.end());
+    }
+    const QColor inkColour = palette().color(QPalette::WindowText);
+
+    QPainter painter(this);
+    // Nearest neighbour: at a scale factor of 2 every pixel becomes a sharp
+    // 2 x 2 block rather than a blur.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // One rectangle of the paint region at a time. The region is the box
+    // less its opaque children; painting through it, Qt builds a span list
+    // of the whole region (about 100 KB for the main window) and blends the
+    // picture span by span on worker threads, whose start costs the first
+    // frame more than the copy itself. Within a rectangle it fills and
+    // copies rows.
+    for (const QRect& part : event->region()) {
+        painter.setClipRect(part);
+        painter.fillRect(part, background_);
+        if (!picture_.isNull())
+            painter.drawImage(QPoint(0, 0), picture_);
+        // One logical pixel per point, so lines keep their width when scaled.
+        for (const QPoint& p : ink) {
+            if (part.contains(p))
+                painter.fillRect(QRect(p, QSize(1, 1)), inkColour);
+        }
     }
 }
 
