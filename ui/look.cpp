@@ -26,6 +26,14 @@ bool winMetrics(const QRawFont& raw, int& ascent, int& descent) {
     return ascent > 0;
 }
 
+// The families installed on the system, listed once: looking a name up here
+// spares the alias resolution that QFontDatabase::hasFamily() has
+// fontconfig do first, and a second pass over every family.
+const QStringList& systemFamilies() {
+    static const QStringList families = QFontDatabase::families();
+    return families;
+}
+
 } // namespace
 
 int pointsToPixels(double points) {
@@ -37,9 +45,7 @@ void loadClassicFonts() {
     if (loaded)
         return;
     loaded = true;
-    // By name in the list of installed families: hasFamily() would first have
-    // fontconfig resolve the name as an alias, which the start pays for.
-    if (QFontDatabase::families().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive))
+    if (systemFamilies().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive))
         return;
     for (const char* file : {"tahoma.ttf", "tahomabd.ttf"}) {
         const QString path = QLatin1String(kWineFontDir) + QLatin1String(file);
@@ -51,11 +57,10 @@ void loadClassicFonts() {
 QStringList classicFamilies() {
     static const QStringList families = [] {
         QStringList list;
-        const QStringList installed = QFontDatabase::families();
         // The original face only where it scales: the bitmap-only copies on
         // Linux have none of the sizes the windows use.
         for (const char* face : {"MS Sans Serif", "Microsoft Sans Serif"}) {
-            if (installed.contains(QLatin1String(face), Qt::CaseInsensitive) &&
+            if (systemFamilies().contains(QLatin1String(face), Qt::CaseInsensitive) &&
                 QFontDatabase::isSmoothlyScalable(QLatin1String(face)))
                 list << QLatin1String(face);
         }
