@@ -18,6 +18,9 @@ namespace {
 
 // The program icon from its PNG files, each read only when a size of it is
 // first asked for: a desktop that shows no window icons never decodes one.
+// QIcon::addFile() with a size decodes the file at once (Qt 6.4): for the
+// eight sizes that took 4 ms more to the main window's first frame and 1 MB
+// more peak memory, measured offscreen on the development machine.
 class ProgramIconEngine : public QIconEngine {
 public:
     explicit ProgramIconEngine(std::map<int, QString> files) : files_(std::move(files)) {}
