@@ -90,7 +90,7 @@ QWidget* makeControl(const ControlRow& c, QWidget* parent) {
         auto* box = new Surface(parent);
         box->setBackground(QColor::fromRgb(c.background));
         if (c.picture != nullptr)
-            box->setPicture(loadPicture(QLatin1String(c.picture)));
+            box->setBitmap(loadBitmap(QLatin1String(c.picture)));
         return box;
     }
     case Kind::Label: {

@@ -30,36 +30,69 @@ void Surface::setBackground(const QColor& colour) {
 
 void Surface::setPicture(const QImage& picture) {
     picture_ = picture;
+    bitmap_ = {};
+    update();
+}
+
+void Surface::setBitmap(const Bitmap& bitmap) {
+    bitmap_ = bitmap;
+    picture_ = {};
     update();
 }
 
 void Surface::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    // Nearest neighbour: at a scale factor of 2 every pixel becomes a sharp
+    // 2 x 2 block rather than a blur.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // One rectangle of the paint region at a time. The region is the box
+    // less its opaque children; through it, Qt builds a span list of the
+    // whole region (about 100 KB for the main window) and blends pictures
+    // span by span on worker threads, whose start cost the first frame more
+    // than the copy itself. Within a rectangle it fills and copies rows. The
+    // rectangles do not overlap, so background, picture and lines can each
+    // be painted over all of them in turn.
+    const QRegion region = event->region();
+    for (const QRect& part : region) {
+        painter.setClipRect(part);
+        painter.fillRect(part, background_);
+        if (!picture_.isNull())
+            painter.drawImage(QPoint(0, 0), picture_);
+    }
+    paintBitmap(painter, region);
+
     std::vector<QPoint> ink;
     for (const LineShape* shape : findChildren<LineShape*>(Qt::FindDirectChildrenOnly)) {
         const std::vector<QPoint> pixels = linePixels(shape->line());
         ink.insert(ink.end(), pixels.begin(), pixels.end());
     }
     const QColor inkColour = palette().color(QPalette::WindowText);
-
-    QPainter painter(this);
-    // Nearest neighbour: at a scale factor of 2 every pixel becomes a sharp
-    // 2 x 2 block rather than a blur.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    // One rectangle of the paint region at a time. The region is the box
-    // less its opaque children; painting through it, Qt builds a span list
-    // of the whole region (about 100 KB for the main window) and blends the
-    // picture span by span on worker threads, whose start costs the first
-    // frame more than the copy itself. Within a rectangle it fills and
-    // copies rows.
-    for (const QRect& part : event->region()) {
+    for (const QRect& part : region) {
         painter.setClipRect(part);
-        painter.fillRect(part, background_);
-        if (!picture_.isNull())
-            painter.drawImage(QPoint(0, 0), picture_);
         // One logical pixel per point, so lines keep their width when scaled.
         for (const QPoint& p : ink) {
             if (part.contains(p))
                 painter.fillRect(QRect(p, QSize(1, 1)), inkColour);
+        }
+    }
+}
+
+// A strip of rows at a time through one small image: the bitmap is never
+// held as a whole 32-bit image (640 KB for the antenna diagram).
+void Surface::paintBitmap(QPainter& painter, const QRegion& region) const {
+    constexpr int kStripRows = 32;
+    const QRect rows = region.boundingRect() & QRect(QPoint(0, 0), bitmap_.size());
+    if (bitmap_.isNull() || rows.isEmpty())
+        return;
+    QImage strip(bitmap_.size().width(), kStripRows, QImage::Format_RGB32);
+    for (int top = rows.top(); top <= rows.bottom(); top += kStripRows) {
+        const QRect band(0, top, strip.width(), std::min(kStripRows, rows.bottom() + 1 - top));
+        bitmap_.readRows(top, strip);
+        for (const QRect& part : region) {
+            if (!part.intersects(band))
+                continue;
+            painter.setClipRect(part & band);
+            painter.drawImage(band.topLeft(), strip, QRect(QPoint(0, 0), band.size()));
         }
     }
 }

@@ -4,6 +4,8 @@
 // Lines are plain objects, named like every control, that their surface paints.
 #pragma once
 
+#include "bitmap.h"
+
 #include <QColor>
 #include <QImage>
 #include <QLine>
@@ -40,12 +42,19 @@ public:
     void setPicture(const QImage& picture);
     const QImage& picture() const { return picture_; }
 
+    // A bitmap shown as the picture, its rows turned into pixels as they
+    // are painted; a null bitmap leaves only the background.
+    void setBitmap(const Bitmap& bitmap);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintBitmap(QPainter& painter, const QRegion& region) const;
+
     QColor background_;
     QImage picture_;
+    Bitmap bitmap_;
 };
 
 } // namespace discone::ui
