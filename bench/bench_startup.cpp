@@ -4,7 +4,7 @@
 // machine does weighs on both alike; the medians of both times and of peak
 // memory and their ratios are printed.
 //
-// Usage: bench_startup [runs]   (default 21; QT_QPA_PLATFORM defaults to
+// Usage: bench_startup [runs]   (default 31; QT_QPA_PLATFORM defaults to
 // offscreen when there is no display)
 #include <algorithm>
 #include <cstdio>
@@ -76,7 +76,7 @@ template <class T> T median(std::vector<T> v) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 31;
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
 
