@@ -1,5 +1,5 @@
 // The embedded drawings, read in place. They are uncompressed Windows
-// bitmaps embedded uncompressed, so a picture box keeps only the program's
+// bitmaps, embedded as they are, so a picture box keeps only the program's
 // own bytes and turns the rows it paints into 32-bit pixels a strip at a
 // time. Measured offscreen over alternating starts of the program, against
 // decoding the whole drawing into a 32-bit image at once: the main window's
