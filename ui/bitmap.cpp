@@ -1,10 +1,11 @@
 #include "bitmap.h"
 
 #include <QFile>
+#include <QResource>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <vector>
 
 namespace discone::ui {
 namespace {
@@ -25,9 +26,9 @@ uint16_t u16(const QByteArray& d, qsizetype at) {
 
 } // namespace
 
-QImage decodeBitmap(const QByteArray& data) {
+Bitmap::Bitmap(const QByteArray& data) {
     if (data.size() < kFileHeaderSize + kInfoHeaderSize || !data.startsWith("BM"))
-        return {};
+        return;
     const uint32_t pixelsAt = u32(data, 10);
     const uint32_t headerSize = u32(data, 14);
     const auto width = static_cast<int32_t>(u32(data, 18));
@@ -35,69 +36,84 @@ QImage decodeBitmap(const QByteArray& data) {
     const int bits = u16(data, 28);
     if (headerSize < kInfoHeaderSize || u32(data, 30) != kUncompressed || width <= 0 ||
         width > 8192 || signedHeight == 0 || std::abs(signedHeight) > 8192)
-        return {};
+        return;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
-        return {};
+        return;
     const int height = std::abs(signedHeight);
-    const bool bottomUp = signedHeight > 0;
 
-    std::vector<QRgb> palette;
     if (bits <= 8) {
         const uint32_t used = u32(data, 46);
         const uint32_t entries = used == 0 || used > (1u << bits) ? (1u << bits) : used;
         const qsizetype paletteAt = kFileHeaderSize + headerSize;
         if (paletteAt + 4 * qsizetype(entries) > data.size())
-            return {};
+            return;
+        palette_.fill(qRgb(0, 0, 0), qsizetype(1) << bits);
         for (uint32_t i = 0; i < entries; ++i) {
             const qsizetype at = paletteAt + 4 * qsizetype(i);
-            palette.push_back(qRgb(static_cast<unsigned char>(data[at + 2]),
-                                   static_cast<unsigned char>(data[at + 1]),
-                                   static_cast<unsigned char>(data[at])));
+            palette_[i] = qRgb(static_cast<unsigned char>(data[at + 2]),
+                               static_cast<unsigned char>(data[at + 1]),
+                               static_cast<unsigned char>(data[at]));
         }
-        palette.resize(size_t(1) << bits, qRgb(0, 0, 0));
     }
     // Rows are padded to whole 32-bit words.
     const qsizetype stride = ((qsizetype(width) * bits + 31) / 32) * 4;
     if (qsizetype(pixelsAt) + stride * height > data.size())
-        return {};
+        return;
 
-    QImage image(width, height, QImage::Format_RGB32);
-    const auto* pixels = reinterpret_cast<const unsigned char*>(data.constData() + pixelsAt);
-    for (int y = 0; y < height; ++y) {
-        const unsigned char* row = pixels + stride * (bottomUp ? height - 1 - y : y);
-        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            switch (bits) {
-            case 1:
-                out[x] = palette[(row[x / 8] >> (7 - x % 8)) & 1];
-                break;
-            case 4:
-                out[x] = palette[(row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0x0F];
-                break;
-            case 8:
-                out[x] = palette[row[x]];
-                break;
-            case 24:
-                out[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
-                break;
-            default:
-                out[x] = qRgb(row[4 * x + 2], row[4 * x + 1], row[4 * x]);
-                break;
-            }
+    data_ = data;
+    pixelsAt_ = pixelsAt;
+    stride_ = stride;
+    width_ = width;
+    height_ = height;
+    bits_ = bits;
+    bottomUp_ = signedHeight > 0;
+}
+
+void Bitmap::readRows(int top, QImage& out) const {
+    const auto* pixels = reinterpret_cast<const unsigned char*>(data_.constData() + pixelsAt_);
+    const int end = std::min(height_, top + out.height());
+    for (int y = std::max(0, top); y < end; ++y) {
+        const unsigned char* row = pixels + stride_ * (bottomUp_ ? height_ - 1 - y : y);
+        auto* to = reinterpret_cast<QRgb*>(out.scanLine(y - top));
+        switch (bits_) {
+        case 1:
+            for (int x = 0; x < width_; ++x)
+                to[x] = palette_[(row[x / 8] >> (7 - x % 8)) & 1];
+            break;
+        case 4:
+            for (int x = 0; x < width_; ++x)
+                to[x] = palette_[(row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0x0F];
+            break;
+        case 8:
+            for (int x = 0; x < width_; ++x)
+                to[x] = palette_[row[x]];
+            break;
+        default:
+            for (int x = 0, bytes = bits_ / 8; x < width_; ++x)
+                to[x] = qRgb(row[bytes * x + 2], row[bytes * x + 1], row[bytes * x]);
+            break;
         }
     }
+}
+
+QImage decodeBitmap(const QByteArray& data) {
+    const Bitmap bitmap(data);
+    if (bitmap.isNull())
+        return {};
+    QImage image(bitmap.size(), QImage::Format_RGB32);
+    bitmap.readRows(0, image);
     return image;
 }
 
-QImage loadPicture(const QString& path) {
+Bitmap loadBitmap(const QString& path) {
+    // The pictures are embedded uncompressed, so a resource's bytes are the
+    // program's own data: nothing is inflated or copied.
+    if (const QResource resource(path);
+        resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression)
+        return Bitmap(QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                              resource.size()));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray data = file.readAll();
-    QImage image = decodeBitmap(data);
-    if (image.isNull())
-        image = QImage::fromData(data);
-    return image;
+    return file.open(QIODevice::ReadOnly) ? Bitmap(file.readAll()) : Bitmap();
 }
 
 } // namespace discone::ui

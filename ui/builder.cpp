@@ -93,7 +93,7 @@ QWidget* makeControl(const ControlRow& c, QWidget* parent) {
         box->setAccessibleRole(QAccessible::Graphic);
         box->setBackground(QColor::fromRgb(c.background));
         if (c.picture != nullptr)
-            box->setPicture(loadPicture(QLatin1String(c.picture)));
+            box->setBitmap(loadBitmap(QLatin1String(c.picture)));
         return box;
     }
     case Kind::Label:

@@ -26,6 +26,14 @@ bool winMetrics(const QRawFont& raw, int& ascent, int& descent) {
     return ascent > 0;
 }
 
+// The families installed on the system, listed once: looking a name up here
+// spares the alias resolution that QFontDatabase::hasFamily() has
+// fontconfig do first, and a second pass over every family.
+const QStringList& systemFamilies() {
+    static const QStringList families = QFontDatabase::families();
+    return families;
+}
+
 } // namespace
 
 int pointsToPixels(double points) {
@@ -37,7 +45,7 @@ void loadClassicFonts() {
     if (loaded)
         return;
     loaded = true;
-    if (QFontDatabase::hasFamily(QStringLiteral("Tahoma")))
+    if (systemFamilies().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive))
         return;
     for (const char* file : {"tahoma.ttf", "tahomabd.ttf"}) {
         const QString path = QLatin1String(kWineFontDir) + QLatin1String(file);
@@ -52,7 +60,7 @@ QStringList classicFamilies() {
         // The original face only where it scales: the bitmap-only copies on
         // Linux have none of the sizes the windows use.
         for (const char* face : {"MS Sans Serif", "Microsoft Sans Serif"}) {
-            if (QFontDatabase::hasFamily(QLatin1String(face)) &&
+            if (systemFamilies().contains(QLatin1String(face), Qt::CaseInsensitive) &&
                 QFontDatabase::isSmoothlyScalable(QLatin1String(face)))
                 list << QLatin1String(face);
         }

@@ -1,43 +1,21 @@
 #include "surface.h"
 
+#include "linepixels.h"
+
 #include <QFocusEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
-#include <cstdlib>
-
 namespace discone::ui {
 
 LineShape::LineShape(const QLine& line, QWidget* container) : QObject(container), line_(line) {}
 
 std::vector<QPoint> linePixels(const QLine& line) {
-    // Bresenham, so the pixels are the same at every scale and with every
-    // paint engine.
-    int x = line.x1();
-    int y = line.y1();
-    const int dx = std::abs(line.x2() - x);
-    const int dy = -std::abs(line.y2() - y);
-    const int sx = x < line.x2() ? 1 : -1;
-    const int sy = y < line.y2() ? 1 : -1;
-    int err = dx + dy;
     std::vector<QPoint> pixels;
-    pixels.reserve(static_cast<size_t>(std::max(dx, -dy)) + 1);
-    for (;;) {
-        pixels.emplace_back(x, y);
-        if (x == line.x2() && y == line.y2())
-            break;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
-    }
+    forEachLinePixel(line.x1(), line.y1(), line.x2(), line.y2(),
+                     [&](int x, int y) { pixels.emplace_back(x, y); });
     return pixels;
 }
 
@@ -55,6 +33,13 @@ void Surface::setBackground(const QColor& colour) {
 
 void Surface::setPicture(const QImage& picture) {
     picture_ = picture;
+    bitmap_ = {};
+    update();
+}
+
+void Surface::setBitmap(const Bitmap& bitmap) {
+    bitmap_ = bitmap;
+    picture_ = {};
     update();
 }
 
@@ -83,25 +68,66 @@ void Surface::focusOutEvent(QFocusEvent* event) {
 
 void Surface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(event->rect(), background_);
-    if (!picture_.isNull()) {
-        // Nearest neighbour: at a scale factor of 2 every pixel becomes a
-        // sharp 2 x 2 block rather than a blur.
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(QPoint(0, 0), picture_);
+    // Nearest neighbour: at a scale factor of 2 every pixel becomes a sharp
+    // 2 x 2 block rather than a blur.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // One rectangle of the paint region at a time. The region is the box
+    // less its opaque children; through it, Qt builds a span list of the
+    // whole region (about 100 KB for the main window) and blends pictures
+    // span by span on worker threads, whose start cost the first frame more
+    // than the copy itself. Within a rectangle it fills and copies rows. The
+    // rectangles do not overlap, so background, picture and lines can each
+    // be painted over all of them in turn.
+    const QRegion region = event->region();
+    for (const QRect& part : region) {
+        painter.setClipRect(part);
+        painter.fillRect(part, background_);
+        if (!picture_.isNull())
+            painter.drawImage(QPoint(0, 0), picture_);
     }
-    // One logical pixel per point, so lines keep their width when scaled.
-    const QColor ink = palette().color(QPalette::WindowText);
+    paintBitmap(painter, region);
+
+    std::vector<QPoint> ink;
     for (const LineShape* shape : findChildren<LineShape*>(Qt::FindDirectChildrenOnly)) {
-        for (const QPoint& p : linePixels(shape->line()))
-            painter.fillRect(QRect(p, QSize(1, 1)), ink);
+        const std::vector<QPoint> pixels = linePixels(shape->line());
+        ink.insert(ink.end(), pixels.begin(), pixels.end());
     }
+    const QColor inkColour = palette().color(QPalette::WindowText);
+    for (const QRect& part : region) {
+        painter.setClipRect(part);
+        // One logical pixel per point, so lines keep their width when scaled.
+        for (const QPoint& p : ink) {
+            if (part.contains(p))
+                painter.fillRect(QRect(p, QSize(1, 1)), inkColour);
+        }
+    }
+    painter.setClipping(false);
     if (focusCue_ && hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
         option.state |= QStyle::State_KeyboardFocusChange;
         option.backgroundColor = background_;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+// A strip of rows at a time through one small image: the bitmap is never
+// held as a whole 32-bit image (640 KB for the antenna diagram).
+void Surface::paintBitmap(QPainter& painter, const QRegion& region) const {
+    constexpr int kStripRows = 32;
+    const QRect rows = region.boundingRect() & QRect(QPoint(0, 0), bitmap_.size());
+    if (bitmap_.isNull() || rows.isEmpty())
+        return;
+    QImage strip(bitmap_.size().width(), kStripRows, QImage::Format_RGB32);
+    for (int top = rows.top(); top <= rows.bottom(); top += kStripRows) {
+        const QRect band(0, top, strip.width(), std::min(kStripRows, rows.bottom() + 1 - top));
+        bitmap_.readRows(top, strip);
+        for (const QRect& part : region) {
+            if (!part.intersects(band))
+                continue;
+            painter.setClipRect(part & band);
+            painter.drawImage(band.topLeft(), strip, QRect(QPoint(0, 0), band.size()));
+        }
     }
 }
 

@@ -7,6 +7,8 @@
 // shows none, so the windows look as drawn.
 #pragma once
 
+#include "bitmap.h"
+
 #include <QAccessible>
 #include <QColor>
 #include <QImage>
@@ -49,16 +51,23 @@ public:
     void setAccessibleRole(QAccessible::Role role) { role_ = role; }
     QAccessible::Role accessibleRole() const { return role_; }
 
+    // A bitmap shown as the picture, its rows turned into pixels as they
+    // are painted; a null bitmap leaves only the background.
+    void setBitmap(const Bitmap& bitmap);
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintBitmap(QPainter& painter, const QRegion& region) const;
+
     QColor background_;
     QImage picture_;
     QAccessible::Role role_ = QAccessible::Client;
     bool focusCue_ = false; // the focus came from the Tab key
+    Bitmap bitmap_;
 };
 
 } // namespace discone::ui

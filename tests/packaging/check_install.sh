@@ -4,10 +4,13 @@
 # the program, a valid desktop entry, valid AppStream metadata, the icon at
 # every hicolor size, the manual page, the copyright file and changelog, and
 # the package's relations; lintian too, where it is installed.
-# Usage: check_install.sh <build dir> <version>
+# Usage: check_install.sh <build dir> <version> <icon size>...
 set -euo pipefail
 build=$1
 version=$2
+shift 2
+icon_sizes=("$@")
+[ ${#icon_sizes[@]} -gt 0 ] || { echo "usage: check_install.sh <build dir> <version> <icon size>..." >&2; exit 2; }
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -32,7 +35,7 @@ check_tree() { # root prefix
     local doc="$root/share/doc/discone"
     grep -q '^License: GPL-3.0-or-later' "$doc/copyright" || fail "copyright file"
     zcat "$doc/changelog.gz" | head -n 1 | grep -q "^discone ($version)" || fail "changelog"
-    for size in 16 22 24 32 48 64 128 256; do
+    for size in "${icon_sizes[@]}"; do
         local icon="$root/share/icons/hicolor/${size}x${size}/apps/discone.png"
         [ -f "$icon" ] || fail "icon $icon missing"
         file "$icon" | grep -q "PNG image data, $size x $size" || fail "icon $icon is not $size x $size: $(file "$icon")"

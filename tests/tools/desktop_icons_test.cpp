@@ -1,12 +1,15 @@
-// The program icon as PNG files for the desktop's icon theme: every size
-// square, transparent around the drawing and in the icon's colours; 16 and
-// 32 are the icon's own images, the larger ones the 32 x 32 drawing scaled
-// up without smoothing.
+// The program icon as PNG files for the desktop's icon theme: every size of
+// the program's list square, transparent around the drawing and in the
+// icon's colours; 16 and 32 are the icon's own images, the larger multiples
+// of 32 the 32 x 32 drawing scaled up without smoothing.
+#include "icon_sizes.h"
 #include "image_support.h"
 
 #include <QImage>
 
 #include <map>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -15,19 +18,23 @@ QImage png(int size) {
         .convertToFormat(QImage::Format_ARGB32);
 }
 
-struct PngSize {
-    const char* tag;
-    int size;
-};
-
-std::ostream& operator<<(std::ostream& os, const PngSize& p) {
-    return os << p.tag;
+std::string sizeTag(const testing::TestParamInfo<int>& info) {
+    return "size" + std::to_string(info.param);
 }
 
-class DesktopIcon : public testing::TestWithParam<PngSize> {};
+// The sizes above 32 that scale the whole 32 x 32 drawing up.
+std::vector<int> wholeMultiplesOf32() {
+    std::vector<int> sizes;
+    for (int size : discone::kIconSizes)
+        if (size > 32 && size % 32 == 0)
+            sizes.push_back(size);
+    return sizes;
+}
+
+class DesktopIcon : public testing::TestWithParam<int> {};
 
 TEST_P(DesktopIcon, IsSquareTransparentAroundAndInTheIconsColours) {
-    const int n = GetParam().size;
+    const int n = GetParam();
     const QImage image = png(n);
     ASSERT_EQ(image.size(), QSize(n, n));
     for (const auto& [x, y] : {std::pair{0, 0}, {n - 1, 0}, {0, n - 1}, {n - 1, n - 1}})
@@ -46,12 +53,7 @@ TEST_P(DesktopIcon, IsSquareTransparentAroundAndInTheIconsColours) {
     EXPECT_EQ(counts.size(), 5u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, DesktopIcon,
-                         testing::Values(PngSize{"size16", 16}, PngSize{"size22", 22},
-                                         PngSize{"size24", 24}, PngSize{"size32", 32},
-                                         PngSize{"size48", 48}, PngSize{"size64", 64},
-                                         PngSize{"size128", 128}, PngSize{"size256", 256}),
-                         imagetest::tagOf<PngSize>);
+INSTANTIATE_TEST_SUITE_P(Table, DesktopIcon, testing::ValuesIn(discone::kIconSizes), sizeTag);
 
 TEST(DesktopIcons, Sizes32And16AreTheIconsColourImages) {
     const imagetest::Group group = imagetest::readGroup(imagetest::resourceBytes("discone.ico"));
@@ -71,10 +73,10 @@ TEST(DesktopIcons, Sizes32And16AreTheIconsColourImages) {
     }
 }
 
-class DesktopIconLarge : public testing::TestWithParam<PngSize> {};
+class DesktopIconLarge : public testing::TestWithParam<int> {};
 
 TEST_P(DesktopIconLarge, IsThe32DrawingScaledUpPixelByPixel) {
-    const int n = GetParam().size;
+    const int n = GetParam();
     const QImage small = png(32);
     const QImage large = png(n);
     ASSERT_EQ(large.width(), n);
@@ -84,9 +86,6 @@ TEST_P(DesktopIconLarge, IsThe32DrawingScaledUpPixelByPixel) {
                 << "at " << x << ", " << y;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, DesktopIconLarge,
-                         testing::Values(PngSize{"size64", 64}, PngSize{"size128", 128},
-                                         PngSize{"size256", 256}),
-                         imagetest::tagOf<PngSize>);
+INSTANTIATE_TEST_SUITE_P(Table, DesktopIconLarge, testing::ValuesIn(wholeMultiplesOf32()), sizeTag);
 
 } // namespace

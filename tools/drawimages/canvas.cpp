@@ -1,5 +1,7 @@
 #include "canvas.h"
 
+#include "linepixels.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -43,26 +45,7 @@ void IndexedCanvas::fillRect(int x0, int y0, int x1, int y1, std::uint8_t v) {
 }
 
 void IndexedCanvas::line(int x0, int y0, int x1, int y1, std::uint8_t v) {
-    // Bresenham, stepping along the longer axis.
-    const int dx = std::abs(x1 - x0);
-    const int dy = -std::abs(y1 - y0);
-    const int sx = x0 < x1 ? 1 : -1;
-    const int sy = y0 < y1 ? 1 : -1;
-    int err = dx + dy;
-    for (;;) {
-        set(x0, y0, v);
-        if (x0 == x1 && y0 == y1)
-            break;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x0 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y0 += sy;
-        }
-    }
+    forEachLinePixel(x0, y0, x1, y1, [&](int x, int y) { set(x, y, v); });
 }
 
 void IndexedCanvas::steepBand(int x0, int y0, int x1, int y1, int width, std::uint8_t v) {

@@ -3,9 +3,11 @@
 // grey line under it, and a grey shadow wedge off the lower right corner.
 // Drawn at 32 x 32 and 16 x 16 in 16 colours and at 32 x 32 in two colours,
 // plus the PNG sizes a freedesktop icon theme wants.
+#include "icon_sizes.h"
 #include "images.h"
 #include "png.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace discone::draw {
@@ -132,6 +134,31 @@ IndexedCanvas place(const IndexedCanvas& src, int size, int factor, int x0, int 
     return out;
 }
 
+constexpr bool hasDesktopIcon(int size) {
+    return size == 16 || size == 22 || size == 24 || size == 48 || size % 32 == 0;
+}
+static_assert(std::ranges::all_of(kIconSizes, hasDesktopIcon),
+              "every icon size needs a drawing in desktopIcon()");
+
+// The icon at one of its desktop sizes, from its 32 x 32 and 16 x 16 colour
+// images. The drawing spans columns 5-28 of the 32 x 32 image, so a 24 x 24
+// window from (5, 4) holds it whole; 48 doubles that window, and the other
+// multiples of 32 scale the whole image up.
+IndexedCanvas desktopIcon(const IndexedCanvas& big, const IndexedCanvas& small, int size) {
+    switch (size) {
+    case 16:
+        return small;
+    case 22:
+        return place(small, 22, 1, 0, 0, 3);
+    case 24:
+        return place(big, 24, 1, 5, 4, 0);
+    case 48:
+        return place(big, 48, 2, 5, 4, 0);
+    default:
+        return place(big, size, size / 32, 0, 0, 0);
+    }
+}
+
 } // namespace
 
 ProgramIcon drawProgramIcon() {
@@ -145,21 +172,9 @@ std::vector<std::pair<int, Bytes>> desktopIcons(const ProgramIcon& icon) {
     alpha.push_back(0);
     const IndexedCanvas big = opaqueIndices(icon.colour32);
     const IndexedCanvas small = opaqueIndices(icon.colour16);
-    // The drawing spans columns 5-28 of the 32 x 32 image, so a 24 x 24
-    // window from (5, 4) holds it whole; 48 doubles that window.
-    std::vector<std::pair<int, IndexedCanvas>> sizes = {
-        {16, small},
-        {22, place(small, 22, 1, 0, 0, 3)},
-        {24, place(big, 24, 1, 5, 4, 0)},
-        {32, big},
-        {48, place(big, 48, 2, 5, 4, 0)},
-        {64, place(big, 64, 2, 0, 0, 0)},
-        {128, place(big, 128, 4, 0, 0, 0)},
-        {256, place(big, 256, 8, 0, 0, 0)},
-    };
     std::vector<std::pair<int, Bytes>> out;
-    for (const auto& [size, image] : sizes)
-        out.emplace_back(size, pngIndexed(image, palette, alpha));
+    for (int size : kIconSizes)
+        out.emplace_back(size, pngIndexed(desktopIcon(big, small, size), palette, alpha));
     return out;
 }
 

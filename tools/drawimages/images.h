@@ -31,7 +31,7 @@ struct ProgramIcon {
 };
 ProgramIcon drawProgramIcon();
 
-// The freedesktop sizes of the icon as PNG files, named by their size.
+// The icon as PNG files at each of kIconSizes, paired with their size.
 std::vector<std::pair<int, Bytes>> desktopIcons(const ProgramIcon& icon);
 
 // Writes "WIRE JUMPER"-style capitals of the tool's own 9-px font with its
