@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The floor for any window with text: a bare Qt window of the main window's
 // size showing one label, started and shown the plainest way.
 #include "first_frame.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Whole-process start-up of the program to its main window's first exposed
 // and first painted frame, against a bare Qt window of the same size showing
 // one label. The two are started alternately, so that whatever else the

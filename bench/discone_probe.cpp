@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The program's own start, as main() does it, reporting its first frame.
 #include "app.h"
 #include "first_frame.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Start-up probes: print the monotonic clock, in nanoseconds, at two moments
 // of the given window's start, on one line, then quit: when the window
 // system first reports the window exposed, and once its first frame has been

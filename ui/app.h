@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Start of the program: the classic look for the whole application, then the
 // main window. main() and the start-up probe share these steps.
 #pragma once

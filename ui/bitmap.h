@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The embedded drawings, read in place. They are uncompressed Windows
 // bitmaps, embedded as they are, so a picture box keeps only the program's
 // own bytes and turns the rows it paints into 32-bit pixels a strip at a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The kinds of control the windows are built of, each a small refinement of a
 // Qt widget towards its classic counterpart: text boxes with the narrow inner
 // margins and line pitch of a classic text box, multi-line boxes that stay

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The classic look of the windows: the light palette every window sets for
 // itself (so a dark desktop theme cannot turn the designed texts white on the
 // green ground), the sans-serif faces of the classic form, sized in pixels at

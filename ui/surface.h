@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The surface of a window or picture box: a container that paints its
 // background colour, a picture unscaled at its top-left corner (cut off where
 // the box is smaller), and its line controls, all beneath its child controls.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The discone developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Installs the program into a temporary prefix and builds and unpacks the
 # Debian package into a temporary root, then checks what a desktop needs:
 # the program, a valid desktop entry, valid AppStream metadata, the icon at

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The program icon as PNG files for the desktop's icon theme: every size of
 // the program's list square, transparent around the drawing and in the
 // icon's colours; 16 and 32 are the icon's own images, the larger multiples

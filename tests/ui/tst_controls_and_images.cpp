@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The window parts on their own: the bitmap reader against Qt's own reader,
 // line pixels, caption wrapping, and the program icon.
 #include "bitmap.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // At a scale factor of 2 the main window keeps its layout, doubled, and the
 // antenna diagram is enlarged without blur: each of its pixels becomes a
 // 2 x 2 block of the same colour.

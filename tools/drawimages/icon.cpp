@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The program icon: a small white window in perspective, its right edge
 // lower than its left, with a black outline, a cyan title band and a light
 // grey line under it, and a grey shadow wedge off the lower right corner.

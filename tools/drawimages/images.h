@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The program's images, each drawn from its own table of geometry: the
 // antenna diagram behind the main window's results, the cage sketch and the
 // feed-point detail of the information window, the link pointer and the
