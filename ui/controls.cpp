@@ -91,7 +91,7 @@ void MultiLineBox::setBoxText(const QString& text) {
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     setPlainText(plain);
     applyCellMetrics();
-    // Re-enabling starts an empty undo stack: the designed text is the base.
+    // Re-enabling starts an empty undo stack: the text the box opened with is the base.
     doc->setUndoRedoEnabled(true);
 }
 
@@ -113,7 +113,7 @@ void MultiLineBox::wheelEvent(QWheelEvent* event) {
 
 void MultiLineBox::applyCellMetrics() {
     // The classic line pitch (13 px for the 11-px face, where Qt's own is
-    // 10 or 11) fills the boxes the way they were designed, with the first
+    // 10 or 11) fills each box to its last line as its layout means it to, with the first
     // baseline where the classic box puts it.
     const CellMetrics cell = classicCellMetrics(font());
     QTextDocument* doc = document();

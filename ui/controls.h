@@ -58,7 +58,7 @@ private:
 };
 
 // A push button whose caption wraps at blanks when it is wider than the
-// button. text() stays the caption as designed. Enter and keypad Enter click
+// button. text() stays the caption from the layout table. Enter and keypad Enter click
 // it when it has the focus, as Space does, while it stays a plain button (no
 // default button, no default frame).
 class CaptionButton : public QPushButton {

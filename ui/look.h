@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The classic look of the windows: the light palette every window sets for
-// itself (so a dark desktop theme cannot turn the designed texts white on the
+// itself (so a dark desktop theme cannot turn the windows' texts white on the
 // green ground), the sans-serif faces of the classic form, sized in pixels at
 // 96 dpi, and the line pitch a classic text box gives them.
 #pragma once
