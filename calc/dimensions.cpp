@@ -2,16 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dimensions.h"
 
+#include "numtext.h"
+
 #include <cmath>
-#include <utility>
 
 #if defined(__clang__)
 #pragma STDC FENV_ACCESS ON
 #endif
 
 namespace discone {
-
-DisconeDimensions Module1;
 
 namespace {
 // The model's constants, with the width each one enters the arithmetic in.
@@ -35,9 +34,7 @@ void store(float& field, double value) {
 }
 } // namespace
 
-void calculateDimensions(float frequency, const Separators& sep) {
-    // Worked out in a record of its own: a step that fails leaves Module1 as
-    // it was before the calculation.
+DisconeDimensions calculateDimensions(float frequency) {
     DisconeDimensions d;
     clearArithmeticStatus();
     d.LowestFrequency = frequency;
@@ -55,10 +52,12 @@ void calculateDimensions(float frequency, const Separators& sep) {
     volatile double mesh = fraction * kInchesPerFoot;
     arithmeticCheck();
 
-    d.MeshSpacingText = doubleText(mesh, sep);
-    if (readDouble(d.MeshSpacingText, sep) < kSmallestMesh)
-        d.MeshSpacingText = "SOLID";
-    Module1 = std::move(d);
+    // The opening is shown as its 15-digit double text, and both the test
+    // against the smallest opening and the centimetre value start from the
+    // number that text reads back as, not from the product itself.
+    d.MeshSpacing.inches = roundToDoubleText(mesh);
+    d.MeshSpacing.solid = d.MeshSpacing.inches < kSmallestMesh;
+    return d;
 }
 
 } // namespace discone

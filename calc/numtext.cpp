@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numtext.h"
 
-#include "runtime_error.h"
+#include "errors.h"
 
 #include <cfenv>
 #include <charconv>
@@ -155,7 +155,7 @@ Plain toPlain(std::string_view in, const Separators& sep) {
         }
     }
     if (!anyDigit)
-        throw makeError(ErrorKind::TypeMismatch);
+        throw CalculationError(ErrorKind::TypeMismatch, std::string(in));
     long exponent = 0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         plain.text += 'e';
@@ -166,7 +166,7 @@ Plain toPlain(std::string_view in, const Separators& sep) {
             plain.text += s[i++];
         }
         if (i >= s.size() || !isDigit(s[i]))
-            throw makeError(ErrorKind::TypeMismatch);
+            throw CalculationError(ErrorKind::TypeMismatch, std::string(in));
         while (i < s.size() && isDigit(s[i])) {
             if (exponent < 100000000)
                 exponent = exponent * 10 + (s[i] - '0');
@@ -176,7 +176,7 @@ Plain toPlain(std::string_view in, const Separators& sep) {
             exponent = -exponent;
     }
     if (i != s.size())
-        throw makeError(ErrorKind::TypeMismatch);
+        throw CalculationError(ErrorKind::TypeMismatch, std::string(in));
     plain.decimalExponent = (intDigits > 0 ? intDigits - 1 : -leadingZeros - 1) + exponent;
     return plain;
 }
@@ -189,13 +189,13 @@ template <class Float> Float readNumber(std::string_view text, const Separators&
     auto res = std::from_chars(first, last, value, std::chars_format::general);
     if (res.ec == std::errc::result_out_of_range) {
         if (plain.decimalExponent >= 0)
-            throw makeError(ErrorKind::Overflow);
+            throw CalculationError(ErrorKind::Overflow, std::string(text));
         return plain.negative ? -Float(0) : Float(0); // below the smallest subnormal
     }
     if (res.ec != std::errc() || res.ptr != last)
-        throw makeError(ErrorKind::TypeMismatch);
+        throw CalculationError(ErrorKind::TypeMismatch, std::string(text));
     if (std::isinf(value))
-        throw makeError(ErrorKind::Overflow);
+        throw CalculationError(ErrorKind::Overflow, std::string(text));
     return value;
 }
 
@@ -215,6 +215,14 @@ float readSingle(std::string_view text, const Separators& sep) {
 
 double readDouble(std::string_view text, const Separators& sep) {
     return readNumber<double>(text, sep);
+}
+
+double roundToDoubleText(double value) {
+    char buf[48];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    double rounded = value;
+    std::from_chars(buf, res.ptr, rounded, std::chars_format::scientific);
+    return rounded;
 }
 
 std::string roundToPlaces(float value, int places, const Separators& sep) {
@@ -238,8 +246,8 @@ void arithmeticCheck() {
         return;
     std::feclearexcept(FE_ALL_EXCEPT);
     if (raised & FE_DIVBYZERO)
-        throw makeError(ErrorKind::DivisionByZero);
-    throw makeError(ErrorKind::Overflow);
+        throw CalculationError(ErrorKind::DivisionByZero);
+    throw CalculationError(ErrorKind::Overflow);
 }
 
 } // namespace discone

@@ -27,11 +27,15 @@ struct Separators {
 std::string singleText(float value, const Separators& sep);
 std::string doubleText(double value, const Separators& sep);
 
-// Throw RuntimeError: TypeMismatch for a text that is not a number, Overflow
+// Throw CalculationError carrying the text: TypeMismatch for a text that is not a number, Overflow
 // for a number beyond the type's range. Magnitudes below the smallest
 // subnormal read as zero of the same sign.
 float readSingle(std::string_view text, const Separators& sep);
 double readDouble(std::string_view text, const Separators& sep);
+
+// The double that doubleText(value) reads back as, in any locale: the value
+// rounded to 15 significant digits.
+double roundToDoubleText(double value);
 
 // The value rounded to `places` decimals (ties to even on the exact binary
 // value), stored as a single again and written with singleText.

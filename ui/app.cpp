@@ -4,9 +4,8 @@
 
 #include "icon_sizes.h"
 #include "look.h"
-#include "registry.h"
+#include "platform.h"
 
-#include <QApplication>
 #include <QIcon>
 #include <QIconEngine>
 #include <QImageReader>
@@ -14,6 +13,8 @@
 #include <QPixmap>
 #include <QStyleFactory>
 
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 
 namespace discone::ui {
@@ -21,9 +22,6 @@ namespace {
 
 // The program icon from its PNG files, each read only when a size of it is
 // first asked for: a desktop that shows no window icons never decodes one.
-// QIcon::addFile() with a size decodes the file at once (Qt 6.4): for the
-// eight sizes that took 4 ms more to the main window's first frame and 1 MB
-// more peak memory, measured offscreen on the development machine.
 class ProgramIconEngine : public QIconEngine {
 public:
     explicit ProgramIconEngine(std::map<int, QString> files) : files_(std::move(files)) {}
@@ -38,9 +36,7 @@ public:
         if (cached.isNull()) {
             // Read as PNG outright: left to detect the format, Qt's reader
             // loads every image format plugin to ask whether it reads the
-            // file. Under X11, which takes every size of the window icon when
-            // the main window is created, that cost the first frame 2 ms
-            // and 0.2 MB of peak memory.
+            // file.
             QImageReader reader(it->second, "png");
             reader.setAutoDetectImageFormat(false);
             cached = QPixmap::fromImage(reader.read());
@@ -71,9 +67,43 @@ private:
     std::map<int, QPixmap> pixmaps_;
 };
 
-} // namespace
+// While the application object is made, Qt's messages are held back: if no
+// platform can be opened, Qt ends the process with a fatal message after a
+// screenful of plugin diagnostics, and the user gets one line instead.
+std::string startingPlatforms;
+std::vector<std::pair<QtMsgType, QString>> heldMessages;
+QtMessageHandler previousHandler = nullptr;
+
+void holdWhileStarting(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        heldMessages.emplace_back(type, text);
+        return;
+    }
+    (void)context;
+    std::fprintf(stderr,
+                 "discone: no window can be opened: no display could be reached with the "
+                 "platform %s; run 'discone --help' for the command line\n",
+                 startingPlatforms.c_str());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+void stopHolding() {
+    qInstallMessageHandler(previousHandler);
+    for (const auto& [type, text] : heldMessages) {
+        if (type == QtDebugMsg)
+            continue;
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
+    heldMessages.clear();
+}
 
 void prepareApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("discone"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(DISCONE_VERSION));
+    // By the desktop entry's name a compositor matches the windows to the
+    // menu entry and its icon, whatever the executable is called.
+    QGuiApplication::setDesktopFileName(QStringLiteral("discone"));
     // The classic style: raised buttons with narrow padding, so "CALCULATE
     // CM" fits its 81-px button, and sunken text-box borders.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
@@ -86,8 +116,33 @@ void prepareApplication() {
     QApplication::setWindowIcon(QIcon(new ProgramIconEngine(std::move(files))));
 }
 
-QWidget* startProgram() {
-    return showWindow(WindowKind::Form1);
+} // namespace
+
+ArgumentVector::ArgumentVector(int argc, char** argv, const char* platform) {
+    std::vector<std::string> given(argv, argv + argc);
+    if (platform != nullptr) {
+        given.emplace_back("-platform");
+        given.emplace_back(platform);
+        strings_ = std::move(given);
+    } else {
+        strings_ = argumentsWithPlatform(given);
+    }
+    startingPlatforms = chosenPlatform(strings_);
+    for (std::string& s : strings_)
+        pointers_.push_back(s.data());
+    pointers_.push_back(nullptr);
+    count_ = static_cast<int>(strings_.size());
+    previousHandler = qInstallMessageHandler(holdWhileStarting);
+}
+
+Application::Application(int argc, char** argv, const char* platform)
+    : ArgumentVector(argc, argv, platform), QApplication(count_, pointers_.data()) {
+    stopHolding();
+    prepareApplication();
+}
+
+QStringList Application::leftoverArguments() const {
+    return QCoreApplication::arguments().mid(1);
 }
 
 } // namespace discone::ui

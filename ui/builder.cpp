@@ -114,9 +114,8 @@ QWidget* makeControl(const ControlRow& c, QWidget* parent) {
 
 } // namespace
 
-QWidget* buildWindow(const WindowTable& table) {
+void buildWindow(Surface* window, const WindowTable& table) {
     installAccessibleInterfaces();
-    auto* window = new Surface;
     window->setAccessibleRole(table.role);
     window->setObjectName(QLatin1String(table.name));
     window->setWindowTitle(QString::fromUtf8(table.title));
@@ -164,12 +163,6 @@ QWidget* buildWindow(const WindowTable& table) {
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (size_t i = 1; i < tabStops.size(); ++i)
         QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
-    return window;
-}
-
-void missingControl(const QWidget* window, const char* name, const char* type) {
-    qFatal("The window \"%s\" has no control \"%s\" of type %s", qPrintable(window->objectName()),
-           name, type);
 }
 
 } // namespace discone::ui

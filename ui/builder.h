@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// Builds a window from its one table of controls, and finds its controls by
-// name afterwards. Each container (the window itself, a picture box) has its
-// own list of controls, front to back as the layout lists them, and its own
-// list of line controls. Positions and sizes are in twips, 15 to the pixel; a
-// control inside a picture box is placed relative to the box's top-left corner.
+// Builds a window from its one table of controls. Each container (the window itself, a picture box)
+// has its own list of controls, front to back as the layout lists them, and its own list of line
+// controls. Positions and sizes are in twips, 15 to the pixel; a control inside a picture box is
+// placed relative to the box's top-left corner.
 #pragma once
 
 #include "look.h"
+#include "surface.h"
 
 #include <QAccessible>
 #include <QRgb>
@@ -74,22 +74,16 @@ struct WindowTable {
     QAccessible::Role role = QAccessible::Window; // or Dialog, for screen readers
 };
 
-// A new top-level window holding every control of the table, in the light
-// palette, deleted when closed. Tab visits the controls that take the focus
-// in ascending tab index. Picture boxes are named graphics to screen readers.
-QWidget* buildWindow(const WindowTable& table);
+// Makes `window` a top-level window holding every control of the table, in
+// the light palette, deleted when closed. Tab visits the controls that take
+// the focus in ascending tab index. Picture boxes are named graphics to
+// screen readers.
+void buildWindow(Surface* window, const WindowTable& table);
 
-// Stops the program: the window has no control of that name and type.
-[[noreturn]] void missingControl(const QWidget* window, const char* name, const char* type);
-
-// The control of that name in a built window. The tables and the code that
-// looks controls up must agree, so a name the window lacks stops the program
-// with a message naming the control and the window, in every build.
+// The control of that name and type in a window being built, for the
+// window's class to keep a typed pointer to; nullptr if the table has none.
 template <class Widget> Widget* findControl(const QWidget* window, const char* name) {
-    auto* widget = window->findChild<Widget*>(QLatin1String(name));
-    if (widget == nullptr)
-        missingControl(window, name, Widget::staticMetaObject.className());
-    return widget;
+    return window->findChild<Widget*>(QLatin1String(name));
 }
 
 } // namespace discone::ui

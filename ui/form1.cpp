@@ -1,17 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-//
-// The main window: the input box, the calculate buttons, the navigation
-// buttons, the description, and the antenna diagram with the captions and
-// result boxes laid over it.
 #include "builder.h"
-#include "commands.h"
-#include "controls.h"
-#include "dimensions.h"
 #include "errorreport.h"
 #include "palette_colours.h"
-#include "registry.h"
+#include "program.h"
 #include "separators.h"
+#include "windows.h"
 
 namespace discone::ui {
 namespace {
@@ -83,76 +77,78 @@ constexpr ContainerTable kContainers[] = {
 
 constexpr WindowTable kForm1{"Form1", "DISCONE", 9825, 6945, kLightGreen, kContainers};
 
-std::string inputText(QWidget* window) {
-    return findControl<TextBox>(window, "Text14")->text().toStdString();
-}
-
 // The result box that shows each dimension.
-const char* resultBox(Dimension dimension) {
-    switch (dimension) {
-    case Dimension::HeightToDisc:
-        return "Text6";
-    case Dimension::SideLength:
-        return "Text4";
-    case Dimension::DiscSpacing:
-        return "Text3";
-    case Dimension::DiscDiameter:
-        return "Text2";
-    case Dimension::MinimumDiameter:
-        return "Text5";
-    case Dimension::MeshSpacing:
-        return "Text18";
-    case Dimension::SkirtDiameter:
-        return "Text7";
-    }
-    return nullptr;
+struct ResultBox {
+    Dimension dimension;
+    const char* box;
+};
+constexpr ResultBox kResultBoxes[] = {
+    {Dimension::HeightToDisc, "Text6"},    {Dimension::SideLength, "Text4"},
+    {Dimension::DiscSpacing, "Text3"},     {Dimension::DiscDiameter, "Text2"},
+    {Dimension::MinimumDiameter, "Text5"}, {Dimension::MeshSpacing, "Text18"},
+    {Dimension::SkirtDiameter, "Text7"},
+};
+static_assert(std::size(kResultBoxes) == kDimensionCount);
+
+} // namespace
+
+Form1::Form1(Program& program) : program_(program) {
+    buildWindow(this, kForm1);
+    Text14 = findControl<TextBox>(this, "Text14");
+    Command1 = findControl<CaptionButton>(this, "Command1");
+    Command2 = findControl<CaptionButton>(this, "Command2");
+    Command3 = findControl<CaptionButton>(this, "Command3");
+    WEBSITE = findControl<CaptionButton>(this, "WEBSITE");
+    for (const ResultBox& row : kResultBoxes)
+        resultBoxes_[static_cast<std::size_t>(row.dimension)] = findControl<TextBox>(this, row.box);
+
+    connect(Text14, &TextBox::clicked, this, guarded([this] { Text14_Click(); }));
+    connect(Command1, &QPushButton::clicked, this, guarded([this] { Command1_Click(); }));
+    connect(Command3, &QPushButton::clicked, this, guarded([this] { Command3_Click(); }));
+    connect(Command2, &QPushButton::clicked, this, guarded([this] { Command2_Click(); }));
+    connect(WEBSITE, &QPushButton::clicked, this, guarded([this] { WEBSITE_Click(); }));
 }
 
 // Calculates from the input box and writes the seven result boxes in the
-// unit's order; an error leaves every box as it was. The boxes show bare
-// numbers, so a screen reader also learns their unit from the description.
-void writeResults(QWidget* window, Unit unit) {
-    const ResultTexts texts = resultTexts(unit, inputText(window), systemSeparators());
+// unit's order; an error leaves every box and Module1 as they were. The boxes
+// show bare numbers, so a screen reader also learns their unit from the
+// description.
+void Form1::writeResults(Unit unit) {
+    const Separators sep = systemSeparators();
+    const DisconeDimensions dimensions =
+        calculateDimensions(readSingle(Text14->text().toStdString(), sep));
+    const ResultTexts texts = formatDimensions(dimensions, unit, sep);
+    program_.Module1 = dimensions;
     const QString description =
         unit == Unit::Inches ? QStringLiteral("in inches") : QStringLiteral("in centimetres");
-    for (Dimension dimension : resultOrder(unit)) {
-        auto* box = findControl<TextBox>(window, resultBox(dimension));
-        box->setBoxText(QString::fromStdString(texts[dimension]));
+    for (const DimensionDescriptor& row : descriptors(unit)) {
+        TextBox* box = resultBoxes_[static_cast<std::size_t>(row.dimension)];
+        box->setBoxText(QString::fromStdString(texts[row.dimension]));
         box->setAccessibleDescription(description);
     }
 }
 
-void Command1_Click(QWidget* window) {
-    writeResults(window, Unit::Inches);
+void Form1::Command1_Click() {
+    writeResults(Unit::Inches);
 }
 
-void Command3_Click(QWidget* window) {
-    writeResults(window, Unit::Centimetres);
+void Form1::Command3_Click() {
+    writeResults(Unit::Centimetres);
 }
 
-void Text14_Click(QWidget* window) {
-    auto* input = findControl<TextBox>(window, "Text14");
-    input->setBoxText(
-        QString::fromStdString(singleText(Module1.LowestFrequency, systemSeparators())));
+void Form1::Command2_Click() {
+    program_.showWindow(WindowKind::Info);
+}
+
+void Form1::WEBSITE_Click() {
+    program_.showWindow(WindowKind::Web);
+}
+
+void Form1::Text14_Click() {
+    Text14->setBoxText(
+        QString::fromStdString(singleText(program_.Module1.LowestFrequency, systemSeparators())));
     // Typed digits replace the refilled number instead of joining it.
-    input->selectWholeText();
-}
-
-} // namespace
-
-QWidget* createForm1() {
-    QWidget* window = buildWindow(kForm1);
-    QObject::connect(findControl<TextBox>(window, "Text14"), &TextBox::clicked, window,
-                     guarded([window] { Text14_Click(window); }));
-    QObject::connect(findControl<QPushButton>(window, "Command1"), &QPushButton::clicked, window,
-                     guarded([window] { Command1_Click(window); }));
-    QObject::connect(findControl<QPushButton>(window, "Command3"), &QPushButton::clicked, window,
-                     guarded([window] { Command3_Click(window); }));
-    QObject::connect(findControl<QPushButton>(window, "Command2"), &QPushButton::clicked, window,
-                     guarded([] { showWindow(WindowKind::Info); }));
-    QObject::connect(findControl<QPushButton>(window, "WEBSITE"), &QPushButton::clicked, window,
-                     guarded([] { showWindow(WindowKind::Web); }));
-    return window;
+    Text14->selectWholeText();
 }
 
 } // namespace discone::ui

@@ -1,15 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-//
-// The information window: building notes around the cage sketch and the
-// feed-point detail, with leader lines from the notes to the drawings, and
-// RETURN, which brings the main window back.
 #include "builder.h"
 #include "errorreport.h"
 #include "palette_colours.h"
-#include "registry.h"
-
-#include <QPushButton>
+#include "program.h"
+#include "windows.h"
 
 namespace discone::ui {
 namespace {
@@ -71,12 +66,14 @@ constexpr WindowTable kInfo{
 
 } // namespace
 
-QWidget* createInfo() {
-    QWidget* window = buildWindow(kInfo);
-    auto* returnButton = findControl<QPushButton>(window, "Command1");
-    QObject::connect(returnButton, &QPushButton::clicked, window,
-                     guarded([] { showWindow(WindowKind::Form1); }));
-    return window;
+info::info(Program& program) : program_(program) {
+    buildWindow(this, kInfo);
+    Command1 = findControl<CaptionButton>(this, "Command1");
+    connect(Command1, &QPushButton::clicked, this, guarded([this] { Command1_Click(); }));
+}
+
+void info::Command1_Click() {
+    program_.showWindow(WindowKind::Form1);
 }
 
 } // namespace discone::ui

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The windowing platform and the program's identity on the desktop. The
-// windows' placement and raising matter to the program, and only X11 lets a
-// program place and raise its own windows, so X11 (Xwayland on a Wayland
-// desktop) comes first where an X display exists, native Wayland otherwise.
-// A platform the user chose (QT_QPA_PLATFORM) always wins.
+// The windowing platform. The windows' placement and raising matter to the
+// program, and only X11 lets a program place and raise its own windows, so
+// X11 (Xwayland on a Wayland desktop) comes first where an X display exists,
+// native Wayland otherwise. A platform the user chose (-platform or
+// QT_QPA_PLATFORM) always wins.
 #pragma once
 
 #include <string>
@@ -17,14 +17,13 @@ namespace discone::ui {
 inline constexpr char kPreferredPlatforms[] = "xcb;wayland";
 
 // The program's arguments for its QApplication: as given, with
-// "-platform xcb;wayland" added when QT_QPA_PLATFORM is unset or empty.
-// Passed as arguments rather than set in the environment, so that programs
-// the window starts (the browser) keep the user's own setting.
+// "-platform xcb;wayland" added when the user chose no platform. Passed as
+// arguments rather than set in the environment, so that programs the window
+// starts (the browser) keep the user's own setting.
 std::vector<std::string> argumentsWithPlatform(const std::vector<std::string>& arguments);
 
-// After the QApplication exists: its name, version and desktop entry name,
-// by which a compositor matches the windows to the menu entry and its icon
-// whatever the executable is called.
-void nameApplication();
+// The platform those arguments open: the last -platform value, else
+// QT_QPA_PLATFORM.
+std::string chosenPlatform(const std::vector<std::string>& arguments);
 
 } // namespace discone::ui

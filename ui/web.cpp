@@ -1,26 +1,26 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-//
-// The web link window: two lines of explanation and the maker's page address
-// as a link that asks the desktop to open it in the default browser, by a
-// click or by a screen reader's press action.
-#include "web.h"
-
 #include "builder.h"
-#include "controls.h"
 #include "errorreport.h"
 #include "palette_colours.h"
-#include "registry.h"
+#include "windows.h"
 
 #include <QProcess>
 
 namespace discone::ui {
 namespace {
 
-// Where the client area's top-left corner stands each time the window is
-// built, in screen pixels (2130 and 1695 twips).
-constexpr int kLeft = 2130;
-constexpr int kTop = 1695;
+// The page address, without a trailing "/": the link shows it so, and the
+// launcher is given it with one.
+constexpr char kPageAddress[] = "https://www.zorval.example";
+
+// The desktop's own command that opens an address in the default browser.
+constexpr char kLauncher[] = "xdg-open";
+
+// Where the client area's top-left corner stands on the screen each time the
+// window is built, in twips (142 and 113 pixels).
+constexpr int kLeftTwips = 2130;
+constexpr int kTopTwips = 1695;
 
 // clang-format off
 constexpr ControlRow kWindowControls[] = {
@@ -38,30 +38,27 @@ constexpr WindowTable kWeb{
 
 } // namespace
 
-void lblWebPage_Click() {
+web::web() {
+    buildWindow(this, kWeb);
+    setGeometry(twipsToPixels(kLeftTwips), twipsToPixels(kTopTwips), width(), height());
+    lblWebPage = findControl<LinkLabel>(this, "lblWebPage");
+    // A screen reader reads the link by its address, then what it does.
+    lblWebPage->setAccessibleDescription(
+        QStringLiteral("The maker's web page, opened in the default browser"));
+    // The click and a screen reader's press action both arrive here.
+    connect(lblWebPage, &ClickLabel::clicked, this, guarded(&web::lblWebPage_Click));
+}
+
+void web::lblWebPage_Click() {
     const QString launcher = QString::fromLatin1(kLauncher);
     // An argument list, never a shell: the address reaches the launcher as is.
     if (!QProcess::startDetached(launcher, {QString::fromLatin1(kPageAddress) + u'/'})) {
-        throw RuntimeError(ErrorKind::PlatformFailure,
-                           "The web page could not be opened: the program \"" +
-                               std::string(kLauncher) +
-                               "\", which opens an address in the default browser, could not be "
-                               "started. Open " +
-                               std::string(kPageAddress) + "/ in your browser yourself.");
+        throw PlatformFailure("The web page could not be opened: the program \"" +
+                              std::string(kLauncher) +
+                              "\", which opens an address in the default browser, could not be "
+                              "started. Open " +
+                              std::string(kPageAddress) + "/ in your browser yourself.");
     }
-}
-
-QWidget* createWeb() {
-    QWidget* window = buildWindow(kWeb);
-    window->setGeometry(twipsToPixels(kLeft), twipsToPixels(kTop), window->width(),
-                        window->height());
-    auto* link = findControl<LinkLabel>(window, "lblWebPage");
-    // A screen reader reads the link by its address, then what it does.
-    link->setAccessibleDescription(
-        QStringLiteral("The maker's web page, opened in the default browser"));
-    // The click and a screen reader's press action both arrive here.
-    QObject::connect(link, &ClickLabel::clicked, window, guarded(lblWebPage_Click));
-    return window;
 }
 
 } // namespace discone::ui

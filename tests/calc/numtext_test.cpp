@@ -5,11 +5,13 @@
 // arithmetic check. Expected values are known texts of the program or
 // were worked out independently (exact decimal expansion of the
 // binary value, rounded by hand / with arbitrary-precision arithmetic).
+#include "errors.h"
 #include "numtext.h"
-#include "runtime_error.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <cfenv>
 #include <cmath>
@@ -304,23 +306,36 @@ TEST(ArithmeticCheck, ClearForgetsEarlierFlags) {
 
 // --------------------------------------------------------------- Error kinds
 
-TEST(RuntimeErrorKinds, CarryTheirKind) {
+// A failed reading names the text that failed, for the front end's message;
+// a failed step has none.
+TEST(ErrorKinds, CarryTheTextThatFailedToRead) {
     using discone::ErrorKind;
-    const ErrorKind kinds[] = {ErrorKind::TypeMismatch, ErrorKind::Overflow,
-                               ErrorKind::DivisionByZero, ErrorKind::PlatformFailure};
-    std::vector<std::string> names;
-    for (ErrorKind k : kinds) {
-        const discone::RuntimeError e = discone::makeError(k);
-        EXPECT_EQ(e.kind(), k);
-        EXPECT_STRNE(e.what(), "");
-        ASSERT_NE(discone::kindName(k), nullptr);
-        EXPECT_STRNE(discone::kindName(k), "");
-        names.emplace_back(discone::kindName(k));
+    struct Case {
+        std::function<void()> fn;
+        ErrorKind kind;
+        std::string text;
+    };
+    const Case cases[] = {
+        {[] { (void)discone::readSingle(" 12 MHz", kEnglish); }, ErrorKind::TypeMismatch,
+         " 12 MHz"},
+        {[] { (void)discone::readDouble("", kEnglish); }, ErrorKind::TypeMismatch, ""},
+        {[] { (void)discone::readSingle("1E39", kEnglish); }, ErrorKind::Overflow, "1E39"},
+        {[] {
+             std::feraiseexcept(FE_DIVBYZERO);
+             discone::arithmeticCheck();
+         },
+         ErrorKind::DivisionByZero, ""},
+    };
+    for (const Case& c : cases) {
+        try {
+            c.fn();
+            ADD_FAILURE() << "no error for " << c.text;
+        } catch (const discone::CalculationError& e) {
+            EXPECT_EQ(e.kind(), c.kind) << c.text;
+            EXPECT_EQ(e.text(), c.text);
+            EXPECT_STREQ(e.what(), discone::kindName(c.kind));
+        }
     }
-    EXPECT_EQ(names[0], "Type mismatch");
-    for (std::size_t i = 0; i < names.size(); ++i)
-        for (std::size_t j = i + 1; j < names.size(); ++j)
-            EXPECT_NE(names[i], names[j]);
 }
 
 } // namespace

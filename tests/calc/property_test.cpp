@@ -7,11 +7,11 @@
 //
 // The random sequences start from a fixed constant, so every run checks the
 // same values and a failure can be reproduced.
-#include "commands.h"
 #include "dimensions.h"
+#include "errors.h"
+#include "formatter.h"
 #include "numtext.h"
 #include "reference.h"
-#include "runtime_error.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -316,8 +316,8 @@ TEST(RoundToPlacesProperty, OtherPlaces) {
 TEST(CommandProperty, RandomFrequencies) {
     std::mt19937 gen(kRandomStart + 8);
     std::uniform_real_distribution<double> logF(std::log(0.1), std::log(10000.0));
-    Mismatches inchesM("inchesTexts");
-    Mismatches cmM("centimetreTexts");
+    Mismatches inchesM("inches texts");
+    Mismatches cmM("centimetre texts");
     int solid = 0;
     for (int i = 0; i < kFrequencies; ++i) {
         const double mhz = std::exp(logF(gen)) * ((gen() & 1) ? -1.0 : 1.0);
@@ -330,8 +330,10 @@ TEST(CommandProperty, RandomFrequencies) {
         solid += model.solid;
 
         discone::ResultTexts in, cm;
-        const Outcome outIn = calctest::run([&] { in = discone::inchesTexts(input, sep); });
-        const Outcome outCm = calctest::run([&] { cm = discone::centimetreTexts(input, sep); });
+        const Outcome outIn =
+            calctest::run([&] { in = discone::resultTexts(discone::Unit::Inches, input, sep); });
+        const Outcome outCm = calctest::run(
+            [&] { cm = discone::resultTexts(discone::Unit::Centimetres, input, sep); });
         const auto wantIn = ref::inchesTexts(model, sep.decimal);
         const auto wantCm = ref::centimetreTexts(model, sep.decimal);
         // Each text after its dimension's number, in the reference's order;

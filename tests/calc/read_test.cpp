@@ -4,8 +4,8 @@
 // Reading number text: the accepted forms in each locale, the range limits
 // and the failures. Expected values are known results of the program or exact
 // values worked out independently.
+#include "errors.h"
 #include "numtext.h"
-#include "runtime_error.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -17,7 +17,7 @@
 //    as a single again, written as Single text.
 #pragma once
 
-#include "commands.h" // only Dimension, the key of each text
+#include "formatter.h" // only Dimension, the key of each text
 
 #include <cerrno>
 #include <cmath>

@@ -4,8 +4,8 @@
 // Small helpers shared by the calc tests: locales and error capture.
 #pragma once
 
+#include "errors.h"
 #include "numtext.h"
-#include "runtime_error.h"
 
 #include <initializer_list>
 #include <optional>
@@ -23,7 +23,7 @@ inline const discone::Separators kFrench{",", "\u202f"};
 inline const discone::Separators kArabic{"\u066b", "\u066c"};
 
 // An outcome that prints well in gtest messages: either "ok" or the kind.
-enum class Outcome { Ok, TypeMismatch, Overflow, DivisionByZero, PlatformFailure, OtherException };
+enum class Outcome { Ok, TypeMismatch, Overflow, DivisionByZero, OtherException };
 
 inline Outcome outcomeOf(discone::ErrorKind kind) {
     switch (kind) {
@@ -33,8 +33,6 @@ inline Outcome outcomeOf(discone::ErrorKind kind) {
         return Outcome::Overflow;
     case discone::ErrorKind::DivisionByZero:
         return Outcome::DivisionByZero;
-    case discone::ErrorKind::PlatformFailure:
-        return Outcome::PlatformFailure;
     }
     return Outcome::OtherException;
 }
@@ -49,8 +47,6 @@ inline std::ostream& operator<<(std::ostream& os, Outcome o) {
         return os << "Overflow";
     case Outcome::DivisionByZero:
         return os << "DivisionByZero";
-    case Outcome::PlatformFailure:
-        return os << "PlatformFailure";
     case Outcome::OtherException:
         return os << "OtherException";
     }
@@ -61,7 +57,7 @@ inline std::ostream& operator<<(std::ostream& os, Outcome o) {
 template <typename Fn> Outcome run(Fn&& fn) {
     try {
         fn();
-    } catch (const discone::RuntimeError& e) {
+    } catch (const discone::CalculationError& e) {
         return outcomeOf(e.kind());
     } catch (...) {
         return Outcome::OtherException;

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The calculate commands: the seven texts of each unit, keyed by dimension
-// and formed in the unit's order, for the known inputs and for values worked out
-// independently; the failures of each kind, which leave Module1 unchanged.
-#include "commands.h"
+// The formatter and the whole command from text: the seven texts of each
+// unit, keyed by dimension and formed in the unit's order, for the known
+// inputs and for values worked out independently; the failures of each kind.
 #include "dimensions.h"
+#include "errors.h"
+#include "formatter.h"
 #include "reference.h"
-#include "runtime_error.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,6 @@
 using calctest::kCommaDecimal;
 using calctest::kEnglish;
 using calctest::Outcome;
-using discone::Module1;
 
 namespace {
 
@@ -31,18 +30,18 @@ using discone::Dimension;
 using discone::Unit;
 
 // Each unit's texts are formed in the order the window writes its boxes.
-constexpr discone::DimensionOrder kInchesOrder = {
-    Dimension::HeightToDisc, Dimension::SideLength,      Dimension::DiscSpacing,
-    Dimension::DiscDiameter, Dimension::MinimumDiameter, Dimension::MeshSpacing,
-    Dimension::SkirtDiameter};
-constexpr discone::DimensionOrder kCentimetreOrder = {
-    Dimension::DiscDiameter,    Dimension::DiscSpacing,  Dimension::SideLength,
-    Dimension::MinimumDiameter, Dimension::HeightToDisc, Dimension::MeshSpacing,
-    Dimension::SkirtDiameter};
+using DimensionOrder = std::array<Dimension, 7>;
+constexpr DimensionOrder kInchesOrder = {Dimension::HeightToDisc,    Dimension::SideLength,
+                                         Dimension::DiscSpacing,     Dimension::DiscDiameter,
+                                         Dimension::MinimumDiameter, Dimension::MeshSpacing,
+                                         Dimension::SkirtDiameter};
+constexpr DimensionOrder kCentimetreOrder = {Dimension::DiscDiameter, Dimension::DiscSpacing,
+                                             Dimension::SideLength,   Dimension::MinimumDiameter,
+                                             Dimension::HeightToDisc, Dimension::MeshSpacing,
+                                             Dimension::SkirtDiameter};
 
 // The texts of `got`, taken in `order`, are `texts`.
-void expectTexts(const discone::ResultTexts& got, const discone::DimensionOrder& order,
-                 const Seven& texts) {
+void expectTexts(const discone::ResultTexts& got, const DimensionOrder& order, const Seven& texts) {
     for (std::size_t i = 0; i < 7; ++i) {
         SCOPED_TRACE("text #" + std::to_string(i + 1) + ", dimension " +
                      std::to_string(static_cast<int>(order[i])));
@@ -52,27 +51,39 @@ void expectTexts(const discone::ResultTexts& got, const discone::DimensionOrder&
 
 discone::ResultTexts inches(std::string_view input, const discone::Separators& sep = kEnglish) {
     discone::ResultTexts t;
-    EXPECT_EQ(calctest::run([&] { t = discone::inchesTexts(input, sep); }), Outcome::Ok) << input;
+    EXPECT_EQ(calctest::run([&] { t = discone::resultTexts(Unit::Inches, input, sep); }),
+              Outcome::Ok)
+        << input;
     return t;
 }
 
 discone::ResultTexts centimetres(std::string_view input,
                                  const discone::Separators& sep = kEnglish) {
     discone::ResultTexts t;
-    EXPECT_EQ(calctest::run([&] { t = discone::centimetreTexts(input, sep); }), Outcome::Ok)
+    EXPECT_EQ(calctest::run([&] { t = discone::resultTexts(Unit::Centimetres, input, sep); }),
+              Outcome::Ok)
         << input;
     return t;
 }
 
-TEST(ResultOrder, EachUnitFormsItsTextsInItsOwnOrder) {
-    EXPECT_EQ(discone::resultOrder(Unit::Inches), kInchesOrder);
-    EXPECT_EQ(discone::resultOrder(Unit::Centimetres), kCentimetreOrder);
+DimensionOrder tableOrder(Unit unit) {
+    DimensionOrder order{};
+    for (std::size_t i = 0; i < 7; ++i)
+        order[i] = discone::descriptors(unit)[i].dimension;
+    return order;
 }
 
-// Either unit by its value gives that unit's texts.
-TEST(ResultOrder, ResultTextsChoosesTheUnit) {
-    EXPECT_EQ(discone::resultTexts(Unit::Inches, "146", kEnglish), inches("146"));
-    EXPECT_EQ(discone::resultTexts(Unit::Centimetres, "146", kEnglish), centimetres("146"));
+TEST(ResultOrder, EachUnitFormsItsTextsInItsOwnOrder) {
+    EXPECT_EQ(tableOrder(Unit::Inches), kInchesOrder);
+    EXPECT_EQ(tableOrder(Unit::Centimetres), kCentimetreOrder);
+}
+
+// The formatter gives the numbers of one calculation the texts of the
+// command that reads the same frequency.
+TEST(ResultOrder, FormattingTheNumbersGivesTheCommandsTexts) {
+    const discone::DisconeDimensions d = discone::calculateDimensions(146.0f);
+    EXPECT_EQ(discone::formatDimensions(d, Unit::Inches, kEnglish), inches("146"));
+    EXPECT_EQ(discone::formatDimensions(d, Unit::Centimetres, kEnglish), centimetres("146"));
 }
 
 // ----------------------------------------------------------- Known inputs
@@ -101,7 +112,7 @@ TEST_P(KnownInputs, Centimetres) {
     expectTexts(centimetres(c.input, c.sep), kCentimetreOrder, c.centimetreTexts);
 }
 
-// Commands are pure apart from Module1: CM then inches restores the inches
+// Commands keep nothing between them: CM then inches restores the inches
 // texts exactly, and the other way round.
 TEST_P(KnownInputs, CentimetresThenInchesRestoresInches) {
     const auto& c = GetParam();
@@ -111,30 +122,6 @@ TEST_P(KnownInputs, CentimetresThenInchesRestoresInches) {
     EXPECT_EQ(first, again);
     expectTexts(again, kInchesOrder, c.inchesTexts);
     expectTexts(centimetres(c.input, c.sep), kCentimetreOrder, c.centimetreTexts);
-}
-
-// Both commands leave the same record: the reference model's.
-TEST_P(KnownInputs, BothCommandsStoreTheSameRecord) {
-    const auto& c = GetParam();
-    const float f = ref::parseFloat(
-        ref::replaceAll(ref::replaceAll(c.input, c.sep.group, ""), c.sep.decimal, "."));
-    const ref::Model m = ref::model(f);
-    for (int command = 0; command < 2; ++command) {
-        SCOPED_TRACE(command == 0 ? "inches" : "centimetres");
-        if (command == 0)
-            (void)inches(c.input, c.sep);
-        else
-            (void)centimetres(c.input, c.sep);
-        EXPECT_EQ(Module1.LowestFrequency, m.frequency);
-        EXPECT_EQ(Module1.HeightToDisc, m.heightToDisc);
-        EXPECT_EQ(Module1.SideLength, m.sideLength);
-        EXPECT_EQ(Module1.SkirtDiameter, m.skirtDiameter);
-        EXPECT_EQ(Module1.MinimumDiameter, m.minimumDiameter);
-        EXPECT_EQ(Module1.DiscSpacing, m.discSpacing);
-        EXPECT_EQ(Module1.DiscDiameter, m.discDiameter);
-        EXPECT_EQ(Module1.MeshSpacingText,
-                  m.solid ? "SOLID" : ref::replaceAll(m.meshText, ".", c.sep.decimal));
-    }
 }
 
 // The known results (146, 2000, 1889, 1889.28, -146) and the other
@@ -243,10 +230,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CommandLocale, OneCommaFortySixDependsOnTheLocale) {
     // "1,46" is 146 in English and 1.46 in a comma-decimal locale.
-    (void)inches("1,46", kEnglish);
-    EXPECT_EQ(Module1.LowestFrequency, 146.0f);
-    (void)inches("1,46", kCommaDecimal);
-    EXPECT_EQ(Module1.LowestFrequency, 1.46f);
+    EXPECT_EQ(inches("1,46", kEnglish), inches("146", kEnglish));
     const ref::Model m = ref::model(1.46f);
     const auto w = centimetres("1,46", kCommaDecimal);
     const auto want = ref::centimetreTexts(m, ",");
@@ -301,26 +285,11 @@ std::vector<CommandErrorCase> commandErrorCases() {
 
 class CommandError : public ::testing::TestWithParam<CommandErrorCase> {};
 
-// Every field of the record, for comparing it whole.
-auto fields(const discone::DisconeDimensions& d) {
-    return std::make_tuple(d.LowestFrequency, d.DiscDiameter, d.DiscSpacing, d.HeightToDisc,
-                           d.SideLength, d.MinimumDiameter, d.MeshSpacingText, d.SkirtDiameter);
-}
-
-// A failing command leaves the record of the last good calculation as it was.
 void checkFailure(const CommandErrorCase& c, bool centimetreCommand) {
     SCOPED_TRACE(calctest::visible(c.input));
-    (void)inches("146");
-    const auto before = fields(Module1);
-    ASSERT_EQ(Module1.HeightToDisc, 0x1.36934ap+4f);
-    const Outcome got = calctest::run([&] {
-        if (centimetreCommand)
-            (void)discone::centimetreTexts(c.input, kEnglish);
-        else
-            (void)discone::inchesTexts(c.input, kEnglish);
-    });
-    EXPECT_EQ(got, c.outcome);
-    EXPECT_EQ(fields(Module1), before);
+    const Unit unit = centimetreCommand ? Unit::Centimetres : Unit::Inches;
+    EXPECT_EQ(calctest::run([&] { (void)discone::resultTexts(unit, c.input, kEnglish); }),
+              c.outcome);
 }
 
 TEST_P(CommandError, Inches) {
@@ -333,28 +302,12 @@ TEST_P(CommandError, Centimetres) {
 INSTANTIATE_TEST_SUITE_P(NumberText, CommandError, ::testing::ValuesIn(commandErrorCases()),
                          [](const auto& info) { return info.param.name; });
 
-TEST(CommandError, PlaceholderLeavesTheLastFrequency) {
-    (void)inches("146");
-    EXPECT_EQ(calctest::run([] { (void)discone::inchesTexts("000.00", kEnglish); }),
-              Outcome::DivisionByZero);
-    EXPECT_EQ(Module1.LowestFrequency, 146.0f);
-    EXPECT_EQ(Module1.HeightToDisc, 0x1.36934ap+4f);
-    EXPECT_EQ(Module1.SideLength, 0x1.66a996p+4f);
-}
-
-TEST(CommandError, NegativeZeroLeavesANegativeRecord) {
-    (void)centimetres("-146");
-    EXPECT_EQ(calctest::run([] { (void)discone::centimetreTexts("-0", kEnglish); }),
-              Outcome::DivisionByZero);
-    EXPECT_EQ(Module1.LowestFrequency, -146.0f);
-    EXPECT_EQ(Module1.HeightToDisc, -0x1.36934ap+4f);
-}
-
 TEST(CommandError, ACommandAfterAFailureWorks) {
-    EXPECT_EQ(calctest::run([] { (void)discone::inchesTexts("0", kEnglish); }),
+    EXPECT_EQ(calctest::run([] { (void)discone::resultTexts(Unit::Inches, "0", kEnglish); }),
               Outcome::DivisionByZero);
-    EXPECT_EQ(calctest::run([] { (void)discone::centimetreTexts("9E-36", kEnglish); }),
-              Outcome::Overflow);
+    EXPECT_EQ(
+        calctest::run([] { (void)discone::resultTexts(Unit::Centimetres, "9E-36", kEnglish); }),
+        Outcome::Overflow);
     expectTexts(inches("146"), kInchesOrder,
                 {"19.41096", "22.4164", "0.2", "15.68937", "0.67", "1.61753424657534", "22.41339"});
 }

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "program.h"
+
+#include "windows.h"
+
+namespace discone::ui {
+namespace {
+
+QWidget* create(WindowKind kind, Program& program) {
+    switch (kind) {
+    case WindowKind::Form1:
+        return new Form1(program);
+    case WindowKind::Info:
+        return new info(program);
+    case WindowKind::Web:
+        return new web;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Program::~Program() {
+    for (auto& [kind, window] : windows_)
+        delete window.data();
+}
+
+QWidget* Program::openWindow(WindowKind kind) const {
+    const auto it = windows_.find(kind);
+    return it == windows_.end() ? nullptr : it->second.data();
+}
+
+QWidget* Program::showWindow(WindowKind kind) {
+    QPointer<QWidget>& window = windows_[kind];
+    if (window.isNull())
+        window = create(kind, *this);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+} // namespace discone::ui
