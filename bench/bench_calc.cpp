@@ -4,7 +4,7 @@
 // Benchmarks of the calculation library: each whole command (read the input
 // text, run the model, write the seven texts) in either unit, and the
 // number-text primitives.
-#include "commands.h"
+#include "formatter.h"
 #include "numtext.h"
 
 #include <benchmark/benchmark.h>
@@ -13,21 +13,27 @@ namespace {
 
 const discone::Separators kEnglish{".", ","};
 
-void BM_inchesTexts(benchmark::State& state) {
+// The whole command, from the input text to the seven texts, in either unit.
+void BM_resultTexts(benchmark::State& state) {
+    const auto unit = static_cast<discone::Unit>(state.range(0));
     for (auto _ : state) {
-        auto texts = discone::inchesTexts("146", kEnglish);
+        auto texts = discone::resultTexts(unit, "146", kEnglish);
         benchmark::DoNotOptimize(texts);
     }
 }
-BENCHMARK(BM_inchesTexts);
+BENCHMARK(BM_resultTexts)
+    ->Arg(static_cast<int>(discone::Unit::Inches))
+    ->Arg(static_cast<int>(discone::Unit::Centimetres));
 
-void BM_centimetreTexts(benchmark::State& state) {
+void BM_calculateDimensions(benchmark::State& state) {
+    float f = 146.0f;
     for (auto _ : state) {
-        auto texts = discone::centimetreTexts("146", kEnglish);
-        benchmark::DoNotOptimize(texts);
+        benchmark::DoNotOptimize(f);
+        auto d = discone::calculateDimensions(f);
+        benchmark::DoNotOptimize(d);
     }
 }
-BENCHMARK(BM_centimetreTexts);
+BENCHMARK(BM_calculateDimensions);
 
 void BM_singleText(benchmark::State& state) {
     float value = 19.410959f;

@@ -4,13 +4,11 @@
 // The program's own start, as main() does it, reporting its first frame.
 #include "app.h"
 #include "first_frame.h"
-
-#include <QApplication>
+#include "program.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    discone::ui::prepareApplication();
-    QWidget* form1 = discone::ui::startProgram();
-    new discone::bench::FirstFrameProbe(form1);
+    discone::ui::Application app(argc, argv);
+    discone::ui::Program program;
+    new discone::bench::FirstFrameProbe(program.start());
     return QApplication::exec();
 }

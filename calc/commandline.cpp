@@ -301,7 +301,7 @@ std::string calculationErrorLine(const CalculationError& error, std::string_view
 }
 
 bool isCommandLineOption(std::string_view arg) {
-    return findOption(arg.substr(0, arg.find('='))) != nullptr;
+    return arg == "--" || findOption(arg.substr(0, arg.find('='))) != nullptr;
 }
 
 CommandLineResult runCommandLine(std::span<const std::string_view> args, const Separators& sep,

@@ -64,7 +64,7 @@ CommandLineResult runCommandLine(std::span<const std::string_view> args, const S
                                  const ModelRunner& runner = {});
 
 // True when `arg` is one of the command line's own options (with or without
-// an attached value): the program is then a command-line calculator.
+// an attached value) or "--": the program is then a command-line calculator.
 bool isCommandLineOption(std::string_view arg);
 
 // One line for the user, "discone: " and the kind of failure, then what is

@@ -8,9 +8,9 @@
 // stray exception, a text that does not read back, a command line that says
 // something other than the command) is a finding.
 #include "commandline.h"
-#include "commands.h"
+#include "errors.h"
+#include "formatter.h"
 #include "numtext.h"
-#include "runtime_error.h"
 
 #include <cmath>
 #include <cstdint>
@@ -45,14 +45,14 @@ void roundTrip(std::string_view text, const Separators& sep,
         const Float value = read(text, sep);
         const Float back = read(write(value, sep), sep);
         require(std::abs(double(back) - double(value)) <= std::abs(double(value)) * tolerance);
-    } catch (const RuntimeError&) {
+    } catch (const CalculationError&) {
     }
 }
 
 // The command's texts, or the error it ended in.
 struct Outcome {
     std::optional<ResultTexts> texts;
-    std::optional<RuntimeError> error;
+    std::optional<CalculationError> error;
 };
 
 Outcome command(std::string_view text, const Separators& sep, Unit unit) {
@@ -61,7 +61,7 @@ Outcome command(std::string_view text, const Separators& sep, Unit unit) {
         for (std::size_t i = 0; i < kDimensionCount; ++i)
             require(!(*outcome.texts)[static_cast<Dimension>(i)].empty());
         return outcome;
-    } catch (const RuntimeError& error) {
+    } catch (const CalculationError& error) {
         return {std::nullopt, error};
     }
 }
@@ -95,7 +95,7 @@ void commandLine(std::string_view text, const Separators& sep, Unit unit) {
     checkShape(r);
     if (direct.error) {
         require(r.status == kExitCalculationFailed &&
-                r.err == "discone: " + errorMessage(*direct.error, ": ") + "\n");
+                r.err == calculationErrorLine(*direct.error, text));
         return;
     }
     require(r.status == kExitSuccess);

@@ -32,11 +32,11 @@ class AccessibleTest : public QObject {
 private slots:
     void init() {
         test::closeAllWindows();
-        Module1 = {};
-        ui::setErrorReporter(nullptr);
+        test::newProgram();
+        ui::setFailureReporter(nullptr);
     }
     void cleanup() {
-        ui::setErrorReporter(nullptr);
+        ui::setFailureReporter(nullptr);
         test::closeAllWindows();
     }
 
@@ -77,7 +77,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, focusable);
         QFETCH(QStringList, actions);
-        QAccessibleInterface* iface = accessible(ui::showWindow(WindowKind(window)), control);
+        QAccessibleInterface* iface =
+            accessible(test::program().showWindow(WindowKind(window)), control);
         QVERIFY(iface != nullptr && iface->isValid());
         QCOMPARE(iface->role(), QAccessible::Role(role));
         QCOMPARE(iface->text(QAccessible::Name), name);
@@ -92,7 +93,7 @@ private slots:
     // The web window offers a screen reader nothing to focus, as it offers
     // the keyboard nothing.
     void webWindowHasNothingFocusable() {
-        QAccessibleInterface* web = accessible(ui::showWindow(WindowKind::Web), {});
+        QAccessibleInterface* web = accessible(test::program().showWindow(WindowKind::Web), {});
         QCOMPARE(web->childCount(), 3);
         for (int i = 0; i < web->childCount(); ++i)
             QVERIFY(!web->child(i)->state().focusable);
@@ -113,8 +114,8 @@ private slots:
     void resultBoxesDescribeTheirUnit() {
         QFETCH(QStringList, steps);
         QFETCH(QString, description);
-        ui::setErrorReporter([](const RuntimeError&) {});
-        QWidget* form = ui::showWindow(WindowKind::Form1);
+        ui::setFailureReporter([](const ui::Failure&) {});
+        QWidget* form = test::program().showWindow(WindowKind::Form1);
         for (qsizetype i = 0; i + 1 < steps.size(); i += 2) {
             if (steps[i] == "rebuild") {
                 form = test::freshWindow(WindowKind::Form1);

@@ -38,7 +38,7 @@ class Form1Test : public QObject {
     Q_OBJECT
 
     QWidget* form = nullptr;
-    std::vector<ErrorKind> reported;
+    std::vector<ui::FailureKind> reported;
 
     QLineEdit* box(const QString& name) { return child<QLineEdit>(form, name); }
     QStringList outputs() {
@@ -57,13 +57,13 @@ class Form1Test : public QObject {
 
 private slots:
     void init() {
-        Module1 = {};
+        test::newProgram();
         reported.clear();
-        ui::setErrorReporter([this](const RuntimeError& e) { reported.push_back(e.kind()); });
+        ui::setFailureReporter([this](const ui::Failure& f) { reported.push_back(f.kind); });
         form = test::freshWindow(ui::WindowKind::Form1);
     }
     void cleanup() {
-        ui::setErrorReporter(nullptr);
+        ui::setFailureReporter(nullptr);
         test::closeAllWindows();
     }
 
@@ -162,14 +162,14 @@ private slots:
         const struct {
             const char* tag;
             const char* input;
-            ErrorKind kind;
-        } cases[] = {{"placeholder", "000.00", ErrorKind::DivisionByZero},
-                     {"zero", "0", ErrorKind::DivisionByZero},
-                     {"empty", "", ErrorKind::TypeMismatch},
-                     {"blanks", "   ", ErrorKind::TypeMismatch},
-                     {"letters", "abc", ErrorKind::TypeMismatch},
-                     {"unit", "12 MHz", ErrorKind::TypeMismatch},
-                     {"beyond single", "1E39", ErrorKind::Overflow}};
+            ui::FailureKind kind;
+        } cases[] = {{"placeholder", "000.00", ui::FailureKind::DivisionByZero},
+                     {"zero", "0", ui::FailureKind::DivisionByZero},
+                     {"empty", "", ui::FailureKind::TypeMismatch},
+                     {"blanks", "   ", ui::FailureKind::TypeMismatch},
+                     {"letters", "abc", ui::FailureKind::TypeMismatch},
+                     {"unit", "12 MHz", ui::FailureKind::TypeMismatch},
+                     {"beyond single", "1E39", ui::FailureKind::Overflow}};
         for (const auto& c : cases) {
             for (const char* button : {"Command1", "Command3"})
                 QTest::addRow("%s %s", c.tag, button) << c.input << button << int(c.kind);
@@ -181,7 +181,7 @@ private slots:
         QFETCH(int, kind);
         calculate("146", "Command1");
         calculate(input, qPrintable(button));
-        QCOMPARE(reported, std::vector<ErrorKind>{ErrorKind(kind)});
+        QCOMPARE(reported, std::vector<ui::FailureKind>{ui::FailureKind(kind)});
         QCOMPARE(outputs(), kInches146);
         QCOMPARE(box("Text14")->text(), input);
         QVERIFY(form->isVisible());
@@ -195,21 +195,23 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("type") << int(ErrorKind::TypeMismatch) << "Type mismatch"
+        QTest::newRow("type") << int(ui::FailureKind::TypeMismatch) << "Type mismatch"
                               << QStringList{"Type mismatch", "number of megahertz", "146"};
-        QTest::newRow("overflow") << int(ErrorKind::Overflow) << "Overflow"
+        QTest::newRow("overflow") << int(ui::FailureKind::Overflow) << "Overflow"
                                   << QStringList{"Overflow", "number of megahertz", "146"};
-        QTest::newRow("zero") << int(ErrorKind::DivisionByZero) << "Division by zero"
+        QTest::newRow("zero") << int(ui::FailureKind::DivisionByZero) << "Division by zero"
                               << QStringList{"Division by zero", "other than zero", "146"};
-        QTest::newRow("launch") << int(ErrorKind::PlatformFailure) << "xdg-open failed"
+        QTest::newRow("launch") << int(ui::FailureKind::Platform) << "xdg-open failed"
                                 << QStringList{"xdg-open failed"};
     }
     void errorTextNamesKindAndRemedy() {
         QFETCH(int, kind);
         QFETCH(QString, message);
         QFETCH(QStringList, expected);
-        const QString text =
-            ui::runtimeErrorText(RuntimeError(ErrorKind(kind), message.toStdString()));
+        const ui::FailureKind failure = ui::FailureKind(kind);
+        const QString text = failure == ui::FailureKind::Platform
+                                 ? ui::failureOf(ui::PlatformFailure(message.toStdString())).message
+                                 : ui::failureOf(CalculationError(ErrorKind(kind))).message;
         QVERIFY2(text.startsWith(expected.front()), qPrintable(text));
         for (const QString& part : expected)
             QVERIFY2(text.contains(part), qPrintable(text));
@@ -222,7 +224,7 @@ private slots:
     // Without a recorder the error shows in a message box titled DISCONE, in
     // the face of the windows.
     void errorShowsMessageBox() {
-        ui::setErrorReporter(nullptr);
+        ui::setFailureReporter(nullptr);
         QString title;
         QString text;
         QFont font;

@@ -15,7 +15,7 @@ class HiDpiTest : public QObject {
 
 private slots:
     void initTestCase() {
-        QWidget* form = ui::startProgram();
+        QWidget* form = test::program().start();
         QCOMPARE(form->size(), QSize(655, 463));
         image = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(image.devicePixelRatio(), 2.0);
@@ -56,9 +56,10 @@ private slots:
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", "2");
-    QApplication app(argc, argv);
-    ui::prepareApplication();
+    ui::Application app(argc, argv, "offscreen");
     HiDpiTest test;
-    return QTest::qExec(&test, argc, argv);
+    const int status = QTest::qExec(&test, argc, argv);
+    test::programSlot().reset();
+    return status;
 }
 #include "tst_hidpi.moc"

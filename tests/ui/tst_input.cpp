@@ -44,7 +44,7 @@ void addBoxRow(const char* tag, WindowKind kind, const char* name) {
 class InputTest : public QObject {
     Q_OBJECT
 
-    std::vector<ErrorKind> reported;
+    std::vector<ui::FailureKind> reported;
 
     static QLineEdit* input(QWidget* form) { return child<QLineEdit>(form, "Text14"); }
     static void calculate(QWidget* form, const QString& text, const QString& button) {
@@ -55,12 +55,12 @@ class InputTest : public QObject {
 private slots:
     void init() {
         test::closeAllWindows();
-        Module1 = {};
+        test::newProgram();
         reported.clear();
-        ui::setErrorReporter([this](const RuntimeError& e) { reported.push_back(e.kind()); });
+        ui::setFailureReporter([this](const ui::Failure& f) { reported.push_back(f.kind); });
     }
     void cleanup() {
-        ui::setErrorReporter(nullptr);
+        ui::setFailureReporter(nullptr);
         test::closeAllWindows();
     }
 
@@ -87,7 +87,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, typed);
         QFETCH(QString, expected);
-        QWidget* form = ui::showWindow(WindowKind::Form1);
+        QWidget* form = test::program().showWindow(WindowKind::Form1);
         QVERIFY(QTest::qWaitForWindowActive(form));
         if (!calculated.isNull())
             calculate(form, calculated, "Command1");
@@ -110,12 +110,12 @@ private slots:
         const struct {
             const char* tag;
             const char* input;
-            ErrorKind kind;
-        } cases[] = {{"not a number", "abc", ErrorKind::TypeMismatch},
-                     {"zero", "0", ErrorKind::DivisionByZero},
-                     {"beyond single", "1E39", ErrorKind::Overflow},
-                     {"tiny", "1e-40", ErrorKind::Overflow},
-                     {"step three", "9E-36", ErrorKind::Overflow}};
+            ui::FailureKind kind;
+        } cases[] = {{"not a number", "abc", ui::FailureKind::TypeMismatch},
+                     {"zero", "0", ui::FailureKind::DivisionByZero},
+                     {"beyond single", "1E39", ui::FailureKind::Overflow},
+                     {"tiny", "1e-40", ui::FailureKind::Overflow},
+                     {"step three", "9E-36", ui::FailureKind::Overflow}};
         for (const auto& c : cases) {
             for (const char* button : {"Command1", "Command3"})
                 QTest::addRow("%s %s", c.tag, button) << c.input << button << int(c.kind);
@@ -125,10 +125,10 @@ private slots:
         QFETCH(QString, rejected);
         QFETCH(QString, button);
         QFETCH(int, kind);
-        QWidget* form = ui::showWindow(WindowKind::Form1);
+        QWidget* form = test::program().showWindow(WindowKind::Form1);
         calculate(form, "146", "Command1");
         calculate(form, rejected, button);
-        QCOMPARE(reported, std::vector<ErrorKind>{ErrorKind(kind)});
+        QCOMPARE(reported, std::vector<ui::FailureKind>{ui::FailureKind(kind)});
         QTest::mouseClick(input(form), Qt::LeftButton, {}, {20, 12});
         QCOMPARE(input(form)->text(), "146");
         // A rebuilt main window refills the same.
@@ -164,7 +164,7 @@ private slots:
         QFETCH(QString, target);
         QFETCH(int, key);
         QFETCH(bool, keypad);
-        QWidget* w = ui::showWindow(WindowKind(window));
+        QWidget* w = test::program().showWindow(WindowKind(window));
         QVERIFY(QTest::qWaitForWindowActive(w));
         if (QLineEdit* in = input(w))
             in->setText("146");
@@ -196,7 +196,7 @@ private slots:
     void wheelLeavesCaptionBoxesInPlace() {
         QFETCH(int, window);
         QFETCH(QString, box);
-        QWidget* w = ui::showWindow(WindowKind(window));
+        QWidget* w = test::program().showWindow(WindowKind(window));
         QVERIFY(QTest::qWaitForWindowActive(w));
         auto* edit = child<QTextEdit>(w, box);
         const QImage drawn = edit->grab().toImage();
@@ -245,7 +245,7 @@ private slots:
         QFETCH(int, how);
         QFETCH(QString, from);
         QFETCH(bool, shown);
-        QWidget* w = ui::showWindow(WindowKind(window));
+        QWidget* w = test::program().showWindow(WindowKind(window));
         QVERIFY(QTest::qWaitForWindowActive(w));
         QWidget* box = child(w, picture);
         const bool atStart = how == AtStart;

@@ -3,15 +3,13 @@
 //
 // The layout of the three windows against layout_tables.h: every
 // control's place, kind, texts, colours, font, border, tab order, stacking
-// and lines; and a control looked up by a name its window lacks stops the
-// program.
+// and lines.
 #include "builder.h"
 #include "layout_tables.h"
 
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QSet>
 #include <QTextBlock>
@@ -22,28 +20,6 @@ using namespace discone;
 using namespace layouttest;
 using discone::test::child;
 using discone::test::twips;
-
-namespace {
-
-enum Fault { AbsentName, OtherType, AbsentPictureBox };
-
-void causeFault(Fault fault) {
-    switch (fault) {
-    case AbsentName:
-        ui::findControl<QPushButton>(test::freshWindow(ui::WindowKind::Form1), "Command9");
-        break;
-    case OtherType:
-        ui::findControl<QPushButton>(test::freshWindow(ui::WindowKind::Info), "Text1");
-        break;
-    case AbsentPictureBox: {
-        constexpr ui::ContainerTable containers[] = {{nullptr, {}, {}}, {"Picture9", {}, {}}};
-        ui::buildWindow({"Broken", "Broken", 1500, 1500, ui::kDefaultColour, containers});
-        break;
-    }
-    }
-}
-
-} // namespace
 
 class LayoutTest : public QObject {
     Q_OBJECT
@@ -225,42 +201,6 @@ private slots:
                 QVERIFY2(image.pixelColor(p) != QColor(Qt::black),
                          qPrintable(QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y())));
         }
-    }
-
-    // The program ends at such a fault, in release builds too, so each case
-    // runs in a child process: this test program again, with only that case.
-    void missingControlStops_data() {
-        QTest::addColumn<int>("fault");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("absentName")
-            << int(AbsentName)
-            << R"(The window "Form1" has no control "Command9" of type QPushButton)";
-        QTest::newRow("otherType")
-            << int(OtherType) << R"(The window "info" has no control "Text1" of type QPushButton)";
-        QTest::newRow("absentPictureBox")
-            << int(AbsentPictureBox)
-            << R"(The window "Broken" has no control "Picture9" of type discone::ui::Surface)";
-    }
-    void missingControlStops() {
-        QFETCH(int, fault);
-        if (qEnvironmentVariableIsSet("DISCONE_FAULT_CHILD")) {
-            causeFault(Fault(fault));
-            QFAIL("The program went on.");
-        }
-        QFETCH(QString, message);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DISCONE_FAULT_CHILD", "1");
-        environment.insert("QTEST_DISABLE_CORE_DUMP", "1");
-        environment.insert("QTEST_DISABLE_STACK_DUMP", "1");
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(QCoreApplication::applicationFilePath(),
-                      {QStringLiteral("missingControlStops:") + QTest::currentDataTag()});
-        QVERIFY(process.waitForFinished());
-        const QByteArray output = process.readAll();
-        QVERIFY2(process.exitStatus() == QProcess::CrashExit, output.constData());
-        QVERIFY2(output.contains(message.toUtf8()), output.constData());
     }
 };
 

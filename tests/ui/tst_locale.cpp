@@ -17,11 +17,11 @@ class LocaleTest : public QObject {
 
 private slots:
     void commaLocale() {
-        QWidget* form = ui::startProgram();
+        QWidget* form = test::program().start();
         auto* input = child<QLineEdit>(form, "Text14");
         input->setText("146,5");
         QTest::mouseClick(child<QPushButton>(form, "Command1"), Qt::LeftButton);
-        QCOMPARE(Module1.LowestFrequency, 146.5f);
+        QCOMPARE(test::program().Module1.LowestFrequency, 146.5f);
         QTest::mouseClick(input, Qt::LeftButton);
         QCOMPARE(input->text(), "146,5");
         input->setText("146");
@@ -29,16 +29,17 @@ private slots:
         QCOMPARE(child<QLineEdit>(form, "Text6")->text(), "19,41096");
         input->setText("1.46");
         QTest::mouseClick(child<QPushButton>(form, "Command1"), Qt::LeftButton);
-        QCOMPARE(Module1.LowestFrequency, 146.0f);
+        QCOMPARE(test::program().Module1.LowestFrequency, 146.0f);
     }
 };
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("LC_ALL", "de_DE.UTF-8");
-    QApplication app(argc, argv);
-    ui::prepareApplication();
+    ui::Application app(argc, argv, "offscreen");
     LocaleTest test;
-    return QTest::qExec(&test, argc, argv);
+    const int status = QTest::qExec(&test, argc, argv);
+    test::programSlot().reset();
+    return status;
 }
 #include "tst_locale.moc"

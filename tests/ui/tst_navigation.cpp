@@ -55,18 +55,18 @@ class NavigationTest : public QObject {
 private slots:
     void init() {
         test::closeAllWindows();
-        Module1 = {};
-        ui::setErrorReporter([](const RuntimeError& e) { QFAIL(e.what()); });
+        test::newProgram();
+        ui::setFailureReporter([](const ui::Failure& f) { QFAIL(qPrintable(f.message)); });
     }
     void cleanupTestCase() { test::closeAllWindows(); }
 
     void startShowsOnlyTheMainWindow() {
-        QWidget* form = ui::startProgram();
+        QWidget* form = test::program().start();
         QCOMPARE(form->objectName(), "Form1");
         QVERIFY(form->isVisible());
-        QCOMPARE(ui::openWindow(WindowKind::Form1), form);
-        QVERIFY(ui::openWindow(WindowKind::Info) == nullptr);
-        QVERIFY(ui::openWindow(WindowKind::Web) == nullptr);
+        QCOMPARE(test::program().openWindow(WindowKind::Form1), form);
+        QVERIFY(test::program().openWindow(WindowKind::Info) == nullptr);
+        QVERIFY(test::program().openWindow(WindowKind::Web) == nullptr);
     }
 
     void eachButtonShowsOneWindow_data() {
@@ -80,7 +80,7 @@ private slots:
     void eachButtonShowsOneWindow() {
         QFETCH(QString, button);
         QFETCH(QString, target);
-        QWidget* form = ui::startProgram();
+        QWidget* form = test::program().start();
         click(form, qPrintable(button));
         click(form, qPrintable(button));
         QCOMPARE(openCount(target), 1);
@@ -92,19 +92,19 @@ private slots:
     // RETURN brings the open main window to the front, unchanged, and leaves
     // the information window open behind it; twice is the same as once.
     void returnShowsTheMainWindowAsItWas() {
-        QWidget* form = ui::startProgram();
+        QWidget* form = test::program().start();
         box(form, "Text14")->setText("146");
         click(form, "Command1");
         box(form, "Text14")->setText("typed");
         click(form, "Command2");
-        QWidget* info = ui::openWindow(WindowKind::Info);
+        QWidget* info = test::program().openWindow(WindowKind::Info);
         QVERIFY(QTest::qWaitForWindowActive(info));
         auto* note = child<QTextEdit>(info, "Text8");
         note->setPlainText("my note");
         click(info, "Command1");
         click(info, "Command1");
         QVERIFY(QTest::qWaitForWindowActive(form));
-        QCOMPARE(ui::openWindow(WindowKind::Form1), form);
+        QCOMPARE(test::program().openWindow(WindowKind::Form1), form);
         QCOMPARE(openCount("Form1"), 1);
         QVERIFY(info->isVisible());
         QCOMPARE(note->toPlainText(), "my note");
@@ -114,15 +114,15 @@ private slots:
 
     // A closed main window comes back built afresh; the last frequency stays.
     void returnRebuildsAClosedMainWindow() {
-        QWidget* form = ui::startProgram();
+        QWidget* form = test::program().start();
         box(form, "Text14")->setText("146");
         click(form, "Command1");
         click(form, "Command2");
-        QWidget* info = ui::openWindow(WindowKind::Info);
+        QWidget* info = test::program().openWindow(WindowKind::Info);
         closeAndDiscard(form);
-        QVERIFY(ui::openWindow(WindowKind::Form1) == nullptr);
+        QVERIFY(test::program().openWindow(WindowKind::Form1) == nullptr);
         click(info, "Command1");
-        form = ui::openWindow(WindowKind::Form1);
+        form = test::program().openWindow(WindowKind::Form1);
         QVERIFY(form != nullptr && form->isVisible());
         QCOMPARE(box(form, "Text14")->text(), "000.00");
         QCOMPARE(box(form, "Text6")->text(), "000.00");
@@ -132,24 +132,25 @@ private slots:
     }
 
     void closedWindowsComeBackAsFirstShown() {
-        QWidget* form = ui::startProgram();
+        QWidget* form = test::program().start();
         click(form, "Command2");
         click(form, "WEBSITE");
-        QWidget* info = ui::openWindow(WindowKind::Info);
+        QWidget* info = test::program().openWindow(WindowKind::Info);
         child<QTextEdit>(info, "Text1")->setPlainText("changed");
         closeAndDiscard(info);
-        closeAndDiscard(ui::openWindow(WindowKind::Web));
+        closeAndDiscard(test::program().openWindow(WindowKind::Web));
         click(form, "Command2");
         click(form, "WEBSITE");
-        info = ui::openWindow(WindowKind::Info);
+        info = test::program().openWindow(WindowKind::Info);
         QVERIFY(child<QTextEdit>(info, "Text1")->toPlainText().startsWith("SOLID DISC"));
-        QCOMPARE(ui::openWindow(WindowKind::Web)->mapToGlobal(QPoint(0, 0)), QPoint(142, 113));
+        QCOMPARE(test::program().openWindow(WindowKind::Web)->mapToGlobal(QPoint(0, 0)),
+                 QPoint(142, 113));
     }
 
     // Closing the main window while another is open keeps the program going;
     // closing the last one ends the event loop.
     void programEndsWithItsLastWindow() {
-        QWidget* form = ui::startProgram();
+        QWidget* form = test::program().start();
         click(form, "WEBSITE");
         bool ranOn = false;
         bool ended = true;
@@ -157,7 +158,7 @@ private slots:
         QTimer::singleShot(0, &steps, [&] { form->close(); });
         QTimer::singleShot(200, &steps, [&] {
             ranOn = true;
-            ui::openWindow(WindowKind::Web)->close();
+            test::program().openWindow(WindowKind::Web)->close();
         });
         QTimer::singleShot(10000, &steps, [&] {
             ended = false;

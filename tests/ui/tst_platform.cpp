@@ -18,28 +18,38 @@ class PlatformTest : public QObject {
 private slots:
     void platformChoice_data() {
         QTest::addColumn<QByteArray>("userPlatform"); // "<unset>": not in the environment
+        QTest::addColumn<Arguments>("given");
         QTest::addColumn<Arguments>("expected");
+        const Arguments plain{"discone"};
         const Arguments preferred{"discone", "-platform", "xcb;wayland"};
-        QTest::newRow("unset") << QByteArray("<unset>") << preferred;
-        QTest::newRow("empty") << QByteArray("") << preferred;
-        QTest::newRow("wayland_kept") << QByteArray("wayland") << Arguments{"discone"};
-        QTest::newRow("offscreen_kept") << QByteArray("offscreen") << Arguments{"discone"};
+        QTest::newRow("unset") << QByteArray("<unset>") << plain << preferred;
+        QTest::newRow("empty") << QByteArray("") << plain << preferred;
+        QTest::newRow("wayland_kept") << QByteArray("wayland") << plain << plain;
+        QTest::newRow("offscreen_kept") << QByteArray("offscreen") << plain << plain;
+        const Arguments option{"discone", "-platform", "offscreen"};
+        QTest::newRow("option_kept") << QByteArray("<unset>") << option << option;
+        const Arguments dashes{"discone", "--platform", "vnc"};
+        QTest::newRow("two_dashes_kept") << QByteArray("<unset>") << dashes << dashes;
+        const Arguments display{"discone", "-display", ":1"};
+        QTest::newRow("display_only")
+            << QByteArray("<unset>") << display
+            << Arguments{"discone", "-display", ":1", "-platform", "xcb;wayland"};
     }
     void platformChoice() {
         QFETCH(QByteArray, userPlatform);
+        QFETCH(Arguments, given);
         QFETCH(Arguments, expected);
         const QByteArray saved = qgetenv("QT_QPA_PLATFORM");
         if (userPlatform == "<unset>")
             qunsetenv("QT_QPA_PLATFORM");
         else
             qputenv("QT_QPA_PLATFORM", userPlatform);
-        const Arguments got = discone::ui::argumentsWithPlatform({"discone"});
+        const Arguments got = discone::ui::argumentsWithPlatform(given);
         qputenv("QT_QPA_PLATFORM", saved);
         QCOMPARE(got, expected);
     }
 
     void desktopIdentity() {
-        discone::ui::nameApplication();
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("discone"));
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("discone"));
         QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(DISCONE_TEST_VERSION));

@@ -23,7 +23,7 @@ class WebTest : public QObject {
     QTemporaryDir dir;
     QByteArray originalPath = qgetenv("PATH");
     QWidget* web = nullptr;
-    std::vector<ErrorKind> reported;
+    std::vector<ui::FailureKind> reported;
 
     QString logFile() const { return dir.filePath("launches.log"); }
     QStringList launches() const {
@@ -63,12 +63,12 @@ private slots:
     void init() {
         QFile::remove(logFile());
         reported.clear();
-        ui::setErrorReporter([this](const RuntimeError& e) { reported.push_back(e.kind()); });
+        ui::setFailureReporter([this](const ui::Failure& f) { reported.push_back(f.kind); });
         web = test::freshWindow(ui::WindowKind::Web);
     }
     void cleanup() {
         qputenv("PATH", dir.path().toUtf8() + ':' + originalPath);
-        ui::setErrorReporter(nullptr);
+        ui::setFailureReporter(nullptr);
         test::closeAllWindows();
     }
 
@@ -113,7 +113,7 @@ private slots:
         QFETCH(bool, pressAction);
         qputenv("PATH", QFile::encodeName(dir.filePath("empty")));
         openLink(pressAction);
-        QCOMPARE(reported, std::vector<ErrorKind>{ErrorKind::PlatformFailure});
+        QCOMPARE(reported, std::vector<ui::FailureKind>{ui::FailureKind::Platform});
         QVERIFY(web->isVisible());
         QCOMPARE(child(web, "lblWebPage")->property("text").toString(),
                  "https://www.zorval.example");

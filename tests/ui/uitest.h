@@ -3,18 +3,41 @@
 //
 // Shared pieces of the window tests: a main() that runs a Qt Test class under
 // the offscreen platform in the C locale with the program's own start-up
-// steps, and helpers to find, grab and close the windows.
+// sequence, the running program of the current test, and helpers to find,
+// grab and close the windows.
 #pragma once
 
 #include "app.h"
-#include "registry.h"
+#include "program.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QTest>
 #include <QWidget>
 
+#include <memory>
+
 namespace discone::test {
+
+inline std::unique_ptr<ui::Program>& programSlot() {
+    static std::unique_ptr<ui::Program> program;
+    return program;
+}
+
+// The program the current test drives, started on first use.
+inline ui::Program& program() {
+    if (!programSlot())
+        programSlot() = std::make_unique<ui::Program>();
+    return *programSlot();
+}
+
+// Ends the running program with its windows and starts a new one, so no
+// calculation of an earlier test reaches this one.
+inline ui::Program& newProgram() {
+    programSlot().reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return program();
+}
 
 // Window pixels of a rectangle given in twips.
 inline QRect twips(int left, int top, int width, int height) {
@@ -37,11 +60,11 @@ inline void closeAllWindows() {
 }
 
 inline QWidget* freshWindow(ui::WindowKind kind) {
-    if (QWidget* open = ui::openWindow(kind)) {
+    if (QWidget* open = test::program().openWindow(kind)) {
         open->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    return ui::showWindow(kind);
+    return test::program().showWindow(kind);
 }
 
 } // namespace discone::test
@@ -50,8 +73,9 @@ inline QWidget* freshWindow(ui::WindowKind kind) {
     int main(int argc, char** argv) {                                                              \
         qputenv("QT_QPA_PLATFORM", "offscreen");                                                   \
         qputenv("LC_ALL", "C");                                                                    \
-        QApplication app(argc, argv);                                                              \
-        discone::ui::prepareApplication();                                                         \
+        discone::ui::Application app(argc, argv, "offscreen");                                     \
         TestClass test;                                                                            \
-        return QTest::qExec(&test, argc, argv);                                                    \
+        const int status = QTest::qExec(&test, argc, argv);                                        \
+        discone::test::programSlot().reset();                                                      \
+        return status;                                                                             \
     }

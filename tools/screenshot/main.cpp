@@ -4,6 +4,7 @@
 // Writes a picture of the main window after a calculation, for the README
 // and the AppStream metadata: screenshot <file.png> [frequency] [inches|cm]
 #include "app.h"
+#include "program.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,10 +18,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <file.png> [frequency] [inches|cm]\n", argv[0]);
         return 2;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    discone::ui::prepareApplication();
-    QWidget* form1 = discone::ui::startProgram();
+    discone::ui::Application app(argc, argv, "offscreen");
+    discone::ui::Program program;
+    QWidget* form1 = program.start();
 
     const QString frequency = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("146");
     const bool centimetres = argc > 3 && qstrcmp(argv[3], "cm") == 0;
