@@ -358,9 +358,9 @@ CommandLineResult runCommandLine(std::span<const std::string_view> args, const S
     if (!parsed.model.deck && !parsed.model.sweep)
         result.out = dimensionLines(texts);
     if (parsed.model.any()) {
-        CommandLineResult model = runner(parsed.model, dimensions, *parsed.unit, texts);
+        CommandLineResult model = runner(parsed.model, dimensions, *parsed.unit);
         if (model.status != kExitSuccess)
-            return model; // nothing half-done on standard output
+            return {model.status, {}, model.err}; // nothing half-done on standard output
         result.out.append(model.out);
         result.err.append(model.err);
     }

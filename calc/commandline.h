@@ -52,11 +52,10 @@ struct ModelRequest {
 };
 
 // Does what a ModelRequest asks for a calculated design: gets the request,
-// the numbers, the unit and its seven texts; returns what to print and the
-// status. Its `out` follows the dimension lines, which are printed only when
-// neither the deck nor the sweep is asked for.
-using ModelRunner = std::function<CommandLineResult(const ModelRequest&, const DisconeDimensions&,
-                                                    Unit, const ResultTexts&)>;
+// the numbers and the unit; returns what to print and the status. Its `out` follows the dimension
+// lines, which are printed only when neither the deck nor the sweep is asked for.
+using ModelRunner =
+    std::function<CommandLineResult(const ModelRequest&, const DisconeDimensions&, Unit)>;
 
 // `args` are the arguments after the program's name. Without a runner the
 // model options are still checked, and asking for a model is an error.
