@@ -4,8 +4,9 @@
 // What screen readers learn about the windows beyond Qt's own interfaces:
 // each window is a window or a dialog named by its title, a picture box is a
 // named graphic that a screen reader does not offer to focus (the keyboard
-// still does), and the web address is a link whose press action opens the
-// page as a click does.
+// still does), the web address is a link whose press action opens the page
+// as a click does, and a multi-line box is one editable text with no
+// children.
 #pragma once
 
 namespace discone::ui {

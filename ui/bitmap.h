@@ -4,14 +4,11 @@
 // The embedded drawings, read in place. They are uncompressed Windows
 // bitmaps, embedded as they are, so a picture box keeps only the program's
 // own bytes and turns the rows it paints into 32-bit pixels a strip at a
-// time. Measured offscreen over alternating starts of the program, against
-// decoding the whole drawing into a 32-bit image at once: the main window's
-// first frame came about 1.5 ms sooner and peak memory was 0.6 MB lower (a
-// fresh 640 KB image costs more to fault in than its rows cost to convert).
-// Qt's own reader took the first frame another 1.9 to 2.9 ms longer than
-// that whole-image decoding: it looks through the image plugins first, and
-// its 8-bit palette image is slower to paint or, converted to 32 bits, is
-// converted on worker threads it has to start.
+// time: a whole 32-bit copy of a drawing costs more to fault in than its
+// rows cost to convert. Qt's own reader is slower still at start: it looks
+// through the image plugins first, and its 8-bit palette image is slower to
+// paint or, converted to 32 bits, is converted on worker threads it has to
+// start. bench/NOTES.md has the figures.
 #pragma once
 
 #include <QByteArray>

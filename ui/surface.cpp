@@ -75,11 +75,11 @@ void Surface::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     // One rectangle of the paint region at a time. The region is the box
     // less its opaque children; through it, Qt builds a span list of the
-    // whole region (about 100 KB for the main window) and blends pictures
-    // span by span on worker threads, whose start cost the first frame more
-    // than the copy itself. Within a rectangle it fills and copies rows. The
-    // rectangles do not overlap, so background, picture and lines can each
-    // be painted over all of them in turn.
+    // whole region and blends pictures span by span on worker threads, whose
+    // start costs the first frame more than the copy itself. Within a
+    // rectangle it fills and copies rows. The rectangles do not overlap, so
+    // background, picture and lines can each be painted over all of them in
+    // turn.
     const QRegion region = event->region();
     for (const QRect& part : region) {
         painter.setClipRect(part);
@@ -114,7 +114,8 @@ void Surface::paintEvent(QPaintEvent* event) {
 }
 
 // A strip of rows at a time through one small image: the bitmap is never
-// held as a whole 32-bit image (640 KB for the antenna diagram).
+// held as a whole 32-bit image, which costs more to fault in than the rows
+// cost to convert as they are painted.
 void Surface::paintBitmap(QPainter& painter, const QRegion& region) const {
     constexpr int kStripRows = 32;
     const QRect rows = region.boundingRect() & QRect(QPoint(0, 0), bitmap_.size());

@@ -3,8 +3,9 @@
 
 // What a screen reader learns through Qt's accessibility interfaces: the
 // windows by role and title, the pictures as named graphics it does not
-// offer to focus, the web address as a link it can press, and the unit of
-// the results once a calculation has filled them.
+// offer to focus, the web address as a link it can press, each multi-line
+// box as one editable text, and the unit of the results once a calculation
+// has filled them.
 #include "dimensions.h"
 #include "errorreport.h"
 #include "uitest.h"
@@ -12,6 +13,7 @@
 #include <QAccessible>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextEdit>
 
 using namespace discone;
 using discone::test::child;
@@ -22,6 +24,16 @@ namespace {
 QAccessibleInterface* accessible(QWidget* window, const QString& name) {
     QObject* object = name.isEmpty() ? window : child(window, name);
     return object == nullptr ? nullptr : QAccessible::queryAccessibleInterface(object);
+}
+
+// The objects of every interface a screen reader reaches walking down from
+// `root`, root included.
+QObjectList reachable(QAccessibleInterface* root) {
+    QObjectList objects{root->object()};
+    for (int i = 0; i < root->childCount(); ++i)
+        if (QAccessibleInterface* c = root->child(i))
+            objects += reachable(c);
+    return objects;
 }
 
 } // namespace
@@ -97,6 +109,61 @@ private slots:
         QCOMPARE(web->childCount(), 3);
         for (int i = 0; i < web->childCount(); ++i)
             QVERIFY(!web->child(i)->state().focusable);
+    }
+
+    // A multi-line box is one editable text: its viewport and scroll bars
+    // stay out of the tree.
+    void multiLineBoxesAreMetOnce_data() {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("name");
+        const auto form1 = int(WindowKind::Form1);
+        const auto info = int(WindowKind::Info);
+        QTest::newRow("about") << form1 << "Text16"
+                               << "About discones";
+        QTest::newRow("instructions") << form1 << "Text15"
+                                      << "Instructions";
+        QTest::newRow("mesh caption") << form1 << "Text17"
+                                      << "Mesh spacing caption";
+        QTest::newRow("height caption") << form1 << "Text13"
+                                        << "Height to bottom of disc caption";
+        QTest::newRow("minimum caption") << form1 << "Text11"
+                                         << "Minimum diameter caption";
+        QTest::newRow("side caption") << form1 << "Text10"
+                                      << "Side length caption";
+        QTest::newRow("transmitting") << info << "Text9"
+                                      << "Note on transmitting discones";
+        QTest::newRow("receiving") << info << "Text8"
+                                   << "Note on receiving discones";
+        QTest::newRow("screws") << info << "Text4"
+                                << "Screws note";
+        QTest::newRow("spacer") << info << "Text3"
+                                << "Spacer note";
+        QTest::newRow("cage") << info << "Text1"
+                              << "Cage note";
+    }
+    void multiLineBoxesAreMetOnce() {
+        QFETCH(int, window);
+        QFETCH(QString, box);
+        QFETCH(QString, name);
+        QWidget* w = ui::showWindow(WindowKind(window));
+        auto* edit = child<QTextEdit>(w, box);
+        QVERIFY(edit != nullptr);
+        qsizetype met = 0;
+        for (QObject* o : reachable(accessible(w, {})))
+            met += o == edit || edit->isAncestorOf(qobject_cast<QWidget*>(o)) ? 1 : 0;
+        QCOMPARE(met, 1);
+
+        QAccessibleInterface* iface = accessible(w, box);
+        QCOMPARE(iface->childCount(), 0);
+        QCOMPARE(iface->role(), QAccessible::EditableText);
+        QCOMPARE(iface->text(QAccessible::Name), name);
+        QVERIFY(iface->state().editable && iface->state().multiLine && !iface->state().readOnly);
+        const QString shown = edit->toPlainText();
+        QCOMPARE(iface->text(QAccessible::Value), shown);
+        QVERIFY(iface->textInterface() != nullptr && iface->editableTextInterface() != nullptr);
+        QCOMPARE(iface->textInterface()->characterCount(), shown.size());
+        QCOMPARE(iface->textInterface()->text(0, int(shown.size())), shown);
     }
 
     void resultBoxesDescribeTheirUnit_data() {

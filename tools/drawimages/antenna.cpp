@@ -10,23 +10,6 @@
 
 namespace discone::draw {
 
-const Palette16 kAntennaPalette = {{{0x00, 0x00, 0x00},
-                                    {0xAA, 0x00, 0x00},
-                                    {0x00, 0xAA, 0x00},
-                                    {0xAA, 0xAA, 0x00},
-                                    {0x00, 0x00, 0xAA},
-                                    {0xAA, 0x00, 0xAA},
-                                    {0x00, 0xAA, 0xAA},
-                                    {0x55, 0x55, 0x55},
-                                    {0xAA, 0xAA, 0xAA},
-                                    {0xFF, 0x00, 0x00},
-                                    {0x00, 0xFF, 0x00},
-                                    {0xFF, 0xFF, 0x00},
-                                    {0x00, 0x00, 0xFF},
-                                    {0xFF, 0x00, 0xFF},
-                                    {0x00, 0xFF, 0xFF},
-                                    {0xFF, 0xFF, 0xFF}}};
-
 namespace {
 
 constexpr std::uint8_t kInk = 0;

@@ -22,6 +22,25 @@ struct Rgb {
 
 using Palette16 = std::array<Rgb, 16>;
 
+// The sixteen colours of the 4-bit displays in their usual order: black; the
+// six dark colours at level `dark` (index bit 0 red, bit 1 green, bit 2 blue);
+// the two greys of entries 7 and 8, which the images order differently; the
+// six bright colours at full level; white.
+constexpr Palette16 sixteenColours(std::uint8_t dark, std::uint8_t grey7, std::uint8_t grey8) {
+    const auto colour = [](int bits, std::uint8_t level) {
+        const auto on = [&](int bit) { return (bits & bit) != 0 ? level : std::uint8_t{0}; };
+        return Rgb{on(1), on(2), on(4)};
+    };
+    Palette16 p{};
+    for (int i = 1; i < 8; ++i) {
+        p[static_cast<std::size_t>(i)] = colour(i, dark);
+        p[static_cast<std::size_t>(i + 8)] = colour(i, 0xFF);
+    }
+    p[7] = {grey7, grey7, grey7};
+    p[8] = {grey8, grey8, grey8};
+    return p;
+}
+
 // Integer division rounded to nearest, halves away from zero. All slanted
 // geometry goes through this so the drawings are identical on every machine.
 int divRound(long num, long den);

@@ -13,23 +13,6 @@
 
 namespace discone::draw {
 
-const Palette16 kFeedPointPalette = {{{0x00, 0x00, 0x00},
-                                      {0x80, 0x00, 0x00},
-                                      {0x00, 0x80, 0x00},
-                                      {0x80, 0x80, 0x00},
-                                      {0x00, 0x00, 0x80},
-                                      {0x80, 0x00, 0x80},
-                                      {0x00, 0x80, 0x80},
-                                      {0xC0, 0xC0, 0xC0},
-                                      {0x80, 0x80, 0x80},
-                                      {0xFF, 0x00, 0x00},
-                                      {0x00, 0xFF, 0x00},
-                                      {0xFF, 0xFF, 0x00},
-                                      {0x00, 0x00, 0xFF},
-                                      {0xFF, 0x00, 0xFF},
-                                      {0x00, 0xFF, 0xFF},
-                                      {0xFF, 0xFF, 0xFF}}};
-
 namespace {
 
 constexpr std::uint8_t kBlack = 0;

@@ -15,23 +15,6 @@
 
 namespace discone::draw {
 
-const Palette16 kIconPalette = {{{0x00, 0x00, 0x00},
-                                 {0x80, 0x00, 0x00},
-                                 {0x00, 0x80, 0x00},
-                                 {0x80, 0x80, 0x00},
-                                 {0x00, 0x00, 0x80},
-                                 {0x80, 0x00, 0x80},
-                                 {0x00, 0x80, 0x80},
-                                 {0x80, 0x80, 0x80},
-                                 {0xC0, 0xC0, 0xC0},
-                                 {0xFF, 0x00, 0x00},
-                                 {0x00, 0xFF, 0x00},
-                                 {0xFF, 0xFF, 0x00},
-                                 {0x00, 0x00, 0xFF},
-                                 {0xFF, 0x00, 0xFF},
-                                 {0x00, 0xFF, 0xFF},
-                                 {0xFF, 0xFF, 0xFF}}};
-
 namespace {
 
 constexpr std::uint8_t kBlack = 0;

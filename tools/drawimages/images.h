@@ -18,9 +18,9 @@ namespace discone::draw {
 
 // The 16-colour palettes: the diagram's (the classic EGA colours), and the
 // one the feed-point detail and the icon share but for entries 7 and 8.
-extern const Palette16 kAntennaPalette;
-extern const Palette16 kFeedPointPalette;
-extern const Palette16 kIconPalette;
+inline constexpr Palette16 kAntennaPalette = sixteenColours(0xAA, 0x55, 0xAA);
+inline constexpr Palette16 kFeedPointPalette = sixteenColours(0x80, 0xC0, 0x80);
+inline constexpr Palette16 kIconPalette = sixteenColours(0x80, 0x80, 0xC0);
 
 IndexedCanvas drawAntennaDiagram();
 RgbCanvas drawCageSketch();
