@@ -146,7 +146,7 @@ private slots:
         QFETCH(int, window);
         QFETCH(QString, box);
         QFETCH(QString, name);
-        QWidget* w = ui::showWindow(WindowKind(window));
+        QWidget* w = test::program().showWindow(WindowKind(window));
         auto* edit = child<QTextEdit>(w, box);
         QVERIFY(edit != nullptr);
         qsizetype met = 0;
