@@ -9,18 +9,21 @@
 #   make check-asan   every test under AddressSanitizer and UBSan
 #   make package      a .deb in build-release/, checked by lintian
 
-BUILD ?= build
+# The builds are CMake's presets (CMakePresets.json), so an IDE that reads
+# them makes the same ones: development (build/), release (build-release/),
+# sanitizers (build-asan/) and fuzzing (build-fuzz/).
+
 FUZZ_SECONDS ?= 120
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps deps-fuzz deps-package configure build run test build-release bench \
         fuzz check-asan package clean format
 
-# $(call configure,DIR,CMAKE ARGUMENTS): configures DIR only when it has no
-# build tree yet (Ninja re-runs CMake itself when a build file changes), and
-# shows CMake's output only when configuring fails.
+# $(call configure,DIR,PRESET): configures DIR with the preset only when it
+# has no build tree yet (Ninja re-runs CMake itself when a build file
+# changes), and shows CMake's output only when configuring fails.
 define configure
-@[ -f $(1)/build.ninja ] || { mkdir -p $(1) && cmake -S . -B $(1) -G Ninja $(2) >$(1)/configure.log 2>&1; } || \
+@[ -f $(1)/build.ninja ] || { mkdir -p $(1) && cmake --preset $(2) >$(1)/configure.log 2>&1; } || \
     { cat $(1)/configure.log; rm -f $(1)/build.ninja; exit 1; }
 endef
 
@@ -36,39 +39,36 @@ deps-package:
 	@scripts/install-deps package
 
 configure: deps
-	$(call configure,$(BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DDISCONE_WERROR=ON)
+	$(call configure,build,development)
 
 build: configure
-	@cmake --build $(BUILD) -j $(JOBS)
+	@cmake --build --preset development -j $(JOBS)
 
 run: build
-	$(BUILD)/ui/discone
+	build/ui/discone
 
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	ctest --preset development -j $(JOBS)
 
 build-release: deps
-	$(call configure,build-release,-DCMAKE_BUILD_TYPE=Release -DDISCONE_TESTS=OFF)
-	@cmake --build build-release -j $(JOBS)
+	$(call configure,build-release,release)
+	@cmake --build --preset release -j $(JOBS)
 
 bench: build-release
 	build-release/bench/bench_calc
 	build-release/bench/bench_startup
 
 fuzz: deps-fuzz
-	$(call configure,build-fuzz,-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	    -DDISCONE_CALC_ONLY=ON -DDISCONE_FUZZ=ON -DDISCONE_TESTS=OFF -DDISCONE_BENCH=OFF)
-	@cmake --build build-fuzz -j $(JOBS)
+	$(call configure,build-fuzz,fuzzing)
+	@cmake --build --preset fuzzing -j $(JOBS)
 	@mkdir -p build-fuzz/corpus
 	build-fuzz/fuzz/fuzz_calc -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=build-fuzz/ \
 	    build-fuzz/corpus fuzz/corpus
 
 check-asan: deps
-	$(call configure,build-asan,-DCMAKE_BUILD_TYPE=Debug -DDISCONE_WERROR=ON \
-	    -DDISCONE_SANITIZE=ON -DDISCONE_BENCH=OFF)
-	@cmake --build build-asan -j $(JOBS)
-	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	    ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+	$(call configure,build-asan,sanitizers)
+	@cmake --build --preset sanitizers -j $(JOBS)
+	ctest --preset sanitizers -j $(JOBS)
 
 package: deps-package build-release
 	cd build-release && cpack -G DEB

@@ -6,7 +6,7 @@
 # Debian package into a temporary root, then checks what a desktop needs:
 # the program, a valid desktop entry, valid AppStream metadata, the icon at
 # every hicolor size, the manual page, the copyright file and changelog, and
-# the package's relations; lintian too, where it is installed.
+# the package's relations; lintian too, when LINTIAN names it.
 # Usage: check_install.sh <build dir> <version> <icon size>...
 set -euo pipefail
 build=$1
@@ -64,7 +64,7 @@ recommends=$(dpkg-deb -f "$deb" Recommends)
 for want in qt6-wayland xdg-utils; do
     grep -q "$want" <<<"$recommends" || fail "Recommends lacks $want: $recommends"
 done
-if command -v lintian >/dev/null; then
-    lintian --fail-on error,warning "$deb" || fail "lintian"
+if [ -n "${LINTIAN:-}" ]; then
+    "$LINTIAN" --fail-on error,warning "$deb" || fail "lintian"
 fi
 echo "install and package: ok"
