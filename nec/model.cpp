@@ -39,14 +39,38 @@ std::string mhz(double value) {
 std::vector<double> graded(double length, double first, double longest) {
     std::vector<double> segments;
     double rest = length;
+    double previous = first;
     double step = std::min(first, longest);
     while (step < longest && rest >= 3 * step) {
         segments.push_back(step);
         rest -= step;
+        previous = step;
         step = std::min(2 * step, longest);
     }
-    const int n = std::max(1, static_cast<int>(std::ceil(rest / step - 1e-9)));
+    // The rest in equal segments at most twice the one before it.
+    const double cap = std::min(kGrowth * previous, longest);
+    const int n = std::max(1, static_cast<int>(std::ceil(rest / cap - 1e-9)));
     segments.insert(segments.end(), n, rest / n);
+    return segments;
+}
+
+// The hub lies a feed gap below the disc's inner end: its segments end where
+// the disc's do, so the two close parallel wires have facing segments, as
+// NEC-2 needs for closely spaced wires. A short rest joins the last segment.
+std::vector<double> aligned(double length, const std::vector<double>& pattern) {
+    std::vector<double> segments;
+    double rest = length;
+    for (double s : pattern) {
+        if (rest < 1.5 * s)
+            break;
+        segments.push_back(s);
+        rest -= s;
+    }
+    if (!segments.empty() && rest < 0.5 * segments.back()) {
+        rest += segments.back();
+        segments.pop_back();
+    }
+    segments.push_back(rest);
     return segments;
 }
 
@@ -163,10 +187,10 @@ Model buildModel(const DisconeDimensions& dims, const ModelOptions& options, dou
     for (int k = 0; k < sectors; ++k) {
         const double angle = 2 * std::numbers::pi * k / n;
         const auto at = [&](double r, double z) { return rotated({r, 0, z}, angle); };
-        b.add(Part::Disc, at(r0, zd), at(m.discRadius, zd),
-              graded(m.discRadius - r0, gap, longest));
-        const double hubEnd = b.add(Part::Hub, at(r0, zc), at(m.topRadius, zc),
-                                    graded(m.topRadius - r0, gap, longest));
+        const auto disc = graded(m.discRadius - r0, gap, longest);
+        b.add(Part::Disc, at(r0, zd), at(m.discRadius, zd), disc);
+        const double hubEnd =
+            b.add(Part::Hub, at(r0, zc), at(m.topRadius, zc), aligned(m.topRadius - r0, disc));
         const Point top = at(m.topRadius, zc), skirt = at(m.skirtRadius, 0);
         b.add(Part::Cone, top, skirt, graded(distance(top, skirt), hubEnd, longest));
     }
