@@ -6,6 +6,35 @@
 
 namespace discone::nec {
 
+namespace {
+
+// Cards are 80 columns; nec2c aborts on much longer lines.
+constexpr std::size_t kCommentWidth = 77; // after "CM "
+
+// One comment line as the texts of CM cards: control characters (a line
+// break would start a card of its own) become blanks, and a long line is
+// wrapped at a blank, or at a character boundary of its UTF-8 text.
+std::vector<std::string> commentCards(std::string text) {
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = ' ';
+    std::vector<std::string> cards;
+    while (text.size() > kCommentWidth) {
+        std::size_t cut = text.rfind(' ', kCommentWidth);
+        if (cut == std::string::npos || cut == 0) {
+            cut = kCommentWidth;
+            while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xc0) == 0x80)
+                --cut;
+        }
+        cards.push_back(text.substr(0, cut));
+        text.erase(0, text[cut] == ' ' ? cut + 1 : cut);
+    }
+    cards.push_back(text);
+    return cards;
+}
+
+} // namespace
+
 std::string number(double value, int digits) {
     char text[64];
     // to_chars never looks at the locale, unlike printf.
@@ -28,7 +57,8 @@ std::string deck(const Model& model, const std::vector<std::string>& comments,
         out += '\n';
     };
     for (const std::string& line : comments)
-        out += line.empty() ? "CM\n" : "CM " + line + "\n";
+        for (const std::string& piece : commentCards(line))
+            out += piece.empty() ? "CM\n" : "CM " + piece + "\n";
     out += "CE\n";
 
     int tag = 0;

@@ -20,7 +20,8 @@ struct FrequencySteps {
     double ratio = 1;
 };
 
-// CM cards (one per comment line, in order), CE, the model's GW cards, GR for
+// CM cards (one per comment line, in order; a line longer than a card's 77
+// columns of text continues on the next CM card), CE, the model's GW cards, GR for
 // its copies, GE, EK (the extended thin-wire kernel), one EX voltage source
 // per source tag, FR, XQ and EN. No PT or PQ cards, so NEC-2 viewers that
 // refuse them open the deck too.

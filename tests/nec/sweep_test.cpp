@@ -143,12 +143,18 @@ TEST(Sweep, SummaryAndTableOfAHandMadeSweep) {
 }
 
 // The deck NEC-2 programs open: comments first, no PT or PQ cards (some
-// viewers refuse them), one source per feed wire, ends with EN.
+// viewers refuse them), one source per feed wire, ends with EN, no line
+// beyond a card's 80 columns (nec2c aborts on long ones), and nec2c runs it.
 TEST(Sweep, DeckHasOnlyCardsViewersAccept) {
     SweepOptions options;
+    options.points = 2;
     const std::string text =
-        sweepDeck(discone::test::design(146), options, {"discone 1.1.0", "146 MHz"});
-    EXPECT_EQ(text.rfind("CM discone 1.1.0\nCM 146 MHz\nCE\n", 0), 0u);
+        sweepDeck(discone::test::design(146), options,
+                  {"discone 1.1.0", "146 MHz", std::string(150, 'x') + "\nEN"});
+    EXPECT_EQ(runNec(text).impedances.size(), 2u);
+    const std::string comments = "CM discone 1.1.0\nCM 146 MHz\nCM " + std::string(77, 'x') +
+                                 "\nCM " + std::string(73, 'x') + " EN\nCE\n";
+    EXPECT_EQ(text.substr(0, comments.size()), comments);
     EXPECT_EQ(text.substr(text.size() - 3), "EN\n");
     std::istringstream in(text);
     int sources = 0;
@@ -157,9 +163,10 @@ TEST(Sweep, DeckHasOnlyCardsViewersAccept) {
         EXPECT_TRUE(card == "CM" || card == "CE" || card == "GW" || card == "GR" || card == "GE" ||
                     card == "EK" || card == "EX" || card == "FR" || card == "XQ" || card == "EN")
             << line;
+        EXPECT_LE(line.size(), 80u) << line;
         sources += card == "EX";
         if (card == "FR") {
-            EXPECT_EQ(line.rfind("FR 1 101 0 0 146 ", 0), 0u) << line;
+            EXPECT_EQ(line, "FR 1 2 0 0 146 10");
         }
     }
     EXPECT_EQ(sources, 16);
