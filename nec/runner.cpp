@@ -26,7 +26,11 @@ namespace {
 class TemporaryFolder {
 public:
     TemporaryFolder() {
-        std::string pattern = (fs::temp_directory_path() / "discone-nec-XXXXXX").string();
+        std::error_code error;
+        const fs::path base = fs::temp_directory_path(error);
+        if (error)
+            throw NecError("no temporary folder for nec2c: " + error.message());
+        std::string pattern = (base / "discone-nec-XXXXXX").string();
         if (!mkdtemp(pattern.data()))
             throw NecError(std::string("cannot create a temporary folder for nec2c: ") +
                            std::strerror(errno));
