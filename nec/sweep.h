@@ -35,7 +35,7 @@ struct SweepOptions {
 struct SweepPoint {
     double frequencyMHz = 0;
     std::complex<double> impedance; // ohms
-    double swr = 0;                 // against kReferenceOhms; infinite if nothing is accepted
+    double swr = 0;                 // against kReferenceOhms; infinite for total reflection
 };
 
 struct Sweep {
