@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// Feeds arbitrary bytes to the number reader, both calculate commands and the
-// command line, under two locales. Every input must end in seven texts or a
+// Feeds arbitrary bytes to the number reader, both calculate commands, the
+// command line with its model options and the NEC-2 deck writer (never
+// nec2c itself), under two locales. Every input must end in seven texts or a
 // run-time error, and the command line in its output or one of its messages
 // with the right exit status; anything else (a crash, a sanitizer report, a
 // stray exception, a text that does not read back, a command line that says
@@ -10,7 +11,9 @@
 #include "commandline.h"
 #include "errors.h"
 #include "formatter.h"
+#include "model.h"
 #include "numtext.h"
+#include "sweep.h"
 
 #include <cmath>
 #include <cstdint>
@@ -110,6 +113,26 @@ void commandLine(std::string_view text, const Separators& sep, Unit unit) {
     require(out.empty());
 }
 
+// The model runner of the fuzz target: the deck of any request that gets this
+// far is written, and must be a whole deck of cards; a model the rules refuse
+// is a usage error, as in the program.
+CommandLineResult writeDeck(const ModelRequest& request, const DisconeDimensions& dimensions,
+                            Unit) {
+    nec::SweepOptions options;
+    options.model.radials = request.radials;
+    options.model.wireDiameterMm = request.wireDiameterMm;
+    options.highestMHz = request.highestMHz;
+    options.points = request.points;
+    try {
+        const std::string deck = nec::sweepDeck(dimensions, options, {"fuzz"});
+        require(deck.starts_with("CM fuzz\nCE\n") && endsWith(deck, "EN\n"));
+        require(deck.find("\nPT") == std::string::npos && deck.find("\nPQ") == std::string::npos);
+        return {kExitSuccess, request.deck ? deck : std::string(), {}};
+    } catch (const nec::ModelError& error) {
+        return {kExitUsage, {}, std::string("discone: ") + error.what() + "\n"};
+    }
+}
+
 // The bytes as an argument vector, split at each zero byte.
 void anyArguments(std::string_view bytes, const Separators& sep) {
     std::vector<std::string_view> args;
@@ -120,7 +143,13 @@ void anyArguments(std::string_view bytes, const Separators& sep) {
             break;
         start = end + 1;
     }
-    checkShape(runCommandLine(args, sep));
+    const CommandLineResult r = runCommandLine(args, sep, writeDeck);
+    const bool refusedModel = r.status == kExitUsage && !r.err.ends_with("more information.\n");
+    if (refusedModel)
+        require(r.out.empty() && r.err.starts_with("discone: ") &&
+                r.err.find('\n') == r.err.size() - 1);
+    else
+        checkShape(r);
 }
 
 } // namespace

@@ -61,7 +61,7 @@ done
 [ "$(dpkg-deb -f "$deb" Package)" = discone ] || fail "package name"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
 recommends=$(dpkg-deb -f "$deb" Recommends)
-for want in qt6-wayland xdg-utils; do
+for want in qt6-wayland xdg-utils nec2c; do
     grep -q "$want" <<<"$recommends" || fail "Recommends lacks $want: $recommends"
 done
 if [ -n "${LINTIAN:-}" ]; then

@@ -4,7 +4,10 @@
 // The program's command line, run as a process with no display at all:
 // DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM are unset for every run, so a
 // program that opened anything of the windows' would fail here.
+#include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -192,6 +195,94 @@ private slots:
         QVERIFY2(!process.waitForFinished(1500), process.readAllStandardError().constData());
         process.kill();
         process.waitForFinished();
+    }
+
+    // The model options run nec2c for real; when it is missing or fails, or
+    // the picture cannot be written, one line says so and nothing is left
+    // half-written on standard output or in the picture file.
+    void modelRuns_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("nec2c"); // "": the installed one
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("outStart");
+        QTest::addColumn<QString>("errPart");
+        QTest::addColumn<int>("tableRows"); // -1: no table
+        const QString header = "# frequency_mhz\tresistance_ohm\treactance_ohm\tswr\n";
+        QTest::newRow("sweep") << QStringList{"--cm", "146", "--swr", "--points", "5"} << "" << 0
+                               << header << "" << 5;
+        QTest::newRow("sweep and picture")
+            << QStringList{"--inches=146", "--swr", "--points=3", "--plot", "PICTURE.svg"} << ""
+            << 0 << header << "" << 3;
+        QTest::newRow("deck") << QStringList{"--inches", "146", "--nec"} << "" << 0
+                              << "CM discone " DISCONE_VERSION ": a discone antenna for 146 MHz\n"
+                              << "" << -1;
+        QTest::newRow("nec2c missing")
+            << QStringList{"--cm", "146", "--swr", "--plot", "PICTURE.png"} << "missing" << 1 << ""
+            << "install the nec2c package" << -1;
+        QTest::newRow("nec2c fails")
+            << QStringList{"--cm", "146", "--swr", "--plot", "PICTURE.png"} << "exit 1" << 1 << ""
+            << "nec2c" << -1;
+        QTest::newRow("nec2c writes garbage")
+            << QStringList{"--cm", "146", "--plot", "PICTURE.png"}
+            << "for a in \"$@\"; do echo garbage > \"$a\"; done" << 1 << ""
+            << "nec2c" << -1;
+        QTest::newRow("picture unwritable")
+            << QStringList{"--cm", "146", "--points=2", "--plot", "/nonexistent/swr.png"} << "" << 1
+            << ""
+            << "/nonexistent/swr.png" << -1;
+        QTest::newRow("wire too thick")
+            << QStringList{"--cm", "146", "--nec", "--wire-diameter=20"} << "" << 2 << ""
+            << "thinner" << -1;
+    }
+    void modelRuns() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, nec2c);
+        QFETCH(int, status);
+        QFETCH(QString, outStart);
+        QFETCH(QString, errPart);
+        QFETCH(int, tableRows);
+        QTemporaryDir dir;
+        const QString picture = dir.filePath("swr");
+        for (QString& arg : args)
+            arg.replace("PICTURE", picture);
+        QStringList environment{"LC_ALL=C"};
+        if (!nec2c.isEmpty()) {
+            // A stand-in nec2c, or none at all, first and alone on PATH.
+            QFile script(dir.filePath("nec2c"));
+            if (nec2c != "missing") {
+                QVERIFY(script.open(QIODevice::WriteOnly));
+                script.write(("#!/bin/sh\n" + nec2c + "\n").toUtf8());
+                script.close();
+                script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+            }
+            environment << "PATH=" + dir.path();
+        }
+        const Run r = run(args, environment);
+        QCOMPARE(r.status, status);
+        QCOMPARE(r.out.left(outStart.size()), outStart);
+        if (status != 0) {
+            QCOMPARE(r.out, QString());
+            QCOMPARE(r.err.count('\n'), 1);
+            QVERIFY2(r.err.startsWith("discone: ") && r.err.contains(errPart), qPrintable(r.err));
+        } else {
+            QCOMPARE(r.err, QString());
+        }
+        if (tableRows >= 0) {
+            const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+            const QStringList rows = lines.filter(QRegularExpression("^[0-9]"));
+            QCOMPARE(rows.size(), tableRows);
+            QVERIFY(rows.first().startsWith("146.000\t"));
+            QCOMPARE(rows.first().split('\t').size(), 4);
+            QVERIFY(lines.last().startsWith("# "));
+        }
+        if (r.out.startsWith("CM")) {
+            QVERIFY(r.out.endsWith("EN\n"));
+            QVERIFY(!r.out.contains("\nPT") && !r.out.contains("\nPQ"));
+        }
+        // Only a finished picture, and only when everything worked.
+        const QStringList left = QDir(dir.path()).entryList({"swr*"}, QDir::Files);
+        const bool pictureAsked = args.join(' ').contains(picture);
+        QCOMPARE(left.size(), status == 0 && pictureAsked ? 1 : 0);
     }
 
     void versionAndHelp() {
