@@ -56,6 +56,7 @@ build-release: deps
 
 bench: build-release
 	build-release/bench/bench_calc
+	build-release/bench/bench_nec
 	build-release/bench/bench_startup
 
 fuzz: deps-fuzz
