@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 
 namespace discone::ui {
 
@@ -124,6 +125,27 @@ void draw(QPainter& p, const nec::Sweep& sweep, const QString& title) {
     p.drawPath(curve);
 }
 
+// Qt's start-up notes on a command line (a locale that is not UTF-8, no
+// runtime folder) are not the program's to print: its standard error
+// carries only its own lines. Fatal messages still reach Qt's handler.
+class QuietQt {
+public:
+    QuietQt() { previous() = qInstallMessageHandler(&QuietQt::handle); }
+    ~QuietQt() { qInstallMessageHandler(previous()); }
+    QuietQt(const QuietQt&) = delete;
+    QuietQt& operator=(const QuietQt&) = delete;
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtFatalMsg && previous() != nullptr)
+            previous()(type, context, text);
+    }
+    static QtMessageHandler& previous() {
+        static QtMessageHandler handler = nullptr;
+        return handler;
+    }
+};
+
 } // namespace
 
 void writeSwrPlot(const nec::Sweep& sweep, const QString& title, const QString& fileName) {
@@ -136,12 +158,14 @@ void writeSwrPlot(const nec::Sweep& sweep, const QString& title, const QString& 
     // Fonts need a GUI application; without a display the offscreen
     // platform draws just as well.
     std::unique_ptr<QGuiApplication> own;
+    std::optional<QuietQt> quiet;
     int argc = 3;
     char name[] = "discone", option[] = "-platform", platform[] = "offscreen";
     char* argv[] = {name, option, platform, nullptr};
-    if (!QCoreApplication::instance())
+    if (!QCoreApplication::instance()) {
+        quiet.emplace();
         own = std::make_unique<QGuiApplication>(argc, argv);
-    else if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    } else if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw PlotError("drawing the plot needs a GUI application object");
 
     QSaveFile file(fileName);

@@ -45,7 +45,7 @@ struct Run {
 
 // Runs the program with `locale` ("NAME=value" settings) as its only locale
 // variables, and without any display.
-Run run(const QStringList& args, const QStringList& locale = {"LC_ALL=C"}) {
+Run run(const QStringList& args, const QStringList& locale = {"LC_ALL=C.UTF-8"}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL",
                              "LC_NUMERIC", "LANG", "LANGUAGE"})
@@ -74,7 +74,7 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QStringList>("locale");
         QTest::addColumn<QStringList>("texts");
-        const QStringList c{"LC_ALL=C"};
+        const QStringList c{"LC_ALL=C.UTF-8"};
         QTest::newRow("inches") << QStringList{"--inches", "146"} << c << kInches146;
         QTest::newRow("inches after =") << QStringList{"--inches=146"} << c << kInches146;
         QTest::newRow("cm") << QStringList{"--cm", "146"} << c << kCm146;
@@ -93,8 +93,9 @@ private slots:
             << withComma(kCm146);
         QTest::newRow("LANG comma")
             << QStringList{"--cm", "146,0"} << QStringList{"LANG=" + de} << withComma(kCm146);
-        QTest::newRow("LC_ALL over LANG") << QStringList{"--inches", "1,46"}
-                                          << QStringList{"LC_ALL=C", "LANG=" + de} << kInches146;
+        QTest::newRow("LC_ALL over LANG")
+            << QStringList{"--inches", "1,46"} << QStringList{"LC_ALL=C.UTF-8", "LANG=" + de}
+            << kInches146;
     }
     void calculates() {
         QFETCH(QStringList, args);
@@ -245,7 +246,7 @@ private slots:
         const QString picture = dir.filePath("swr");
         for (QString& arg : args)
             arg.replace("PICTURE", picture);
-        QStringList environment{"LC_ALL=C"};
+        QStringList environment{"LC_ALL=C.UTF-8"};
         if (!nec2c.isEmpty()) {
             // A stand-in nec2c, or none at all, first and alone on PATH.
             QFile script(dir.filePath("nec2c"));
