@@ -115,7 +115,8 @@ void commandLine(std::string_view text, const Separators& sep, Unit unit) {
 
 // The model runner of the fuzz target: the deck of any request that gets this
 // far is written, and must be a whole deck of cards; a model the rules refuse
-// is a usage error, as in the program.
+// is a usage error, as in the program. Standing in for nec2c, a sweep prints
+// one line and a picture alone prints nothing, as the program's runner does.
 CommandLineResult writeDeck(const ModelRequest& request, const DisconeDimensions& dimensions,
                             Unit) {
     nec::SweepOptions options;
@@ -127,7 +128,10 @@ CommandLineResult writeDeck(const ModelRequest& request, const DisconeDimensions
         const std::string deck = nec::sweepDeck(dimensions, options, {"fuzz"});
         require(deck.starts_with("CM fuzz\nCE\n") && endsWith(deck, "EN\n"));
         require(deck.find("\nPT") == std::string::npos && deck.find("\nPQ") == std::string::npos);
-        return {kExitSuccess, request.deck ? deck : std::string(), {}};
+        std::string out = request.deck ? deck : std::string();
+        if (request.sweep)
+            out += "# sweep\n";
+        return {kExitSuccess, out, {}};
     } catch (const nec::ModelError& error) {
         return {kExitUsage, {}, std::string("discone: ") + error.what() + "\n"};
     }
@@ -148,6 +152,8 @@ void anyArguments(std::string_view bytes, const Separators& sep) {
     if (refusedModel)
         require(r.out.empty() && r.err.starts_with("discone: ") &&
                 r.err.find('\n') == r.err.size() - 1);
+    else if (r.status == kExitSuccess && r.out.empty())
+        require(r.err.empty()); // only a picture was asked for
     else
         checkShape(r);
 }
