@@ -96,6 +96,15 @@ struct CommandCase {
     Seven centimetreTexts; // in kCentimetreOrder
 };
 
+// The texts of 146 MHz, which the other spellings of 146 must give too.
+// clang-format off
+const Seven k146Inches = {"19.41096", "22.4164", "0.2", "15.68937", "0.67", "1.61753424657534",
+                          "22.41339"};
+const Seven k146Centimetres = {"39.8510098838806", "0.512438970208168", "56.937663154602",
+                               "1.70812990069389", "49.303836479187", "4.10853698630136",
+                               "56.9300134277344"};
+// clang-format on
+
 void PrintTo(const CommandCase& c, std::ostream* os) {
     *os << c.name;
 }
@@ -129,13 +138,7 @@ TEST_P(KnownInputs, CentimetresThenInchesRestoresInches) {
 INSTANTIATE_TEST_SUITE_P(
     NumberText, KnownInputs,
     ::testing::Values(
-        CommandCase{
-            "known_146",
-            "146",
-            kEnglish,
-            {"19.41096", "22.4164", "0.2", "15.68937", "0.67", "1.61753424657534", "22.41339"},
-            {"39.8510098838806", "0.512438970208168", "56.937663154602", "1.70812990069389",
-             "49.303836479187", "4.10853698630136", "56.9300134277344"}},
+        CommandCase{"known_146", "146", kEnglish, k146Inches, k146Centimetres},
         CommandCase{"known_50",
                     "50",
                     kEnglish,
@@ -168,27 +171,9 @@ INSTANTIATE_TEST_SUITE_P(
                     {"-39.8510098838806", "-0.512438970208168", "-56.937663154602",
                      "-1.70812990069389", "-49.303836479187", "solid", "-56.9300134277344"}},
         // Other spellings of 146.
-        CommandCase{
-            "blanks_146",
-            "  146\t",
-            kEnglish,
-            {"19.41096", "22.4164", "0.2", "15.68937", "0.67", "1.61753424657534", "22.41339"},
-            {"39.8510098838806", "0.512438970208168", "56.937663154602", "1.70812990069389",
-             "49.303836479187", "4.10853698630136", "56.9300134277344"}},
-        CommandCase{
-            "english_group_1_46",
-            "1,46",
-            kEnglish,
-            {"19.41096", "22.4164", "0.2", "15.68937", "0.67", "1.61753424657534", "22.41339"},
-            {"39.8510098838806", "0.512438970208168", "56.937663154602", "1.70812990069389",
-             "49.303836479187", "4.10853698630136", "56.9300134277344"}},
-        CommandCase{
-            "exponent_1_46E2",
-            "1.46E2",
-            kEnglish,
-            {"19.41096", "22.4164", "0.2", "15.68937", "0.67", "1.61753424657534", "22.41339"},
-            {"39.8510098838806", "0.512438970208168", "56.937663154602", "1.70812990069389",
-             "49.303836479187", "4.10853698630136", "56.9300134277344"}},
+        CommandCase{"blanks_146", "  146\t", kEnglish, k146Inches, k146Centimetres},
+        CommandCase{"english_group_1_46", "1,46", kEnglish, k146Inches, k146Centimetres},
+        CommandCase{"exponent_1_46E2", "1.46E2", kEnglish, k146Inches, k146Centimetres},
         // A comma-decimal locale writes every text with its comma.
         CommandCase{
             "comma_decimal_146",
@@ -308,8 +293,7 @@ TEST(CommandError, ACommandAfterAFailureWorks) {
     EXPECT_EQ(
         calctest::run([] { (void)discone::resultTexts(Unit::Centimetres, "9E-36", kEnglish); }),
         Outcome::Overflow);
-    expectTexts(inches("146"), kInchesOrder,
-                {"19.41096", "22.4164", "0.2", "15.68937", "0.67", "1.61753424657534", "22.41339"});
+    expectTexts(inches("146"), kInchesOrder, k146Inches);
 }
 
 TEST(CommandError, StaleStatusDoesNotFailACommand) {
