@@ -4,6 +4,7 @@
 // The default SWR sweep in nec2c: 16 wires of 2 mm, 146 MHz to 1460 MHz, 101
 // points, wall-clock time including starting nec2c.
 #include "design.h"
+#include "nec2c.h"
 #include "sweep.h"
 
 #include <benchmark/benchmark.h>
@@ -12,8 +13,9 @@ namespace {
 
 void defaultSweep(benchmark::State& state) {
     const auto dims = discone::test::design(146);
+    const discone::nec::Nec2c engine;
     for (auto _ : state) {
-        auto sweep = discone::nec::runSweep(dims);
+        auto sweep = discone::nec::runSweep(dims, {}, engine);
         benchmark::DoNotOptimize(sweep);
     }
 }

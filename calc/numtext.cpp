@@ -209,6 +209,18 @@ std::string doubleText(double value, const Separators& sep) {
     return numberText(value, 15, sep);
 }
 
+std::string fixedText(double value, int decimals, const Separators& sep) {
+    if (std::isinf(value))
+        return value > 0 ? "inf" : "-inf";
+    char buf[400]; // the largest double in fixed notation
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    std::string out(buf, res.ptr);
+    if (const auto point = out.find('.'); point != std::string::npos)
+        out.replace(point, 1, sep.decimal);
+    return out;
+}
+
 float readSingle(std::string_view text, const Separators& sep) {
     return readNumber<float>(text, sep);
 }

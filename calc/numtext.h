@@ -27,6 +27,11 @@ struct Separators {
 std::string singleText(float value, const Separators& sep);
 std::string doubleText(double value, const Separators& sep);
 
+// `value` with exactly `decimals` decimals (the exact binary value rounded,
+// ties to even), the decimal separator and no digit groups, as the
+// prediction's summaries show frequencies and SWR; "inf" for infinity.
+std::string fixedText(double value, int decimals, const Separators& sep);
+
 // Throw CalculationError carrying the text: TypeMismatch for a text that is not a number, Overflow
 // for a number beyond the type's range. Magnitudes below the smallest
 // subnormal read as zero of the same sign.

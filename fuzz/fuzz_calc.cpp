@@ -1,19 +1,21 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// Feeds arbitrary bytes to the number reader, both calculate commands, the
-// command line with its model options and the NEC-2 deck writer (never
-// nec2c itself), under two locales. Every input must end in seven texts or a
-// run-time error, and the command line in its output or one of its messages
-// with the right exit status; anything else (a crash, a sanitizer report, a
-// stray exception, a text that does not read back, a command line that says
-// something other than the command) is a finding.
+// Feeds arbitrary bytes to the number reader, both calculate commands and
+// the command line with its model options, under two locales. The model
+// options reach the sweep (its sub-bands, the engine's output read back, the
+// table) and the deck writer through a stand-in for nec2c, never nec2c
+// itself, and the pictures through a stand-in that draws nothing. Every input
+// must end in seven texts or a run-time error, and the command line in its
+// output or one of its messages with the right exit status; anything else (a
+// crash, a sanitizer report, a stray exception, a text that does not read
+// back, a command line that says something other than the command) is a
+// finding.
 #include "commandline.h"
 #include "errors.h"
+#include "fake_engine.h"
 #include "formatter.h"
-#include "model.h"
 #include "numtext.h"
-#include "sweep.h"
 
 #include <cmath>
 #include <cstdint>
@@ -69,20 +71,39 @@ Outcome command(std::string_view text, const Separators& sep, Unit unit) {
     }
 }
 
+// Draws nothing, and takes every name.
+class NoPictures : public cli::Pictures {
+public:
+    void prepare(const std::string&) const override {}
+    void swrPlot(const nec::Sweep& sweep, const std::string& title, const std::string& file,
+                 std::stop_token) const override {
+        require(!sweep.points.empty() && !title.empty() && !file.empty());
+    }
+};
+
+const test::FakeEngine kEngine;
+const NoPictures kPictures;
+
+cli::Result commandLine(std::span<const std::string_view> args, const Separators& sep) {
+    return cli::run(args, {sep, &kEngine, &kPictures, {}, {}});
+}
+
 // What any command line must give: its output and nothing else, a one-line
-// calculation error, or a usage error with the hint.
-void checkShape(const CommandLineResult& r) {
+// failure, a one-line refusal of the model, or a usage error with the hint.
+void checkShape(const cli::Result& r) {
+    require(!r.interrupted);
+    const bool oneLine = r.err.starts_with("discone: ") && endsWith(r.err, "\n") &&
+                         r.err.find('\n') == r.err.size() - 1;
     switch (r.status) {
-    case kExitSuccess:
+    case cli::kExitSuccess:
         require(r.err.empty() && endsWith(r.out, "\n"));
         return;
-    case kExitCalculationFailed:
-        require(r.out.empty() && r.err.starts_with("discone: ") && endsWith(r.err, "\n"));
-        require(r.err.find('\n') == r.err.size() - 1);
+    case cli::kExitFailure:
+        require(r.out.empty() && oneLine);
         return;
-    case kExitUsage:
-        require(r.out.empty() && r.err.starts_with("discone: ") &&
-                endsWith(r.err, "\nTry 'discone --help' for more information.\n"));
+    case cli::kExitUsage:
+        require(r.out.empty() && r.err.starts_with("discone: "));
+        require(oneLine || endsWith(r.err, "\nTry 'discone --help' for more information.\n"));
         return;
     default:
         std::abort();
@@ -91,17 +112,17 @@ void checkShape(const CommandLineResult& r) {
 
 // The command line with the frequency after its option says what the command
 // itself gives, line by line.
-void commandLine(std::string_view text, const Separators& sep, Unit unit) {
+void calculation(std::string_view text, const Separators& sep, Unit unit) {
     const Outcome direct = command(text, sep, unit);
     const std::string_view args[] = {unit == Unit::Inches ? "--inches" : "--cm", text};
-    const CommandLineResult r = runCommandLine(args, sep);
+    const cli::Result r = commandLine(args, sep);
     checkShape(r);
     if (direct.error) {
-        require(r.status == kExitCalculationFailed &&
-                r.err == calculationErrorLine(*direct.error, text));
+        require(r.status == cli::kExitFailure &&
+                r.err == cli::calculationErrorLine(*direct.error, text));
         return;
     }
-    require(r.status == kExitSuccess);
+    require(r.status == cli::kExitSuccess);
     std::string_view out = r.out;
     for (std::size_t i = 0; i < kDimensionCount; ++i) {
         const std::size_t tab = out.find('\t');
@@ -113,31 +134,8 @@ void commandLine(std::string_view text, const Separators& sep, Unit unit) {
     require(out.empty());
 }
 
-// The model runner of the fuzz target: the deck of any request that gets this
-// far is written, and must be a whole deck of cards; a model the rules refuse
-// is a usage error, as in the program. Standing in for nec2c, a sweep prints
-// one line and a picture alone prints nothing, as the program's runner does.
-CommandLineResult writeDeck(const ModelRequest& request, const DisconeDimensions& dimensions,
-                            Unit) {
-    nec::SweepOptions options;
-    options.model.radials = request.radials;
-    options.model.wireDiameterMm = request.wireDiameterMm;
-    options.highestMHz = request.highestMHz;
-    options.points = request.points;
-    try {
-        const std::string deck = nec::sweepDeck(dimensions, options, {"fuzz"});
-        require(deck.starts_with("CM fuzz\nCE\n") && endsWith(deck, "EN\n"));
-        require(deck.find("\nPT") == std::string::npos && deck.find("\nPQ") == std::string::npos);
-        std::string out = request.deck ? deck : std::string();
-        if (request.sweep)
-            out += "# sweep\n";
-        return {kExitSuccess, out, {}};
-    } catch (const nec::ModelError& error) {
-        return {kExitUsage, {}, std::string("discone: ") + error.what() + "\n"};
-    }
-}
-
-// The bytes as an argument vector, split at each zero byte.
+// The bytes as an argument vector, split at each zero byte. A deck is a
+// whole deck of cards, a table a whole table.
 void anyArguments(std::string_view bytes, const Separators& sep) {
     std::vector<std::string_view> args;
     for (std::size_t start = 0;;) {
@@ -147,15 +145,13 @@ void anyArguments(std::string_view bytes, const Separators& sep) {
             break;
         start = end + 1;
     }
-    const CommandLineResult r = runCommandLine(args, sep, writeDeck);
-    const bool refusedModel = r.status == kExitUsage && !r.err.ends_with("more information.\n");
-    if (refusedModel)
-        require(r.out.empty() && r.err.starts_with("discone: ") &&
-                r.err.find('\n') == r.err.size() - 1);
-    else if (r.status == kExitSuccess && r.out.empty())
-        require(r.err.empty()); // only a picture was asked for
-    else
-        checkShape(r);
+    const cli::Result r = commandLine(args, sep);
+    checkShape(r);
+    if (r.out.starts_with("CM "))
+        require(endsWith(r.out, "\nXQ\nEN\n") && r.out.find("\nPT") == std::string::npos);
+    if (r.out.starts_with("# frequency_mhz"))
+        require(r.out.find(',') == std::string::npos &&
+                r.out.find("\n# lowest SWR ") != std::string::npos);
 }
 
 } // namespace
@@ -165,8 +161,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const Separators& sep : kLocales) {
         roundTrip<float>(text, sep, readSingle, singleText, 6e-7);
         roundTrip<double>(text, sep, readDouble, doubleText, 5.2e-15);
-        commandLine(text, sep, Unit::Inches);
-        commandLine(text, sep, Unit::Centimetres);
+        calculation(text, sep, Unit::Inches);
+        calculation(text, sep, Unit::Centimetres);
         anyArguments(text, sep);
     }
     return 0;

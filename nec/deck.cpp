@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "deck.h"
 
-#include <charconv>
+#include "numbers.h"
 
 namespace discone::nec {
 
@@ -35,16 +35,8 @@ std::vector<std::string> commentCards(std::string text) {
 
 } // namespace
 
-std::string number(double value, int digits) {
-    char text[64];
-    // to_chars never looks at the locale, unlike printf.
-    const auto end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::general, digits).ptr;
-    return std::string(text, end);
-}
-
 std::string deck(const Model& model, const std::vector<std::string>& comments,
-                 const FrequencySteps& frequencies) {
+                 const FrequencySteps& frequencies, DeckUse use) {
     std::string out;
     const auto card = [&out](std::initializer_list<std::string> fields) {
         bool first = true;
@@ -62,16 +54,23 @@ std::string deck(const Model& model, const std::vector<std::string>& comments,
     out += "CE\n";
 
     int tag = 0;
-    for (const Wire& w : model.wires) {
+    const auto wire = [&](const Wire& w) {
         ++tag;
         card({"GW", std::to_string(tag), std::to_string(w.segments), number(w.start.x),
               number(w.start.y), number(w.start.z), number(w.end.x), number(w.end.y),
               number(w.end.z), number(w.radius)});
-    }
+    };
+    for (const Wire& w : model.wires)
+        wire(w);
     if (model.copies > 1)
         card({"GR", std::to_string(model.wires.size()), std::to_string(model.copies)});
+    tag *= model.copies;
+    for (const Wire& w : model.axis)
+        wire(w);
     card({"GE", "0"});
     card({"EK", "0"});
+    if (use == DeckUse::Internal)
+        card({"PT", "-1", "0", "0", "0"});
     for (int source : model.sourceTags)
         card({"EX", "0", std::to_string(source), "1", "0", "1", "0"});
     const bool stepped = frequencies.count > 1;

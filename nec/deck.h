@@ -20,16 +20,16 @@ struct FrequencySteps {
     double ratio = 1;
 };
 
+enum class DeckUse {
+    Printed,  // for people and NEC-2 programs: no PT or PQ card, which some viewers refuse
+    Internal, // for the program's own runs: PT -1, so the engine prints no currents
+};
+
 // CM cards (one per comment line, in order; a line longer than a card's 77
 // columns of text continues on the next CM card), CE, the model's GW cards, GR for
-// its copies, GE, EK (the extended thin-wire kernel), one EX voltage source
-// per source tag, FR, XQ and EN. No PT or PQ cards, so NEC-2 viewers that
-// refuse them open the deck too.
+// its copies, GE, EK (the extended thin-wire kernel), PT for internal use,
+// one EX voltage source per source tag, FR, XQ and EN.
 std::string deck(const Model& model, const std::vector<std::string>& comments,
-                 const FrequencySteps& frequencies);
-
-// `value` with up to `digits` significant digits in the shortest form, with a
-// point; shared with the other text writers of this library.
-std::string number(double value, int digits = 9);
+                 const FrequencySteps& frequencies, DeckUse use = DeckUse::Printed);
 
 } // namespace discone::nec

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model.h"
 
+#include "numbers.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -21,15 +23,11 @@ constexpr double kBundleOffset = 0.1;     // feed wires off the axis, in wire ra
 constexpr double kBundleSpacing = 0.005;  // feed wires apart, at least, in feed lengths
 
 std::string mm(double metres) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3g mm", metres * 1000);
-    return text;
+    return number(metres * 1000, 3) + " mm";
 }
 
 std::string mhz(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g MHz", value);
-    return text;
+    return number(value, 6) + " MHz";
 }
 
 // Segment lengths along a wire of `length` that starts at a junction whose
@@ -132,8 +130,8 @@ Model buildModel(const DisconeDimensions& dims, const ModelOptions& options, dou
     check(options.radials >= kMinimumRadials && options.radials <= kMaximumRadials,
           "the number of wires must be from " + std::to_string(kMinimumRadials) + " to " +
               std::to_string(kMaximumRadials));
-    check(std::isfinite(options.wireDiameterMm) && options.wireDiameterMm > 0,
-          "the wire diameter must be a positive number of millimetres");
+    check(std::isfinite(options.wireDiameterMm) && options.wireDiameterMm >= kMinimumWireDiameterMm,
+          "the wire diameter must be at least " + number(kMinimumWireDiameterMm) + " mm");
     const double designMHz = dims.LowestFrequency;
     check(std::isfinite(designMHz) && designMHz > 0 && dims.DiscSpacing > 0 &&
               dims.MinimumDiameter > dims.DiscSpacing &&
@@ -180,27 +178,24 @@ Model buildModel(const DisconeDimensions& dims, const ModelOptions& options, dou
     const double zd = m.discHeight, zc = m.coneTopHeight;
     Builder b(m, a);
 
-    // One sector along the x axis; the axial layout adds the feed once and
-    // rotates the other wires itself.
-    b.add(Part::Feed, {r0, 0, zc}, {r0, 0, zd}, {gap});
-    const int sectors = bundle ? 1 : n;
-    for (int k = 0; k < sectors; ++k) {
-        const double angle = 2 * std::numbers::pi * k / n;
-        const auto at = [&](double r, double z) { return rotated({r, 0, z}, angle); };
-        const auto disc = graded(m.discRadius - r0, gap, longest);
-        b.add(Part::Disc, at(r0, zd), at(m.discRadius, zd), disc);
-        const double hubEnd =
-            b.add(Part::Hub, at(r0, zc), at(m.topRadius, zc), aligned(m.topRadius - r0, disc));
-        const Point top = at(m.topRadius, zc), skirt = at(m.skirtRadius, 0);
-        b.add(Part::Cone, top, skirt, graded(distance(top, skirt), hubEnd, longest));
-    }
+    // One sector along the x axis, repeated around it. The bundle's feed wire
+    // belongs to the sector; the axial feed is listed after the copies.
+    if (bundle)
+        b.add(Part::Feed, {r0, 0, zc}, {r0, 0, zd}, {gap});
+    const auto disc = graded(m.discRadius - r0, gap, longest);
+    b.add(Part::Disc, {r0, 0, zd}, {m.discRadius, 0, zd}, disc);
+    const double hubEnd =
+        b.add(Part::Hub, {r0, 0, zc}, {m.topRadius, 0, zc}, aligned(m.topRadius - r0, disc));
+    const Point top{m.topRadius, 0, zc}, skirt{m.skirtRadius, 0, 0};
+    b.add(Part::Cone, top, skirt, graded(distance(top, skirt), hubEnd, longest));
+    m.copies = n;
+    const int perSector = static_cast<int>(m.wires.size());
     if (bundle) {
-        m.copies = n;
-        const int perSector = static_cast<int>(m.wires.size());
         for (int k = 0; k < n; ++k)
             m.sourceTags.push_back(1 + k * perSector);
     } else {
-        m.sourceTags = {1};
+        m.axis.push_back({{0, 0, zc}, {0, 0, zd}, 1, a});
+        m.sourceTags = {perSector * n + 1};
     }
 
     check(b.shortest() >= kSegmentPerRadius * a,
@@ -217,6 +212,7 @@ std::vector<Wire> allWires(const Model& model) {
         for (const Wire& w : model.wires)
             all.push_back({rotated(w.start, angle), rotated(w.end, angle), w.segments, w.radius});
     }
+    all.insert(all.end(), model.axis.begin(), model.axis.end());
     return all;
 }
 

@@ -10,7 +10,7 @@
 // a wire too thick for NEC-2's thin-wire rules is refused with ModelError.
 //
 // Two feed layouts give the same antenna (docs/nec-model.md):
-// - Axial: one feed wire on the axis, every wire listed (no symmetry).
+// - Axial: one feed wire on the axis, after the sectors (no symmetry).
 // - Bundle: the feed split into N wires a tenth of a wire radius off the
 //   axis, so one sector (feed, disc radial, hub, cone wire) repeated N times
 //   around the axis describes everything and NEC-2 can use rotational
@@ -43,10 +43,15 @@ enum class FeedLayout {
 inline constexpr int kBundleMinimumRadials = 8;
 inline constexpr int kMinimumRadials = 3;
 inline constexpr int kMaximumRadials = 64;
+inline constexpr int kDefaultRadials = 16;
+inline constexpr double kDefaultWireDiameterMm = 2;
+// Thinner than any wire an antenna is built from; far thinner wires only
+// break NEC-2's arithmetic.
+inline constexpr double kMinimumWireDiameterMm = 0.05;
 
 struct ModelOptions {
-    int radials = 16;          // wires in the disc and in the cone, 3..64
-    double wireDiameterMm = 2; // every wire, feed included
+    int radials = kDefaultRadials;                  // wires in the disc and in the cone
+    double wireDiameterMm = kDefaultWireDiameterMm; // every wire, feed included
     FeedLayout feed = FeedLayout::Automatic;
 };
 
@@ -70,6 +75,9 @@ struct Model {
     std::vector<Wire> wires;
     std::vector<Part> parts; // what each listed wire belongs to
     int copies = 1;
+    // Wires on the axis, listed after the copies and tagged on from them. They
+    // belong to no sector, so NEC-2 solves the whole structure at once.
+    std::vector<Wire> axis;
     // Tags whose first segment carries a 1 V source; all are driven at once
     // and the antenna's impedance is 1 V over the sum of their currents.
     std::vector<int> sourceTags;

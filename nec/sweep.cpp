@@ -3,13 +3,14 @@
 #include "sweep.h"
 
 #include "deck.h"
-#include "runner.h"
+#include "numbers.h"
+#include "output.h"
 
 #include <algorithm>
-#include <charconv>
+#include <atomic>
 #include <cmath>
-#include <condition_variable>
 #include <exception>
+#include <future>
 #include <mutex>
 #include <thread>
 
@@ -18,15 +19,12 @@ namespace discone::nec {
 namespace {
 
 constexpr int kPointsPerBand = 12; // fewer bands and the low points carry too many segments
-constexpr int kMostBands = 12;     // more and starting nec2c costs more than it saves
-
-double highestOf(const DisconeDimensions& dims, const SweepOptions& options) {
-    return options.highestMHz > 0 ? options.highestMHz : 10.0 * dims.LowestFrequency;
-}
+constexpr int kMostBands = 12;     // more and starting the engine costs more than it saves
 
 struct Band {
     int first = 0, count = 0;
     std::string deck;
+    RunLimits limits;
 };
 
 std::vector<Band> bands(const DisconeDimensions& dims, const SweepOptions& options,
@@ -44,88 +42,85 @@ std::vector<Band> bands(const DisconeDimensions& dims, const SweepOptions& optio
             static_cast<int>(std::lround(static_cast<double>(k + 1) * points / count)) - b.first;
         const Model model = buildModel(dims, options.model, frequencies[b.first + b.count - 1]);
         b.deck = deck(model, {"discone SWR sweep, one sub-band"},
-                      {frequencies[b.first], b.count, ratio});
+                      {frequencies[b.first], b.count, ratio}, DeckUse::Internal);
+        b.limits = limitsFor(model, b.count);
         out.push_back(std::move(b));
     }
     return out;
 }
 
-std::string fixed(double value, int decimals, const Separators& sep) {
-    if (std::isinf(value))
-        return value > 0 ? "inf" : "-inf";
-    char text[64];
-    const auto end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
-    std::string out(text, end);
-    if (const auto point = out.find('.'); point != std::string::npos)
-        out.replace(point, 1, sep.decimal);
-    return out;
-}
-
-// Runs the band decks, at most `jobs` at once, the highest (slowest) first,
-// and reports progress on this thread as each finishes.
+// Runs the bands, at most `jobs` at once, the highest (slowest) first. The
+// first failure stops the bands still running, and is the one reported.
 std::vector<std::vector<Impedance>> runBands(const std::vector<Band>& work, int jobs,
+                                             const Engine& engine, std::stop_token stop,
                                              const Progress& progress, int total) {
-    std::mutex mutex;
-    std::condition_variable changed;
+    std::stop_source abandon;
+    const std::stop_callback forward(stop, [&abandon] { abandon.request_stop(); });
     std::vector<std::vector<Impedance>> results(work.size());
-    std::vector<int> finished;
-    std::exception_ptr failure;
-    int next = static_cast<int>(work.size()) - 1;
-    int active = std::min<int>(jobs, static_cast<int>(work.size()));
-
+    std::atomic<int> next = static_cast<int>(work.size()) - 1;
+    std::mutex reporting;
+    int done = 0;
     const auto worker = [&] {
-        for (;;) {
-            int k;
-            {
-                std::lock_guard lock(mutex);
-                if (failure || next < 0)
-                    break;
-                k = next--;
-            }
-            try {
-                auto impedances = runNec(work[k].deck).impedances;
-                std::lock_guard lock(mutex);
-                results[k] = std::move(impedances);
-                finished.push_back(k);
-            } catch (...) {
-                std::lock_guard lock(mutex);
-                if (!failure)
-                    failure = std::current_exception();
-            }
-            changed.notify_all();
-        }
-        std::lock_guard lock(mutex);
-        --active;
-        changed.notify_all();
-    };
-    {
-        std::vector<std::jthread> threads;
-        for (int i = 0, n = active; i < n; ++i)
-            threads.emplace_back(worker);
-        std::unique_lock lock(mutex);
-        std::size_t reported = 0;
-        int done = 0;
-        for (;;) {
-            changed.wait(lock, [&] { return reported < finished.size() || active == 0; });
-            while (reported < finished.size()) {
-                done += work[finished[reported++]].count;
-                if (progress && !failure) {
-                    lock.unlock();
+        try {
+            for (int k; (k = next--) >= 0;) {
+                if (abandon.stop_requested())
+                    throw Cancelled();
+                results[k] =
+                    parseImpedances(engine.run(work[k].deck, work[k].limits, abandon.get_token()));
+                const std::lock_guard lock(reporting);
+                done += work[k].count;
+                if (progress && !abandon.stop_requested())
                     progress(done, total);
-                    lock.lock();
-                }
             }
-            if (active == 0 && reported == finished.size())
-                break;
+        } catch (...) {
+            abandon.request_stop();
+            throw;
+        }
+    };
+    std::vector<std::future<void>> workers;
+    for (int i = 0; i < std::min<int>(jobs, static_cast<int>(work.size())); ++i)
+        workers.push_back(std::async(std::launch::async, worker));
+    std::exception_ptr failure;
+    for (auto& w : workers) {
+        try {
+            w.get();
+        } catch (const Cancelled&) {
+        } catch (...) {
+            if (!failure)
+                failure = std::current_exception();
         }
     }
+    if (stop.stop_requested())
+        throw Cancelled();
     if (failure)
         std::rethrow_exception(failure);
     return results;
 }
 
 } // namespace
+
+double highestOf(const DisconeDimensions& dims, const SweepOptions& options) {
+    return options.highestMHz > 0 ? options.highestMHz : kDefaultSpan * dims.LowestFrequency;
+}
+
+RunLimits limitsFor(const Model& model, int frequencies) {
+    // Work per frequency: filling the matrix (every segment against those of
+    // one sector) and factoring one block per copy. nec2c does about 5e7
+    // units a second on one 2 GHz core; the limit allows a machine five times
+    // slower and busy with other work, and ten seconds to start.
+    const double sector = [&] {
+        double n = 0;
+        for (const Wire& w : model.wires)
+            n += w.segments;
+        return n;
+    }();
+    const double all = sector * model.copies;
+    const double work = all * sector + model.copies * sector * sector * sector / 3;
+    const double seconds = 10 + 10 * frequencies * work * 2e-8;
+    const double bytes = 64e3 + all * 200 + frequencies * (4e3 + all * 150);
+    return {std::chrono::milliseconds(static_cast<long long>(seconds * 1000)),
+            static_cast<std::size_t>(4 * bytes)};
+}
 
 std::vector<double> sweepFrequencies(double lowMHz, double highMHz, int points) {
     std::vector<double> out;
@@ -142,16 +137,18 @@ double swr(std::complex<double> impedance, double referenceOhms) {
     return reflection < 1 ? (1 + reflection) / (1 - reflection) : INFINITY;
 }
 
-Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options,
-               const Progress& progress) {
-    if (options.points < 2)
-        throw ModelError("a sweep needs at least 2 points");
+Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options, const Engine& engine,
+               std::stop_token stop, const Progress& progress) {
+    if (options.points < kMinimumPoints || options.points > kMaximumPoints)
+        throw ModelError("a sweep has from " + std::to_string(kMinimumPoints) + " to " +
+                         std::to_string(kMaximumPoints) + " points");
     const auto frequencies =
         sweepFrequencies(dims.LowestFrequency, highestOf(dims, options), options.points);
     const auto work = bands(dims, options, frequencies);
-    const int jobs =
-        options.jobs > 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
-    const auto results = runBands(work, jobs, progress, options.points);
+    const int jobs = options.jobs > 0
+                         ? options.jobs
+                         : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const auto results = runBands(work, jobs, engine, stop, progress, options.points);
 
     Sweep sweep;
     sweep.designMHz = dims.LowestFrequency;
@@ -164,7 +161,7 @@ Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options,
             const double f = frequencies[work[k].first + i];
             const Impedance& z = results[k][i];
             // nec2c prints five digits of the frequency it used.
-            if (std::abs(z.frequencyMHz - f) > 1e-4 * f)
+            if (!(std::abs(z.frequencyMHz - f) <= 1e-4 * f))
                 throw NecError("nec2c computed " + number(z.frequencyMHz) + " MHz instead of " +
                                number(f) + " MHz");
             sweep.points.push_back({f, z.ohms, swr(z.ohms)});
@@ -194,35 +191,63 @@ SweepSummary summarize(const Sweep& sweep) {
 std::vector<std::string> summaryLines(const SweepSummary& summary, const Separators& sep) {
     std::vector<std::string> lines;
     if (summary.firstBelowMHz) {
-        lines.push_back("SWR first below 2 at " + fixed(*summary.firstBelowMHz, 3, sep) + " MHz");
-        lines.push_back("SWR stays below 2 up to " + fixed(*summary.staysBelowUpToMHz, 3, sep) +
+        lines.push_back("SWR first below 2 at " + fixedText(*summary.firstBelowMHz, 3, sep) +
+                        " MHz");
+        lines.push_back("SWR stays below 2 up to " + fixedText(*summary.staysBelowUpToMHz, 3, sep) +
                         " MHz");
     } else {
         lines.push_back("SWR never below 2");
     }
-    lines.push_back("lowest SWR " + fixed(summary.lowestSwr, 3, sep) + " at " +
-                    fixed(summary.lowestSwrMHz, 3, sep) + " MHz");
+    lines.push_back("lowest SWR " + fixedText(summary.lowestSwr, 3, sep) + " at " +
+                    fixedText(summary.lowestSwrMHz, 3, sep) + " MHz");
     return lines;
 }
 
-std::string sweepTable(const Sweep& sweep, const SweepSummary& summary, const Separators& sep) {
+std::string sweepTable(const Sweep& sweep) {
     std::string out = "# frequency_mhz\tresistance_ohm\treactance_ohm\tswr\n";
     for (const SweepPoint& p : sweep.points)
-        out += fixed(p.frequencyMHz, 3, sep) + '\t' + fixed(p.impedance.real(), 2, sep) + '\t' +
-               fixed(p.impedance.imag(), 2, sep) + '\t' + fixed(p.swr, 3, sep) + '\n';
-    for (const std::string& line : summaryLines(summary, sep))
+        out += fixed(p.frequencyMHz, 3) + '\t' + fixed(p.impedance.real(), 2) + '\t' +
+               fixed(p.impedance.imag(), 2) + '\t' + fixed(p.swr, 3) + '\n';
+    // The summary's numbers as the rows write theirs.
+    for (const std::string& line : summaryLines(summarize(sweep), Separators{".", ""}))
         out += "# " + line + '\n';
     return out;
 }
 
-std::string sweepDeck(const DisconeDimensions& dims, const SweepOptions& options,
-                      const std::vector<std::string>& comments) {
-    if (options.points < 2)
-        throw ModelError("a sweep needs at least 2 points");
+std::string printedDeck(const DisconeDimensions& dims, const SweepOptions& options,
+                        std::vector<std::string> comments) {
+    if (options.points < kMinimumPoints || options.points > kMaximumPoints)
+        throw ModelError("a sweep has from " + std::to_string(kMinimumPoints) + " to " +
+                         std::to_string(kMaximumPoints) + " points");
+    ModelOptions axial = options.model;
+    axial.feed = FeedLayout::Axial;
     const double high = highestOf(dims, options);
-    const Model model = buildModel(dims, options.model, high);
+    const Model m = buildModel(dims, axial, high);
+    const auto metres = [](double value) { return number(value, 6); };
+    const std::string n = std::to_string(m.radials);
+    const double gap = m.discHeight - m.coneTopHeight;
+    // What the model is, and the numbers it uses: the calculated ones, not
+    // those rounded for printing.
+    for (std::string line :
+         {std::string(
+              "The model, in metres as NEC-2 reads them, from the dimensions as calculated, before "
+              "they are rounded for printing:"),
+          "disc: " + n + " wires from the axis out to radius " + metres(m.discRadius) +
+              " at height " + metres(m.discHeight) + ";",
+          "cone: " + n + " wires from its top ring, radius " + metres(m.topRadius) + " at height " +
+              metres(m.coneTopHeight) + ", to its skirt, radius " + metres(m.skirtRadius) +
+              " at height 0, and " + n + " wires from the axis to the top ring closing its top;",
+          "the gap between them: " + metres(gap) + " (" + number(gap / kMetresPerInch, 6) + " in);",
+          "every wire " + number(options.model.wireDiameterMm, 6) +
+              " mm across, perfectly conducting, in free space.",
+          "Fed by one feed wire on the axis across the gap with the only source, so the "
+          "impedance NEC-2 prints is the antenna's; SWR against 50 ohms from " +
+              number(dims.LowestFrequency, 7) + " to " + number(high, 7) + " MHz at " +
+              std::to_string(options.points) +
+              " frequencies spaced evenly on a logarithmic scale."})
+        comments.push_back(std::move(line));
     const double ratio = std::pow(high / dims.LowestFrequency, 1.0 / (options.points - 1));
-    return deck(model, comments, {dims.LowestFrequency, options.points, ratio});
+    return deck(m, comments, {dims.LowestFrequency, options.points, ratio});
 }
 
 } // namespace discone::nec

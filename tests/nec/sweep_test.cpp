@@ -1,24 +1,34 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The SWR sweep: the fast model against the plain one, scaling, an
-// independent model's figures, and the summary and table.
+// The SWR sweep: the fast model against the plain one and against the deck
+// users open, scaling, an independent model's figures, the summary and table,
+// and, with a stand-in engine, its sub-bands, progress, failures and stop.
 #include "deck.h"
 #include "design.h"
-#include "runner.h"
+#include "fake_engine.h"
+#include "nec2c.h"
+#include "output.h"
 #include "sweep.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <future>
+#include <sstream>
 
 using namespace discone::nec;
+using discone::test::FakeEngine;
 
 namespace {
 
+const Nec2c kNec2c;
+
 double swrAt(const Model& model, double mhz) {
-    return swr(runNec(deck(model, {"comparison"}, {mhz, 1, 1})).impedances.at(0).ohms);
+    return swr(
+        parseImpedances(kNec2c.run(deck(model, {"comparison"}, {mhz, 1, 1}), {}, {})).at(0).ohms);
 }
 
 // The highest SWR of a sweep between two multiples of the design frequency.
@@ -54,8 +64,8 @@ TEST(Sweep, CurveScalesWithTheDesignFrequency) {
     low.points = high.points = 11;
     low.model.wireDiameterMm = 2.0 * 146 / 50;
     high.model.wireDiameterMm = 2.0 * 146 / 440;
-    const Sweep a = runSweep(discone::test::design(50), low);
-    const Sweep b = runSweep(discone::test::design(440), high);
+    const Sweep a = runSweep(discone::test::design(50), low, kNec2c);
+    const Sweep b = runSweep(discone::test::design(440), high, kNec2c);
     ASSERT_EQ(a.points.size(), 11u);
     ASSERT_EQ(b.points.size(), 11u);
     for (std::size_t i = 0; i < a.points.size(); ++i) {
@@ -85,7 +95,7 @@ TEST(Sweep, DefaultSweepAgreesWithAnIndependentModel) {
         SweepOptions options;
         options.model.radials = c.radials;
         int calls = 0, last = 0, total = 0;
-        const Sweep sweep = runSweep(dims, options, [&](int done, int all) {
+        const Sweep sweep = runSweep(dims, options, kNec2c, {}, [&](int done, int all) {
             EXPECT_GT(done, last);
             last = done;
             total = all;
@@ -109,7 +119,7 @@ TEST(Sweep, DefaultSweepAgreesWithAnIndependentModel) {
 }
 
 // SWR worked by hand: 150 ohms is 3, 75 ohms 1.5, 50 ohms 1, 110 ohms 2.2,
-// 25 ohms 2.
+// 25 ohms 2. The table is for other programs: a point in every locale.
 TEST(Sweep, SummaryAndTableOfAHandMadeSweep) {
     Sweep sweep;
     sweep.designMHz = 100;
@@ -123,18 +133,18 @@ TEST(Sweep, SummaryAndTableOfAHandMadeSweep) {
     EXPECT_EQ(s.staysBelowUpToMHz, 300);
     EXPECT_DOUBLE_EQ(s.lowestSwr, 1);
     EXPECT_EQ(s.lowestSwrMHz, 300);
+    EXPECT_EQ(summaryLines(s, {",", "."})[0], "SWR first below 2 at 200,000 MHz");
 
-    const std::string table = sweepTable(sweep, s, {",", "."});
-    EXPECT_EQ(table, "# frequency_mhz\tresistance_ohm\treactance_ohm\tswr\n"
-                     "100,000\t150,00\t0,00\t3,000\n"
-                     "200,000\t75,00\t0,00\t1,500\n"
-                     "300,000\t50,00\t0,00\t1,000\n"
-                     "400,000\t110,00\t0,00\t2,200\n"
-                     "500,000\t75,00\t0,00\t1,500\n"
-                     "600,000\t25,00\t0,00\t2,000\n"
-                     "# SWR first below 2 at 200,000 MHz\n"
-                     "# SWR stays below 2 up to 300,000 MHz\n"
-                     "# lowest SWR 1,000 at 300,000 MHz\n");
+    EXPECT_EQ(sweepTable(sweep), "# frequency_mhz\tresistance_ohm\treactance_ohm\tswr\n"
+                                 "100.000\t150.00\t0.00\t3.000\n"
+                                 "200.000\t75.00\t0.00\t1.500\n"
+                                 "300.000\t50.00\t0.00\t1.000\n"
+                                 "400.000\t110.00\t0.00\t2.200\n"
+                                 "500.000\t75.00\t0.00\t1.500\n"
+                                 "600.000\t25.00\t0.00\t2.000\n"
+                                 "# SWR first below 2 at 200.000 MHz\n"
+                                 "# SWR stays below 2 up to 300.000 MHz\n"
+                                 "# lowest SWR 1.000 at 300.000 MHz\n");
 
     Sweep never = sweep;
     for (SweepPoint& p : never.points)
@@ -142,32 +152,106 @@ TEST(Sweep, SummaryAndTableOfAHandMadeSweep) {
     EXPECT_FALSE(summarize(never).firstBelowMHz);
 }
 
-// The deck NEC-2 programs open: comments first, no PT or PQ cards (some
-// viewers refuse them), one source per feed wire, ends with EN, no line
-// beyond a card's 80 columns (nec2c aborts on long ones), and nec2c runs it.
-TEST(Sweep, DeckHasOnlyCardsViewersAccept) {
+// The deck users open: comments first, no PT or PQ cards (some viewers
+// refuse them), one source on one feed wire on the axis, ends with EN, no
+// line beyond a card's 80 columns (nec2c aborts on long ones). nec2c reads
+// from it the SWR the program's own sweep predicts.
+TEST(Sweep, PrintedDeckGivesTheSweepsSwr) {
     SweepOptions options;
-    options.points = 2;
+    options.points = 3;
+    const auto dims = discone::test::design(146);
     const std::string text =
-        sweepDeck(discone::test::design(146), options,
-                  {"discone 1.1.0", "146 MHz", std::string(150, 'x') + "\nEN"});
-    EXPECT_EQ(runNec(text).impedances.size(), 2u);
-    const std::string comments = "CM discone 1.1.0\nCM 146 MHz\nCM " + std::string(77, 'x') +
-                                 "\nCM " + std::string(73, 'x') + " EN\nCE\n";
+        printedDeck(dims, options, {"discone", std::string(150, 'x') + "\nEN"});
+    const auto printed = parseImpedances(kNec2c.run(text, {}, {}));
+    const Sweep sweep = runSweep(dims, options, kNec2c);
+    ASSERT_EQ(printed.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(printed[i].frequencyMHz, sweep.points[i].frequencyMHz, 0.01);
+        EXPECT_NEAR(swr(printed[i].ohms) / sweep.points[i].swr, 1, 0.05) << i;
+    }
+    const std::string comments =
+        "CM discone\nCM " + std::string(77, 'x') + "\nCM " + std::string(73, 'x') + " EN\n";
     EXPECT_EQ(text.substr(0, comments.size()), comments);
     EXPECT_EQ(text.substr(text.size() - 3), "EN\n");
     std::istringstream in(text);
     int sources = 0;
+    std::vector<int> onAxis; // tags of the wires with both ends on the axis
     for (std::string line; std::getline(in, line);) {
         const std::string card = line.substr(0, 2);
         EXPECT_TRUE(card == "CM" || card == "CE" || card == "GW" || card == "GR" || card == "GE" ||
                     card == "EK" || card == "EX" || card == "FR" || card == "XQ" || card == "EN")
             << line;
         EXPECT_LE(line.size(), 80u) << line;
-        sources += card == "EX";
+        std::istringstream fields(line.substr(2));
+        if (card == "GW") {
+            int tag, segments;
+            double x1, y1, z1, x2, y2;
+            fields >> tag >> segments >> x1 >> y1 >> z1 >> x2 >> y2;
+            if (x1 == 0 && y1 == 0 && x2 == 0 && y2 == 0)
+                onAxis.push_back(tag);
+        }
+        if (card == "EX") {
+            ++sources;
+            int type, tag;
+            fields >> type >> tag;
+            EXPECT_EQ(onAxis, std::vector<int>{tag}) << line;
+        }
         if (card == "FR") {
-            EXPECT_EQ(line, "FR 1 2 0 0 146 10");
+            EXPECT_EQ(line, "FR 1 3 0 0 146 3.16227766016838");
         }
     }
-    EXPECT_EQ(sources, 16);
+    EXPECT_EQ(sources, 1);
+}
+
+// The sweep's machinery with a stand-in engine whose impedance is known at
+// every frequency: the sub-bands come back in order, each point where it
+// belongs, with progress rising to the total from whichever thread.
+TEST(Sweep, SubBandsMergeInOrderWithProgress) {
+    FakeEngine engine;
+    engine.ohms = [](double mhz) { return std::complex<double>(mhz / 2, -mhz / 10); };
+    for (int bands : {1, 3, 8}) {
+        SCOPED_TRACE(bands);
+        SweepOptions options;
+        options.points = 25;
+        options.bands = bands;
+        options.jobs = 3;
+        std::vector<int> seen;
+        const Sweep sweep =
+            runSweep(discone::test::design(146), options, engine, {}, [&](int done, int total) {
+                EXPECT_EQ(total, 25);
+                seen.push_back(done);
+            });
+        ASSERT_EQ(sweep.points.size(), 25u);
+        for (const SweepPoint& p : sweep.points) {
+            EXPECT_NEAR(p.impedance.real(), p.frequencyMHz / 2, 1e-3 * p.frequencyMHz);
+            EXPECT_NEAR(p.impedance.imag(), -p.frequencyMHz / 10, 1e-3 * p.frequencyMHz);
+        }
+        EXPECT_DOUBLE_EQ(sweep.points.front().frequencyMHz, 146);
+        EXPECT_DOUBLE_EQ(sweep.points.back().frequencyMHz, 1460);
+        ASSERT_EQ(seen.size(), static_cast<std::size_t>(bands));
+        EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+        EXPECT_EQ(seen.back(), 25);
+    }
+}
+
+// A failing band stops the sweep with its own error, and a stop asked by the
+// caller ends the bands that would run for ever, promptly.
+TEST(Sweep, FailureOrStopEndsEveryBand) {
+    SweepOptions options;
+    options.bands = 8;
+    options.jobs = 2;
+    const auto dims = discone::test::design(146);
+    const FakeEngine failing(FakeEngine::Behaviour::Fail);
+    EXPECT_THROW(runSweep(dims, options, failing), NecError);
+    EXPECT_LE(failing.runs, 2);
+
+    const FakeEngine hanging(FakeEngine::Behaviour::Hang);
+    std::stop_source stop;
+    auto sweep = std::async(std::launch::async,
+                            [&] { return runSweep(dims, options, hanging, stop.get_token()); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    stop.request_stop();
+    ASSERT_EQ(sweep.wait_for(std::chrono::seconds(2)), std::future_status::ready);
+    EXPECT_THROW(sweep.get(), Cancelled);
+    EXPECT_EQ(hanging.runs, 2);
 }

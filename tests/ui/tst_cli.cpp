@@ -1,14 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The program's command line, run as a process with no display at all:
-// DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM are unset for every run, so a
-// program that opened anything of the windows' would fail here.
+// The program's command line, run as a process with no display at all: the
+// dimensions, its failures, its usage errors, help and version, and which
+// arguments open the windows. The model options are in tst_cli_model.cpp.
+#include "clirun.h"
+
 #include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -37,32 +35,8 @@ QStringList negated(const QStringList& texts, const QString& solid) {
     return out;
 }
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-// Runs the program with `locale` ("NAME=value" settings) as its only locale
-// variables, and without any display.
-Run run(const QStringList& args, const QStringList& locale = {"LC_ALL=C.UTF-8"}) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL",
-                             "LC_NUMERIC", "LANG", "LANGUAGE"})
-        env.remove(QString::fromLatin1(name));
-    for (const QString& setting : locale)
-        env.insert(setting.section('=', 0, 0), setting.section('=', 1));
-    // Qt warns on every start without a private runtime folder.
-    static const QTemporaryDir runtime;
-    env.insert("XDG_RUNTIME_DIR", runtime.path());
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(DISCONE_PROGRAM), args);
-    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
+using discone::test::run;
+using discone::test::Run;
 
 } // namespace
 
@@ -145,8 +119,10 @@ private slots:
         QTest::addColumn<QString>("problem");
         QTest::newRow("unknown option")
             << QStringList{"-platform", "offscreen", "--metres", "146"} << "'--metres'";
-        QTest::newRow("left over after Qt's options")
-            << QStringList{"-platform", "offscreen", "-h"} << "'-h'";
+        QTest::newRow("mistyped option") << QStringList{"--inch", "146"} << "'--inches'";
+        QTest::newRow("bogus option") << QStringList{"--bogus"} << "'--bogus'";
+        QTest::newRow("Qt's option with the command line's")
+            << QStringList{"-platform", "offscreen", "--cm", "146"} << "'-platform'";
         QTest::newRow("missing value") << QStringList{"--cm"} << "'--cm'";
         QTest::newRow("missing value after a calculation")
             << QStringList{"--inches", "146", "--cm"} << "'--cm'";
@@ -183,6 +159,18 @@ private slots:
         QCOMPARE(r.out, QString());
     }
 
+    // The output cannot be written: one line, status 1.
+    void outputUnwritable() {
+        QProcess process;
+        process.setProcessEnvironment(discone::test::environment({"LC_ALL=C.UTF-8"}));
+        process.setStandardOutputFile("/dev/full");
+        process.start(QStringLiteral(DISCONE_PROGRAM), {"--cm", "146"});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 "discone: the output cannot be written: No space left on device\n");
+    }
+
     // Qt's own options open the windows: the program runs until it is ended.
     void qtOptionsOpenTheWindows() {
         QProcess process;
@@ -198,107 +186,22 @@ private slots:
         process.waitForFinished();
     }
 
-    // The model options run nec2c for real; when it is missing or fails, or
-    // the picture cannot be written, one line says so and nothing is left
-    // half-written on standard output or in the picture file.
-    void modelRuns_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("nec2c"); // "": the installed one
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("outStart");
-        QTest::addColumn<QString>("errPart");
-        QTest::addColumn<int>("tableRows"); // -1: no table
-        const QString header = "# frequency_mhz\tresistance_ohm\treactance_ohm\tswr\n";
-        QTest::newRow("sweep") << QStringList{"--cm", "146", "--swr", "--points", "5"} << "" << 0
-                               << header << "" << 5;
-        QTest::newRow("sweep and picture")
-            << QStringList{"--inches=146", "--swr", "--points=3", "--plot", "PICTURE.svg"} << ""
-            << 0 << header << "" << 3;
-        QTest::newRow("deck") << QStringList{"--inches", "146", "--nec"} << "" << 0
-                              << "CM discone " DISCONE_VERSION ": a discone antenna for 146 MHz\n"
-                              << "" << -1;
-        QTest::newRow("nec2c missing")
-            << QStringList{"--cm", "146", "--swr", "--plot", "PICTURE.png"} << "missing" << 1 << ""
-            << "install the nec2c package" << -1;
-        QTest::newRow("nec2c fails")
-            << QStringList{"--cm", "146", "--swr", "--plot", "PICTURE.png"} << "exit 1" << 1 << ""
-            << "nec2c" << -1;
-        QTest::newRow("nec2c writes garbage")
-            << QStringList{"--cm", "146", "--plot", "PICTURE.png"}
-            << "for a in \"$@\"; do echo garbage > \"$a\"; done" << 1 << ""
-            << "nec2c" << -1;
-        QTest::newRow("picture unwritable")
-            << QStringList{"--cm", "146", "--points=2", "--plot", "/nonexistent/swr.png"} << "" << 1
-            << ""
-            << "/nonexistent/swr.png" << -1;
-        QTest::newRow("wire too thick")
-            << QStringList{"--cm", "146", "--nec", "--wire-diameter=20"} << "" << 2 << ""
-            << "thinner" << -1;
-    }
-    void modelRuns() {
-        QFETCH(QStringList, args);
-        QFETCH(QString, nec2c);
-        QFETCH(int, status);
-        QFETCH(QString, outStart);
-        QFETCH(QString, errPart);
-        QFETCH(int, tableRows);
-        QTemporaryDir dir;
-        const QString picture = dir.filePath("swr");
-        for (QString& arg : args)
-            arg.replace("PICTURE", picture);
-        QStringList environment{"LC_ALL=C.UTF-8"};
-        if (!nec2c.isEmpty()) {
-            // A stand-in nec2c, or none at all, first and alone on PATH.
-            QFile script(dir.filePath("nec2c"));
-            if (nec2c != "missing") {
-                QVERIFY(script.open(QIODevice::WriteOnly));
-                script.write(("#!/bin/sh\n" + nec2c + "\n").toUtf8());
-                script.close();
-                script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-            }
-            environment << "PATH=" + dir.path();
-        }
-        const Run r = run(args, environment);
-        QCOMPARE(r.status, status);
-        QCOMPARE(r.out.left(outStart.size()), outStart);
-        if (status != 0) {
-            QCOMPARE(r.out, QString());
-            QCOMPARE(r.err.count('\n'), 1);
-            QVERIFY2(r.err.startsWith("discone: ") && r.err.contains(errPart), qPrintable(r.err));
-        } else {
-            QCOMPARE(r.err, QString());
-        }
-        if (tableRows >= 0) {
-            const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
-            const QStringList rows = lines.filter(QRegularExpression("^[0-9]"));
-            QCOMPARE(rows.size(), tableRows);
-            QVERIFY(rows.first().startsWith("146.000\t"));
-            QCOMPARE(rows.first().split('\t').size(), 4);
-            QVERIFY(lines.last().startsWith("# "));
-        }
-        if (r.out.startsWith("CM")) {
-            QVERIFY(r.out.endsWith("EN\n"));
-            QVERIFY(!r.out.contains("\nPT") && !r.out.contains("\nPQ"));
-        }
-        // Only a finished picture, and only when everything worked.
-        const QStringList left = QDir(dir.path()).entryList({"swr*"}, QDir::Files);
-        const bool pictureAsked = args.join(' ').contains(picture);
-        QCOMPARE(left.size(), status == 0 && pictureAsked ? 1 : 0);
-    }
-
     void versionAndHelp() {
         const Run version = run({"--version"});
         QCOMPARE(version.out, QStringLiteral("discone " DISCONE_VERSION "\n"));
         QCOMPARE(version.err, QString());
         QCOMPARE(version.status, 0);
 
-        const Run help = run({"--help"});
-        QVERIFY(help.out.startsWith("Usage: discone [OPTION]...\n"));
-        for (const char* part : {"\n  --inches FREQ ", "\n  --cm FREQ ", "\n  --help ",
-                                 "\n  --version ", "\nExit status:\n", "\nEnvironment:\n"})
-            QVERIFY2(help.out.contains(QLatin1String(part)), part);
-        QCOMPARE(help.err, QString());
-        QCOMPARE(help.status, 0);
+        // As most tools do, and with no display to be had.
+        for (const char* flag : {"--help", "-h"}) {
+            const Run help = run({flag});
+            QVERIFY(help.out.startsWith("Usage: discone [OPTION]...\n"));
+            for (const char* part : {"\n  --inches FREQ ", "\n  --cm FREQ ", "\n  -h, --help ",
+                                     "\n  --version ", "\nExit status:\n", "\nEnvironment:\n"})
+                QVERIFY2(help.out.contains(QLatin1String(part)), part);
+            QCOMPARE(help.err, QString());
+            QCOMPARE(help.status, 0);
+        }
     }
 };
 

@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The calculator's command line: the arguments in, what to print on standard
+// output and standard error and the exit status out, in a shell user's words.
+//
+//   discone --inches FREQ | --cm FREQ [model options] | --help | --version
+//
+// FREQ follows as the next argument (even when it starts with '-') or after
+// '='. A calculation prints one "key<TAB>text" line per dimension, the texts
+// exactly those the window shows; a failed one prints one line naming the
+// kind of failure and what is wrong with FREQ. The model options predict how
+// the antenna will perform, through the engine and the pictures the program
+// hands in, so this library needs neither a NEC-2 program nor Qt.
+#pragma once
+
+#include "errors.h"
+#include "formatter.h"
+#include "numtext.h"
+#include "sweep.h"
+
+#include <bitset>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <stop_token>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace discone::cli {
+
+// Exit statuses.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1; // FREQ, the model's run or the output failed
+inline constexpr int kExitUsage = 2;
+
+// A picture that could not be drawn or written; the message is one line.
+class PictureError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The program's pictures, as far as the command line needs them.
+class Pictures {
+public:
+    virtual ~Pictures() = default;
+    // Finds out, before any work is done, whether `file` can be written
+    // (its folder exists and takes a new file). Throws PictureError or
+    // FileError.
+    virtual void prepare(const std::string& file) const = 0;
+    // Draws the sweep into `file`, an .svg or .png picture, whose `title`
+    // names the design. Throws PictureError, or SaveCancelled when `stop`
+    // is requested before the file is in place.
+    virtual void swrPlot(const nec::Sweep& sweep, const std::string& title, const std::string& file,
+                         std::stop_token stop) const = 0;
+};
+
+// What the program hands the command line.
+struct Context {
+    Separators separators;               // the user's, for FREQ and for texts
+    const nec::Engine* engine = nullptr; // runs the model; none: the model options fail
+    const Pictures* pictures = nullptr;  // draws; none: --plot fails
+    std::stop_token stop;                // requested when the program is interrupted
+    nec::Progress progress;              // the sweep's progress
+};
+
+struct Result {
+    int status = kExitSuccess;
+    std::string out; // for standard output
+    std::string err; // for standard error
+    // Stopped because the program was interrupted: nothing more is printed.
+    bool interrupted = false;
+};
+
+// What the arguments ask for: the calculation, and the model's options
+// already as the sweep takes them.
+struct Request {
+    std::optional<Unit> unit;
+    std::string_view frequency; // FREQ as given
+    bool deck = false;          // --nec
+    bool table = false;         // --swr
+    std::string plotFile;       // --plot
+    nec::SweepOptions sweep;
+    std::bitset<32> given;         // by option id
+    std::string_view modelOption;  // the first option that needs --nec, --swr or --plot
+    std::string_view windowOption; // the first of Qt's options
+};
+
+// The arguments read and checked; a Result when they are answered already
+// (help, version, or a usage error).
+std::variant<Request, Result> parse(std::span<const std::string_view> args, const Separators& sep);
+
+// `args` are the arguments after the program's name.
+Result run(std::span<const std::string_view> args, const Context& context);
+
+// The --help text, every line within 80 columns.
+std::string helpText(const Separators& sep);
+
+// One line for the user, "discone: " and the kind of failure, then what is
+// wrong with `given` (the frequency text as typed, quoted with control
+// characters escaped), ended by a newline.
+std::string calculationErrorLine(const CalculationError& error, std::string_view given);
+
+// `text` in single quotes, with control characters and backslashes escaped
+// as in C ("\t", "\x1b"), so a message stays on one line.
+std::string quoted(std::string_view text);
+
+} // namespace discone::cli

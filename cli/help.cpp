@@ -1,0 +1,137 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The --help text, made from the option table and wrapped at word
+// boundaries, so that no line is longer than a terminal's 80 columns and the
+// manual page made from it reads as prose.
+#include "commandline.h"
+#include "formatter.h"
+#include "options.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <sstream>
+
+namespace discone::cli {
+
+namespace {
+
+constexpr std::size_t kWidth = 79;
+constexpr char kKeepTogether = '\x1f';  // a blank the lines are not broken at
+constexpr std::size_t kHelpColumn = 25; // where an option's description starts
+
+// `text` wrapped at blanks into lines of at most kWidth columns, the first
+// starting after `first` (already on the line), the others with `indent`.
+std::string wrapped(std::string_view text, std::string first, std::size_t indent) {
+    std::string out, line = std::move(first);
+    bool empty = true; // no word on the line yet
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t end = std::min(text.find(' ', i), text.size());
+        const std::string_view word = text.substr(i, end - i);
+        i = end + 1;
+        if (word.empty())
+            continue;
+        if (!empty && line.size() + 1 + word.size() > kWidth) {
+            out += line + '\n';
+            line.assign(indent, ' ');
+            empty = true;
+        }
+        if (!empty)
+            line += ' ';
+        line += word;
+        empty = false;
+    }
+    out += line + '\n';
+    std::replace(out.begin(), out.end(), kKeepTogether, ' ');
+    return out;
+}
+
+std::string paragraph(std::string_view text) {
+    return wrapped(text, "", 0);
+}
+
+// Digits the way people write them in the user's locale.
+std::string amount(double value, const Separators& sep) {
+    return doubleText(value, sep);
+}
+
+std::string optionLines(Section section, const Separators& sep) {
+    std::string out;
+    for (const OptionSpec& spec : options()) {
+        if (spec.section != section)
+            continue;
+        std::string text(spec.help);
+        if (spec.kind == ValueKind::Whole)
+            text += ", " + amount(spec.low, sep) + " to " + amount(spec.high, sep);
+        else if (spec.kind == ValueKind::Decimal && spec.low > 0)
+            text += ", at least " + amount(spec.low, sep);
+        if (!std::isnan(spec.byDefault))
+            text += std::string(" (default") + kKeepTogether + amount(spec.byDefault, sep) + ")";
+        std::string head = "  " + synopsis(spec);
+        if (head.size() + 2 > kHelpColumn) {
+            out += head + '\n';
+            head.clear();
+        }
+        head.resize(kHelpColumn, ' ');
+        out += wrapped(text, head, kHelpColumn);
+    }
+    return out;
+}
+
+} // namespace
+
+std::string helpText(const Separators& sep) {
+    // The keys in the order the results are listed, from the formatter's table.
+    std::string keys;
+    const DescriptorTable& rows = descriptors(Unit::Inches);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i > 0)
+            keys.append(i + 1 == rows.size() ? " and " : ", ");
+        keys.append(rows[i].key);
+    }
+    std::string text = "Usage: discone [OPTION]...\n";
+    text += paragraph("Calculate the dimensions of a discone antenna from its lowest frequency, "
+                      "and predict how the antenna will perform.");
+    text += '\n';
+    text += paragraph("With no option, or with Qt's options only (such as -platform, -display "
+                      "and -style), open the calculator's windows. With --inches or --cm, print "
+                      "the antenna's seven dimensions for the lowest frequency FREQ in megahertz, "
+                      "one per line as a key, a tab and the value: " +
+                      keys + ", in this order. Each value is the text the window shows.");
+    text += "\nOptions:\n" + optionLines(Section::Calculation, sep) + '\n';
+    text += paragraph("Model options, with --inches or --cm: the antenna modelled in free space "
+                      "as N wires in the disc and N in the cone, with the dimensions as "
+                      "calculated, and run in Debian's nec2c program. Only one of --nec and "
+                      "--swr may be given, and each option at most once.");
+    text += optionLines(Section::Model, sep) + '\n';
+    text += paragraph("A value may also follow its option after '=', as in --cm=146, and a FREQ "
+                      "that starts with '-' is still a frequency. FREQ is read like the window's "
+                      "input box: blanks around it, a sign, the locale's decimal and digit-group "
+                      "separators and an exponent (1" +
+                      sep.decimal +
+                      "46E2) are accepted. MM and MHZ are plain numbers: digits "
+                      "with at most one decimal separator (the locale's or a point) and an "
+                      "exponent.");
+    text += "\nExit status:\n";
+    text += wrapped("if OK,", "  0  ", 5);
+    text += wrapped("if FREQ cannot be calculated with (not a number, zero, too large or too "
+                    "small), the model cannot be run, or the output cannot be written,",
+                    "  1  ", 5);
+    text += wrapped("if the command line is wrong, or the model options describe a model that "
+                    "NEC-2 cannot run.",
+                    "  2  ", 5);
+    text += '\n';
+    text += paragraph("Ctrl-C, SIGTERM and SIGHUP stop nec2c and end the program as the signal "
+                      "would, with nothing left behind and nothing more printed.");
+    text += "\nEnvironment:\n";
+    text += wrapped("the locale whose decimal and digit-group separators FREQ and the values "
+                    "are written with",
+                    "  LC_ALL      ", 14);
+    text += wrapped("the same, where LC_ALL is not set", "  LC_NUMERIC  ", 14);
+    text += wrapped("the same, where neither LC_ALL nor LC_NUMERIC is set", "  LANG        ", 14);
+    text += wrapped("where nec2c is looked for", "  PATH        ", 14);
+    return text;
+}
+
+} // namespace discone::cli

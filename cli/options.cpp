@@ -1,0 +1,129 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "options.h"
+
+#include "model.h"
+#include "sweep.h"
+
+namespace discone::cli {
+
+namespace {
+
+using nec::kDefaultPoints;
+using nec::kDefaultRadials;
+using nec::kDefaultWireDiameterMm;
+
+constexpr double kNoDefault = NAN;
+
+// clang-format off
+const OptionSpec kOptions[] = {
+    {OptionId::Inches, "--inches", "", "FREQ", ValueKind::Frequency, Section::Calculation,
+     -INFINITY, INFINITY, kNoDefault, "print the dimensions in inches"},
+    {OptionId::Cm, "--cm", "", "FREQ", ValueKind::Frequency, Section::Calculation,
+     -INFINITY, INFINITY, kNoDefault, "print the dimensions in centimetres"},
+    {OptionId::Help, "--help", "-h", "", ValueKind::None, Section::Calculation,
+     -INFINITY, INFINITY, kNoDefault, "display this help and exit"},
+    {OptionId::Version, "--version", "", "", ValueKind::None, Section::Calculation,
+     -INFINITY, INFINITY, kNoDefault, "output version information and exit"},
+    {OptionId::Nec, "--nec", "", "", ValueKind::None, Section::Model, -INFINITY, INFINITY,
+     kNoDefault, "print the NEC-2 model of the antenna as a card deck instead of the dimensions, "
+                 "for opening in xnec2c or running in nec2c: one feed wire on the axis with "
+                 "the one source, so the impedance they print is the antenna's"},
+    {OptionId::Swr, "--swr", "", "", ValueKind::None, Section::Model, -INFINITY, INFINITY,
+     kNoDefault, "print the antenna's predicted SWR against 50 ohms instead of the dimensions, "
+                 "for gnuplot, numpy or a spreadsheet: a header line, one line per frequency "
+                 "(MHz, resistance and reactance in ohms, SWR, separated by tabs, with a point "
+                 "in every locale) and a summary in '#' lines"},
+    {OptionId::Plot, "--plot", "", "FILE", ValueKind::File, Section::Model, -INFINITY, INFINITY,
+     kNoDefault, "draw the SWR into FILE, an .svg or a .png picture"},
+    {OptionId::Radials, "--radials", "", "N", ValueKind::Whole, Section::Model,
+     nec::kMinimumRadials, nec::kMaximumRadials, kDefaultRadials,
+     "wires in the disc and in the cone"},
+    {OptionId::WireDiameter, "--wire-diameter", "", "MM", ValueKind::Decimal, Section::Model,
+     nec::kMinimumWireDiameterMm, INFINITY, kDefaultWireDiameterMm,
+     "the wires' diameter in millimetres"},
+    {OptionId::To, "--to", "", "MHZ", ValueKind::Decimal, Section::Model, 0, INFINITY, kNoDefault,
+     "the highest frequency of the sweep, above FREQ (default ten times FREQ)"},
+    {OptionId::Points, "--points", "", "N", ValueKind::Whole, Section::Model,
+     nec::kMinimumPoints, nec::kMaximumPoints, kDefaultPoints,
+     "frequencies in the sweep, spaced evenly on a logarithmic scale"},
+};
+// clang-format on
+
+// Qt's own options (QGuiApplication's and QApplication's), which open the
+// windows, and whether each takes a value.
+struct WindowOption {
+    std::string_view name;
+    bool takesValue;
+};
+constexpr WindowOption kWindowOptions[] = {
+    {"-platform", true},        {"-platformpluginpath", true},
+    {"-platformtheme", true},   {"-plugin", true},
+    {"-qwindowgeometry", true}, {"-qwindowicon", true},
+    {"-qwindowtitle", true},    {"-session", true},
+    {"-display", true},         {"-geometry", true},
+    {"-style", true},           {"-stylesheet", true},
+    {"-title", true},           {"-name", true},
+    {"-visual", true},          {"-reverse", false},
+    {"-widgetcount", false},    {"-nograb", false},
+    {"-dograb", false},         {"-sync", false},
+};
+
+} // namespace
+
+std::span<const OptionSpec> options() {
+    return kOptions;
+}
+
+const OptionSpec* findOption(std::string_view name) {
+    for (const OptionSpec& spec : kOptions)
+        if (spec.name == name || (!spec.shortName.empty() && spec.shortName == name))
+            return &spec;
+    return nullptr;
+}
+
+const OptionSpec& option(OptionId id) {
+    for (const OptionSpec& spec : kOptions)
+        if (spec.id == id)
+            return spec;
+    return kOptions[0]; // every id has a row
+}
+
+std::string synopsis(const OptionSpec& spec) {
+    std::string text;
+    if (!spec.shortName.empty())
+        text.append(spec.shortName).append(", ");
+    text.append(spec.name);
+    if (!spec.metavar.empty())
+        text.append(" ").append(spec.metavar);
+    return text;
+}
+
+bool isWindowOption(std::string_view arg, bool& takesValue) {
+    // Qt takes its options with one dash or two, and some of them with '='.
+    if (arg.starts_with("--"))
+        arg.remove_prefix(1);
+    const auto equals = arg.find('=');
+    const std::string_view name = arg.substr(0, equals);
+    for (const WindowOption& o : kWindowOptions) {
+        if (o.name == name) {
+            takesValue = o.takesValue && equals == std::string_view::npos;
+            return equals == std::string_view::npos || o.takesValue;
+        }
+    }
+    // The QML debugger's port comes only after '='.
+    takesValue = false;
+    return arg.starts_with("-qmljsdebugger=");
+}
+
+bool opensWindows(std::span<const std::string_view> args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        bool takesValue = false;
+        // A window option's value may look like anything, even "--cm".
+        if (!isWindowOption(args[i], takesValue) || (takesValue && ++i == args.size()))
+            return false;
+    }
+    return true;
+}
+
+} // namespace discone::cli

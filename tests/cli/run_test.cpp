@@ -1,0 +1,157 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// What the command line prints and returns, with a stand-in engine and
+// stand-in pictures: the dimensions, the deck, the table, and every failure
+// in one line with nothing half-done on standard output.
+#include "commandline.h"
+#include "fake_engine.h"
+#include "savefile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+using namespace discone::cli;
+using discone::test::FakeEngine;
+
+namespace {
+
+// Records what it was asked to draw, or fails, or finds itself interrupted.
+class FakePictures : public Pictures {
+public:
+    enum class Behaviour { Draw, Fail };
+    explicit FakePictures(Behaviour behaviour = Behaviour::Draw) : behaviour_(behaviour) {}
+    void prepare(const std::string& file) const override { discone::checkCanSave(file); }
+    void swrPlot(const discone::nec::Sweep& sweep, const std::string& title,
+                 const std::string& file, std::stop_token stop) const override {
+        if (behaviour_ == Behaviour::Fail)
+            throw PictureError("cannot write " + file + ": No space left on device");
+        if (stop.stop_requested())
+            throw discone::SaveCancelled();
+        drawn.push_back({title, file, sweep.points.size()});
+    }
+    struct Drawn {
+        std::string title, file;
+        std::size_t points;
+    };
+    mutable std::vector<Drawn> drawn;
+
+private:
+    Behaviour behaviour_;
+};
+
+const discone::Separators kComma{",", "."};
+
+struct Case {
+    const char* name;
+    std::vector<std::string_view> args;
+    FakeEngine::Behaviour engine = FakeEngine::Behaviour::Answer;
+    FakePictures::Behaviour pictures = FakePictures::Behaviour::Draw;
+    bool interrupt = false; // the program is interrupted before it starts
+    int status = kExitSuccess;
+    const char* outStart = "";   // what standard output starts with ("" for nothing)
+    const char* errPart = "";    // in the one line on standard error
+    bool engineRuns = false;     // the engine was asked to run
+    const char* title = nullptr; // the picture drawn, with this title
+};
+
+class Run : public ::testing::TestWithParam<Case> {};
+
+TEST_P(Run, PrintsTheAnswerOrOneLine) {
+    const Case& c = GetParam();
+    const FakeEngine engine(c.engine);
+    const FakePictures pictures(c.pictures);
+    std::stop_source stop;
+    if (c.interrupt)
+        stop.request_stop();
+    const Result r = run(c.args, {kComma, &engine, &pictures, stop.get_token(), {}});
+    EXPECT_EQ(r.status, c.status);
+    EXPECT_EQ(r.interrupted, c.interrupt);
+    if (*c.outStart == '\0')
+        EXPECT_EQ(r.out, "");
+    else
+        EXPECT_TRUE(r.out.starts_with(c.outStart)) << r.out.substr(0, 200);
+    if (*c.errPart == '\0') {
+        EXPECT_EQ(r.err, "");
+    } else {
+        EXPECT_TRUE(r.err.starts_with("discone: ")) << r.err;
+        EXPECT_NE(r.err.find(c.errPart), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+    EXPECT_EQ(engine.runs > 0, c.engineRuns);
+    if (c.title) {
+        ASSERT_EQ(pictures.drawn.size(), 1u);
+        EXPECT_EQ(pictures.drawn[0].title, c.title);
+        EXPECT_EQ(pictures.drawn[0].points, 101u);
+    } else {
+        EXPECT_TRUE(pictures.drawn.empty());
+    }
+}
+
+const std::string kMissingFolder =
+    (std::filesystem::temp_directory_path() / "discone-no-such-folder" / "swr.png").string();
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, Run,
+    ::testing::Values(
+        Case{.name = "dimensions",
+             .args = {"--cm", "146"},
+             .outStart = "height-to-disc\t49,303836479187\n"},
+        Case{.name = "deck",
+             .args = {"--inches", "146", "--nec"},
+             .outStart = "CM discone " DISCONE_VERSION
+                         ": a discone for 146 MHz, its dimensions as printed in "
+                         "inches:\nCM   height-to-disc 19.41096 in\n"},
+        // The table is for other programs: a point even in a comma locale.
+        Case{.name = "table",
+             .args = {"--cm", "146", "--swr"},
+             .outStart = "# frequency_mhz\tresistance_ohm\treactance_ohm\tswr\n146.000\t50.00\t",
+             .engineRuns = true},
+        Case{.name = "picture_keeps_the_dimensions",
+             .args = {"--cm", "146,0", "--plot", "swr.svg"},
+             .outStart = "height-to-disc\t",
+             .engineRuns = true,
+             .title = "Discone for 146 MHz (centimetres): 16 wires of 2 mm"},
+        Case{.name = "engine_fails",
+             .args = {"--cm", "146", "--swr", "--plot", "swr.png"},
+             .engine = FakeEngine::Behaviour::Fail,
+             .status = kExitFailure,
+             .errPart = "exit status 1",
+             .engineRuns = true},
+        Case{.name = "picture_fails",
+             .args = {"--cm", "146", "--swr", "--plot", "swr.png"},
+             .pictures = FakePictures::Behaviour::Fail,
+             .status = kExitFailure,
+             .errPart = "No space left on device",
+             .engineRuns = true},
+        // A folder that does not exist is found before the sweep, not after.
+        Case{.name = "folder_missing",
+             .args = {"--cm", "146", "--plot", kMissingFolder},
+             .status = kExitFailure,
+             .errPart = "No such file or directory"},
+        Case{.name = "interrupted",
+             .args = {"--cm", "146", "--swr"},
+             .interrupt = true,
+             .status = kExitFailure,
+             .engineRuns = false},
+        Case{.name = "interrupted_before_the_picture",
+             .args = {"--cm", "146", "--plot", "swr.png"},
+             .engine = FakeEngine::Behaviour::Hang,
+             .interrupt = true,
+             .status = kExitFailure},
+        Case{.name = "wire_too_thick",
+             .args = {"--cm", "146", "--nec", "--wire-diameter=20"},
+             .status = kExitUsage,
+             .errPart = "thinner"},
+        // A frequency that cannot be calculated with stops before the model.
+        Case{.name = "bad_frequency",
+             .args = {"--cm", "0", "--swr"},
+             .status = kExitFailure,
+             .errPart = "division by zero: '0' is zero"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
