@@ -6,10 +6,11 @@
 #include "commandline.h"
 #include "deck.h"
 #include "model.h"
+#include "picturefile.h"
 #include "runner.h"
 #include "separators.h"
 #include "sweep.h"
-#include "swrplot.h"
+#include "sweepchart.h"
 
 #include <unistd.h>
 
@@ -106,15 +107,15 @@ CommandLineResult runModel(const ModelRequest& request, const DisconeDimensions&
             if (request.sweep)
                 result.out += nec::sweepTable(sweep, nec::summarize(sweep), sep);
             if (!request.plotFile.empty())
-                writeSwrPlot(sweep,
-                             QString::fromStdString(plotTitle(request, dimensions, unit, sep)),
-                             QString::fromStdString(request.plotFile));
+                plot::writeSwrChart(sweepChart(sweep, QString::fromStdString(plotTitle(
+                                                          request, dimensions, unit, sep))),
+                                    request.plotFile);
         }
     } catch (const nec::ModelError& error) {
         return failure(kExitUsage, error.what());
     } catch (const nec::NecError& error) {
         return failure(kExitCalculationFailed, error.what());
-    } catch (const PlotError& error) {
+    } catch (const plot::PlotError& error) {
         return failure(kExitCalculationFailed, error.what());
     }
     return result;
