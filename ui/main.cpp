@@ -9,26 +9,35 @@
 #include "app.h"
 #include "entry.h"
 #include "options.h"
+#include "picturefile.h"
+#include "ploterror.h"
 #include "program.h"
-#include "savefile.h"
 #include "separators.h"
-#include "swrplot.h"
+#include "sweepchart.h"
 
 #include <string_view>
 #include <vector>
 
 namespace {
 
-// The command line's pictures, drawn by the plot library.
+namespace plot = discone::plot;
+
+// The command line's pictures, drawn by the chart library.
 class Pictures : public discone::cli::Pictures {
 public:
-    void prepare(const std::string& file) const override { discone::checkCanSave(file); }
-    void swrPlot(const discone::nec::Sweep& sweep, const std::string& title,
-                 const std::string& file, std::stop_token) const override {
+    void prepare(const std::string& file) const override {
         try {
-            discone::ui::writeSwrPlot(sweep, QString::fromStdString(title),
-                                      QString::fromStdString(file));
-        } catch (const discone::ui::PlotError& error) {
+            plot::checkPictureName(file);
+        } catch (const plot::PlotError& error) {
+            throw discone::cli::PictureError(error.what());
+        }
+    }
+    void swrPlot(const discone::nec::Sweep& sweep, const std::string& title,
+                 const std::string& file, std::stop_token stop) const override {
+        try {
+            plot::writeSwrChart(discone::ui::sweepChart(sweep, QString::fromStdString(title)), file,
+                                stop);
+        } catch (const plot::PlotError& error) {
             throw discone::cli::PictureError(error.what());
         }
     }

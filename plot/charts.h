@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// What the charts draw, as plain numbers: an SWR chart (the predicted SWR
+// over frequency, optionally a measured one beside it and the gain at the
+// horizon under it) and a pattern chart (elevation cuts of the radiation
+// pattern at a few frequencies). Callers fill these from whatever model or
+// measurement they have; the drawing knows nothing of where they came from.
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace discone::plot {
+
+struct SwrPoint {
+    double frequencyMHz = 0;
+    double swr = 1; // +inf for total reflection
+};
+
+struct GainPoint {
+    double frequencyMHz = 0;
+    double dbi = 0; // -inf for a null
+};
+
+struct SwrChart {
+    QString title;                      // already in the user's words
+    double designMHz = 0;               // the antenna's design frequency, marked with its value
+    std::vector<SwrPoint> predicted;    // rising frequency; sets the frequency axis
+    std::vector<SwrPoint> measured;     // rising frequency; empty: none
+    std::vector<GainPoint> horizonGain; // rising frequency; empty: no gain panel
+};
+
+struct PatternPoint {
+    double elevationDeg = 0; // -90 straight down, 0 the horizon, +90 straight up
+    double dbi = 0;          // -inf for a null
+};
+
+// One elevation cut; the antenna is round, so one cut stands for every
+// azimuth and is drawn on both sides of the vertical axis.
+struct PatternCut {
+    double frequencyMHz = 0;
+    std::vector<PatternPoint> points; // rising elevation
+};
+
+struct PatternChart {
+    QString title;
+    std::vector<PatternCut> cuts; // up to eight are told apart by colour
+};
+
+} // namespace discone::plot

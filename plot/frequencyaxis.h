@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The logarithmic frequency axis of the SWR chart: grid lines at 1 to 9
+// times each power of ten, labels at both ends of the sweep and at 1, 2 and
+// 5 times a power of ten, leaving out any label that would touch another.
+#pragma once
+
+#include <QFontMetricsF>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace discone::plot::axis {
+
+struct FrequencyTick {
+    double mhz;
+    bool major; // 1, 2 or 5 times a power of ten
+};
+
+struct FrequencyLabel {
+    double mhz;
+    QString text;
+    Qt::Alignment alignment; // the ends lean inwards, the others are centred
+};
+
+std::vector<FrequencyTick> frequencyTicks(double lowMHz, double highMHz);
+
+// Labels for the axis from `lowMHz` to `highMHz`, placed by `x` and measured
+// with `metrics`, at least `gap` apart. The two ends always get theirs.
+std::vector<FrequencyLabel> frequencyLabels(double lowMHz, double highMHz,
+                                            const std::function<double(double)>& x,
+                                            const QFontMetricsF& metrics, double gap);
+
+} // namespace discone::plot::axis

@@ -1,0 +1,117 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "picturefile.h"
+
+#include "drawingapp.h"
+#include "patternchart.h"
+#include "savefile.h"
+#include "swrchart.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <cctype>
+#include <functional>
+
+namespace discone::plot {
+
+namespace {
+
+const QSize kPictureSize(960, 600);
+
+bool endsWithNoCase(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() &&
+           std::equal(suffix.begin(), suffix.end(), text.end() - suffix.size(),
+                      [](char a, char b) { return std::tolower(a) == std::tolower(b); });
+}
+
+[[noreturn]] void fail(const std::string& fileName, const std::string& why) {
+    throw PlotError("cannot write " + fileName + ": " + why);
+}
+
+using Draw = std::function<void(QPainter&, const QRectF&)>;
+
+// The picture's bytes, drawn in memory: nothing here touches the disk, so
+// nothing here fails for want of space.
+QByteArray render(bool svg, const QString& title, const Draw& draw, const std::string& fileName) {
+    const QRectF area(QPointF(0, 0), kPictureSize);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (svg) {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(kPictureSize);
+        generator.setViewBox(area);
+        generator.setTitle(title);
+        QPainter painter(&generator);
+        draw(painter, area);
+    } else {
+        QImage image(kPictureSize, QImage::Format_RGB32);
+        {
+            QPainter painter(&image);
+            draw(painter, area);
+        }
+        QImageWriter writer(&buffer, "png");
+        if (!writer.write(image))
+            fail(fileName, "the picture cannot be encoded as PNG");
+    }
+    return buffer.data();
+}
+
+void write(const std::string& fileName, const QString& title, const Draw& draw,
+           std::stop_token stop) {
+    if (!isPictureName(fileName))
+        fail(fileName, "a picture's name must end in .svg or .png");
+    if (stop.stop_requested())
+        throw SaveCancelled();
+    QByteArray bytes;
+    {
+        const DrawingApplication application;
+        bytes = render(endsWithNoCase(fileName, ".svg"), title, draw, fileName);
+    }
+    try {
+        saveFile(fileName, std::string_view(bytes.constData(), std::size_t(bytes.size())), stop);
+    } catch (const FileError& error) {
+        throw PlotError(error.what());
+    }
+}
+
+} // namespace
+
+bool isPictureName(std::string_view fileName) {
+    return endsWithNoCase(fileName, ".svg") || endsWithNoCase(fileName, ".png");
+}
+
+void checkPictureName(const std::string& fileName) {
+    if (!isPictureName(fileName))
+        fail(fileName, "a picture's name must end in .svg or .png");
+    try {
+        checkCanSave(fileName);
+    } catch (const FileError& error) {
+        throw PlotError(error.what());
+    }
+}
+
+void writeSwrChart(const SwrChart& chart, const std::string& fileName, std::stop_token stop) {
+    if (chart.predicted.empty())
+        fail(fileName, "there is no SWR to draw");
+    write(
+        fileName, chart.title,
+        [&](QPainter& painter, const QRectF& area) { drawSwrChart(painter, area, chart); }, stop);
+}
+
+void writePatternChart(const PatternChart& chart, const std::string& fileName,
+                       std::stop_token stop) {
+    if (chart.cuts.empty())
+        fail(fileName, "there is no radiation pattern to draw");
+    write(
+        fileName, chart.title,
+        [&](QPainter& painter, const QRectF& area) { drawPatternChart(painter, area, chart); },
+        stop);
+}
+
+} // namespace discone::plot
