@@ -85,9 +85,9 @@ Point rotated(Point p, double angle) {
     return {p.x * c - p.y * s, p.x * s + p.y * c, p.z};
 }
 
-class Builder {
+class WireList {
 public:
-    Builder(Model& model, double radius) : model_(model), radius_(radius) {}
+    WireList(Model& model, double radius) : model_(model), radius_(radius) {}
 
     // Adds the wire from a to b as runs of equal segments, one GW card each;
     // returns the length of its last segment.
@@ -176,7 +176,7 @@ Model buildModel(const DisconeDimensions& dims, const ModelOptions& options, dou
         bundle ? std::max(kBundleOffset * a, kBundleSpacing * gap * n / (2 * std::numbers::pi)) : 0;
     const double r0 = m.feedOffset;
     const double zd = m.discHeight, zc = m.coneTopHeight;
-    Builder b(m, a);
+    WireList b(m, a);
 
     // One sector along the x axis, repeated around it. The bundle's feed wire
     // belongs to the sector; the axial feed is listed after the copies.

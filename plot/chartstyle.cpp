@@ -3,6 +3,7 @@
 #include "chartstyle.h"
 
 #include <QFontMetricsF>
+#include <QLocale>
 
 #include <algorithm>
 #include <array>
@@ -26,16 +27,21 @@ QString number(double value, int digits) {
         return value > 0 ? QStringLiteral("∞") : QStringLiteral("−∞");
     const int magnitude =
         value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::abs(value))));
-    QString text = QString::number(value, 'f', std::clamp(digits - 1 - magnitude, 0, 9));
-    if (text.contains(QLatin1Char('.'))) {
+    // In the user's words, as the window shows its numbers, without digit
+    // groups, which would crowd the axes.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    QString text = locale.toString(value, 'f', std::clamp(digits - 1 - magnitude, 0, 9));
+    const QString point = locale.decimalPoint();
+    if (text.contains(point)) {
         while (text.endsWith(QLatin1Char('0')))
             text.chop(1);
-        if (text.endsWith(QLatin1Char('.')))
-            text.chop(1);
+        if (text.endsWith(point))
+            text.chop(point.size());
     }
-    if (text == QLatin1String("-0"))
+    if (text == QLatin1String("-0") || text == locale.negativeSign() + QLatin1Char('0'))
         return QStringLiteral("0");
-    return text.replace(QLatin1Char('-'), QChar(0x2212));
+    return text.replace(locale.negativeSign(), QChar(0x2212));
 }
 
 QColor cutColour(int index) {

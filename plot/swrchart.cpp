@@ -276,7 +276,7 @@ SwrGeometry drawSwrChart(QPainter& painter, const QRectF& area, const SwrChart& 
         painter.setPen(grid);
         painter.drawLine(QPointF(swrPanel.left(), g.ySwr(s)), QPointF(swrPanel.right(), g.ySwr(s)));
         if ((int(topSwr) - s) % labelStep == 0)
-            valueLabel(g.ySwr(s), QString::number(s));
+            valueLabel(g.ySwr(s), number(s));
     }
     if (hasGain)
         for (double v = dbi.low; v <= dbi.high + 1e-9; v += dbi.step) {

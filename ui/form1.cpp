@@ -5,7 +5,7 @@
 #include "palette_colours.h"
 #include "program.h"
 #include "separators.h"
-#include "windows.h"
+#include "windowclasses.h"
 
 namespace discone::ui {
 namespace {

@@ -4,7 +4,7 @@
 #include "errorreport.h"
 #include "palette_colours.h"
 #include "program.h"
-#include "windows.h"
+#include "windowclasses.h"
 
 namespace discone::ui {
 namespace {

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program.h"
 
-#include "windows.h"
+#include "windowclasses.h"
 
 namespace discone::ui {
 namespace {

@@ -3,7 +3,7 @@
 #include "builder.h"
 #include "errorreport.h"
 #include "palette_colours.h"
-#include "windows.h"
+#include "windowclasses.h"
 
 #include <QProcess>
 
