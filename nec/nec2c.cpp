@@ -264,6 +264,7 @@ std::string Nec2c::run(const std::string& deck, const RunLimits& limits,
     const auto deadline = Clock::now() + limits.time;
     std::string text, messages;
     std::size_t written = 0;
+    int idle = 1; // milliseconds
     if (deck.empty())
         input.write.close();
     for (;;) {
@@ -290,8 +291,10 @@ std::string Nec2c::run(const std::string& deck, const RunLimits& limits,
                                 static_cast<short>(fd == &input.write ? POLLOUT : POLLIN), 0};
         const auto wait = std::min(kTick, std::chrono::ceil<milliseconds>(deadline - now));
         if (count == 0) {
-            // Both pipes closed: only its end is awaited.
-            ::poll(nullptr, 0, static_cast<int>(wait.count()));
+            // Both pipes closed: nec2c is ending, which takes a moment, or
+            // lives on without them; look again soon, then less often.
+            ::poll(nullptr, 0, static_cast<int>(std::min(wait, milliseconds(idle)).count()));
+            idle = std::min(2 * idle, static_cast<int>(kTick.count()));
             continue;
         }
         if (::poll(fds, count, static_cast<int>(wait.count())) < 0) {
