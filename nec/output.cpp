@@ -61,10 +61,28 @@ std::string quote(std::string_view line) {
     return std::string(trimmed(line).substr(0, 160));
 }
 
+// A pattern table: a blank line and three heading lines, then one row per
+// direction up to a blank line: theta, phi, the vertical, horizontal and
+// total gains in dB, and more. NEC-2 prints -999.99 for no gain at all.
+void readPattern(Lines& lines, std::vector<PatternSample>& into) {
+    std::string_view row;
+    for (int i = 0; i < 4; ++i)
+        lines.next(row);
+    while (lines.next(row) && !trimmed(row).empty()) {
+        const auto f = fields(row);
+        double theta = 0, gain = 0;
+        if (f.size() < 5 || !readNumber(f[0], theta) || !readNumber(f[4], gain))
+            throw NecError("nec2c's output has an unreadable pattern line: " + quote(row));
+        into.push_back({theta, gain <= -999 ? -INFINITY : gain});
+    }
+    if (into.empty())
+        throw NecError("nec2c's output has a radiation pattern without values");
+}
+
 } // namespace
 
-std::vector<Impedance> parseImpedances(const std::string& output) {
-    std::vector<Impedance> result;
+std::vector<FrequencyResult> parseOutput(const std::string& output) {
+    std::vector<FrequencyResult> result;
     Lines lines(output);
     double frequency = NAN;
     std::string_view firstText;
@@ -78,6 +96,12 @@ std::vector<Impedance> parseImpedances(const std::string& output) {
             rest = rest.substr(0, rest.find("MHz"));
             if (!readNumber(rest, frequency))
                 throw NecError("nec2c's output has an unreadable frequency: " + quote(line));
+            continue;
+        }
+        if (line.find("RADIATION PATTERNS") != std::string_view::npos) {
+            if (result.empty() || !result.back().pattern.empty())
+                throw NecError("nec2c's output has a radiation pattern without an impedance");
+            readPattern(lines, result.back().pattern);
             continue;
         }
         if (line.find("ANTENNA INPUT PARAMETERS") == std::string_view::npos)
@@ -98,7 +122,7 @@ std::vector<Impedance> parseImpedances(const std::string& output) {
         }
         if (sources == 0 || std::isnan(frequency) || admittance == 0.0)
             throw NecError("nec2c's output has an input impedance table without values");
-        result.push_back({frequency, 1.0 / admittance});
+        result.push_back({frequency, 1.0 / admittance, {}});
         frequency = NAN;
     }
     if (result.empty())

@@ -51,12 +51,12 @@ std::vector<Band> bands(const DisconeDimensions& dims, const SweepOptions& optio
 
 // Runs the bands, at most `jobs` at once, the highest (slowest) first. The
 // first failure stops the bands still running, and is the one reported.
-std::vector<std::vector<Impedance>> runBands(const std::vector<Band>& work, int jobs,
+std::vector<std::vector<FrequencyResult>> runBands(const std::vector<Band>& work, int jobs,
                                              const Engine& engine, std::stop_token stop,
                                              const Progress& progress, int total) {
     std::stop_source abandon;
     const std::stop_callback forward(stop, [&abandon] { abandon.request_stop(); });
-    std::vector<std::vector<Impedance>> results(work.size());
+    std::vector<std::vector<FrequencyResult>> results(work.size());
     std::atomic<int> next = static_cast<int>(work.size()) - 1;
     std::mutex reporting;
     int done = 0;
@@ -66,7 +66,7 @@ std::vector<std::vector<Impedance>> runBands(const std::vector<Band>& work, int 
                 if (abandon.stop_requested())
                     throw Cancelled();
                 results[k] =
-                    parseImpedances(engine.run(work[k].deck, work[k].limits, abandon.get_token()));
+                    parseOutput(engine.run(work[k].deck, work[k].limits, abandon.get_token()));
                 const std::lock_guard lock(reporting);
                 done += work[k].count;
                 if (progress && !abandon.stop_requested())
@@ -159,7 +159,7 @@ Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options, const
                            std::to_string(work[k].count) + " frequencies of a sub-band");
         for (int i = 0; i < work[k].count; ++i) {
             const double f = frequencies[work[k].first + i];
-            const Impedance& z = results[k][i];
+            const FrequencyResult& z = results[k][i];
             // nec2c prints five digits of the frequency it used.
             if (!(std::abs(z.frequencyMHz - f) <= 1e-4 * f))
                 throw NecError("nec2c computed " + number(z.frequencyMHz) + " MHz instead of " +

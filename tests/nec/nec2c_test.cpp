@@ -94,7 +94,7 @@ const char* const kDipole = "CM half-wave dipole\nCE\n"
 // which it is half a wavelength long (end effect), with close to the 73 ohms
 // of the ideal half-wave dipole there.
 TEST(Nec2c, HalfWaveDipoleResonatesNear73Ohms) {
-    const auto impedances = parseImpedances(Nec2c().run(kDipole, {}, {}));
+    const auto impedances = parseOutput(Nec2c().run(kDipole, {}, {}));
     ASSERT_EQ(impedances.size(), 31u);
     EXPECT_DOUBLE_EQ(impedances.front().frequencyMHz, 270);
     for (std::size_t i = 1; i < impedances.size(); ++i) {

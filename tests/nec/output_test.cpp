@@ -26,7 +26,7 @@ TEST(Output, WhatCannotBeReadIsOneLine) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.output);
         try {
-            parseImpedances(c.output);
+            parseOutput(c.output);
             ADD_FAILURE() << "read";
         } catch (const NecError& e) {
             EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();

@@ -28,7 +28,7 @@ const Nec2c kNec2c;
 
 double swrAt(const Model& model, double mhz) {
     return swr(
-        parseImpedances(kNec2c.run(deck(model, {"comparison"}, {mhz, 1, 1}), {}, {})).at(0).ohms);
+        parseOutput(kNec2c.run(deck(model, {"comparison"}, {mhz, 1, 1}), {}, {})).at(0).ohms);
 }
 
 // The highest SWR of a sweep between two multiples of the design frequency.
@@ -162,7 +162,7 @@ TEST(Sweep, PrintedDeckGivesTheSweepsSwr) {
     const auto dims = discone::test::design(146);
     const std::string text =
         printedDeck(dims, options, {"discone", std::string(150, 'x') + "\nEN"});
-    const auto printed = parseImpedances(kNec2c.run(text, {}, {}));
+    const auto printed = parseOutput(kNec2c.run(text, {}, {}));
     const Sweep sweep = runSweep(dims, options, kNec2c);
     ASSERT_EQ(printed.size(), 3u);
     for (int i = 0; i < 3; ++i) {
