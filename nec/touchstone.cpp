@@ -191,12 +191,15 @@ OnePort onePort(const Sweep& sweep) {
 OnePort withReference(const OnePort& data, double referenceOhms) {
     OnePort result{referenceOhms, {}};
     result.points.reserve(data.points.size());
-    const double from = data.referenceOhms;
+    // Z = R(1 + G)/(1 - G) against the new reference, multiplied through by
+    // (1 - G) so that an open circuit (G = 1) needs no infinite Z, and both
+    // references divided by the larger so that no product overflows.
+    const double larger = std::max(data.referenceOhms, referenceOhms);
+    const double from = data.referenceOhms / larger;
+    const double to = referenceOhms / larger;
     for (const ReflectionPoint& p : data.points) {
-        // Z = R(1 + G)/(1 - G) against the new reference, multiplied through
-        // by (1 - G) so that an open circuit (G = 1) needs no infinite Z.
         const std::complex<double> z = from * (1.0 + p.s11);
-        const std::complex<double> r = referenceOhms * (1.0 - p.s11);
+        const std::complex<double> r = to * (1.0 - p.s11);
         result.points.push_back({p.frequencyMHz, (z - r) / (z + r)});
     }
     return result;
