@@ -5,7 +5,8 @@
 #   make run     build and start the program
 #   make test    build and run every test
 #   make bench   build with optimisation and run the benchmarks
-#   make fuzz    fuzz the number reader, both units and the command line (FUZZ_SECONDS)
+#   make fuzz    fuzz the number reader, both units, the command line and the
+#                Touchstone reader (FUZZ_SECONDS)
 #   make check-asan   every test under AddressSanitizer and UBSan
 #   make package      a .deb in build-release/, checked by lintian
 

@@ -5,19 +5,22 @@
 // the command line with its model options, under two locales. The model
 // options reach the sweep (its sub-bands, the engine's output read back, the
 // table) and the deck writer through a stand-in for nec2c, never nec2c
-// itself, and the pictures through a stand-in that draws nothing. Every input
-// must end in seven texts or a run-time error, and the command line in its
-// output or one of its messages with the right exit status; anything else (a
-// crash, a sanitizer report, a stray exception, a text that does not read
-// back, a command line that says something other than the command) is a
-// finding.
+// itself, and the pictures through a stand-in that draws nothing. The bytes
+// are also read as a Touchstone file. Every input must end in seven texts or
+// a run-time error, the command line in its output or one of its messages
+// with the right exit status, and the file in sound points or a one-line
+// refusal; anything else (a crash, a sanitizer report, a stray exception, a
+// text that does not read back, a command line that says something other
+// than the command) is a finding.
 #include "commandline.h"
 #include "errors.h"
 #include "fake_engine.h"
 #include "formatter.h"
 #include "numtext.h"
+#include "touchstone.h"
 
 #include <cmath>
+#include <complex>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
@@ -154,6 +157,38 @@ void anyArguments(std::string_view bytes, const Separators& sep) {
                 r.out.find("\n# lowest SWR ") != std::string::npos);
 }
 
+// The bytes as a measured one-port file: finite points at positive, rising
+// frequencies, no more than the bound, or one line saying why not. Written
+// out again, with the bytes as a comment, they read back the very same;
+// those within total reflection stay within it against 50 ohms.
+void touchstoneFile(std::string_view bytes) {
+    nec::OnePort data;
+    try {
+        data = nec::readTouchstone(bytes);
+    } catch (const nec::TouchstoneError& e) {
+        const std::string_view message = e.what();
+        require(!message.empty() && message.find_first_of("\r\n") == std::string_view::npos);
+        return;
+    }
+    require(!data.points.empty() && data.points.size() <= nec::kMaximumTouchstonePoints);
+    require(std::isfinite(data.referenceOhms) && data.referenceOhms > 0);
+    double previous = 0;
+    for (const nec::ReflectionPoint& p : data.points) {
+        require(std::isfinite(p.frequencyMHz) && p.frequencyMHz > previous);
+        require(std::isfinite(p.s11.real()) && std::isfinite(p.s11.imag()));
+        previous = p.frequencyMHz;
+    }
+    const nec::OnePort back = nec::readTouchstone(nec::writeTouchstone(data, {std::string(bytes)}));
+    require(back.referenceOhms == data.referenceOhms && back.points.size() == data.points.size());
+    const nec::OnePort at50 = nec::withReference(data);
+    for (std::size_t i = 0; i < data.points.size(); ++i) {
+        require(back.points[i].frequencyMHz == data.points[i].frequencyMHz &&
+                back.points[i].s11 == data.points[i].s11);
+        if (std::abs(data.points[i].s11) < 1)
+            require(std::abs(at50.points[i].s11) <= 1 + 1e-12);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -165,5 +200,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         calculation(text, sep, Unit::Centimetres);
         anyArguments(text, sep);
     }
+    touchstoneFile(text);
     return 0;
 }
