@@ -4,6 +4,7 @@
 
 #include "errors.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <charconv>
 #include <cmath>
@@ -207,6 +208,12 @@ std::string singleText(float value, const Separators& sep) {
 
 std::string doubleText(double value, const Separators& sep) {
     return numberText(value, 15, sep);
+}
+
+std::string significantText(double value, int digits, const Separators& sep) {
+    if (!std::isfinite(value))
+        return std::isnan(value) ? "nan" : value > 0 ? "inf" : "-inf";
+    return numberText(value, std::clamp(digits, 1, 17), sep);
 }
 
 std::string fixedText(double value, int decimals, const Separators& sep) {

@@ -27,6 +27,10 @@ struct Separators {
 std::string singleText(float value, const Separators& sep);
 std::string doubleText(double value, const Separators& sep);
 
+// `value` rounded to `digits` significant digits (1 to 17), written as
+// singleText and doubleText write theirs: for measures in messages.
+std::string significantText(double value, int digits, const Separators& sep);
+
 // `value` with exactly `decimals` decimals (the exact binary value rounded,
 // ties to even), the decimal separator and no digit groups, as the
 // prediction's summaries show frequencies and SWR; "inf" for infinity.

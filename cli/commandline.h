@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-//
+
 // The calculator's command line: the arguments in, what to print on standard
 // output and standard error and the exit status out, in a shell user's words.
 //
@@ -17,6 +17,7 @@
 #include "errors.h"
 #include "formatter.h"
 #include "numtext.h"
+#include "pattern.h"
 #include "sweep.h"
 
 #include <bitset>
@@ -26,13 +27,15 @@
 #include <stop_token>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
+#include <vector>
 
 namespace discone::cli {
 
 // Exit statuses.
 inline constexpr int kExitSuccess = 0;
-inline constexpr int kExitFailure = 1; // FREQ, the model's run or the output failed
+inline constexpr int kExitFailure = 1; // FREQ, the model's run, a file or the output failed
 inline constexpr int kExitUsage = 2;
 
 // A picture that could not be drawn or written; the message is one line.
@@ -41,7 +44,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The program's pictures, as far as the command line needs them.
+// An SWR curve: (MHz, SWR) pairs in rising frequency.
+using SwrCurve = std::vector<std::pair<double, double>>;
+
+// The program's pictures, as far as the command line needs them. Each file
+// is an .svg or .png picture; `title` names the design.
 class Pictures {
 public:
     virtual ~Pictures() = default;
@@ -49,18 +56,22 @@ public:
     // (its folder exists and takes a new file). Throws PictureError or
     // FileError.
     virtual void prepare(const std::string& file) const = 0;
-    // Draws the sweep into `file`, an .svg or .png picture, whose `title`
-    // names the design. Throws PictureError, or SaveCancelled when `stop`
-    // is requested before the file is in place.
-    virtual void swrPlot(const nec::Sweep& sweep, const std::string& title, const std::string& file,
+    // The sweep's SWR, with its gain at the horizon where it has one, and a
+    // measured curve beside it unless that is empty. Throws PictureError, or
+    // SaveCancelled when `stop` is requested before the file is in place.
+    virtual void swrPlot(const nec::Sweep& sweep, const SwrCurve& measured,
+                         const std::string& title, const std::string& file,
                          std::stop_token stop) const = 0;
+    // Elevation patterns; throws as swrPlot does.
+    virtual void patternPlot(const std::vector<nec::ElevationCut>& cuts, const std::string& title,
+                             const std::string& file, std::stop_token stop) const = 0;
 };
 
 // What the program hands the command line.
 struct Context {
     Separators separators;               // the user's, for FREQ and for texts
     const nec::Engine* engine = nullptr; // runs the model; none: the model options fail
-    const Pictures* pictures = nullptr;  // draws; none: --plot fails
+    const Pictures* pictures = nullptr;  // draws; none: --plot and --pattern fail
     std::stop_token stop;                // requested when the program is interrupted
     nec::Progress progress;              // the sweep's progress
 };
@@ -80,11 +91,18 @@ struct Request {
     std::string_view frequency; // FREQ as given
     bool deck = false;          // --nec
     bool table = false;         // --swr
+    bool tune = false;          // --tune
     std::string plotFile;       // --plot
+    std::string patternFile;    // --pattern
+    std::string s1pFile;        // --s1p
+    std::string measuredFile;   // --measured
+    std::vector<double> at;     // --at: the pattern's frequencies, MHz
     nec::SweepOptions sweep;
     std::bitset<32> given;         // by option id
-    std::string_view modelOption;  // the first option that needs --nec, --swr or --plot
+    std::string_view modelOption;  // the first option that needs one of the model's outputs
     std::string_view windowOption; // the first of Qt's options
+
+    bool needsSweep() const { return table || !plotFile.empty() || !s1pFile.empty(); }
 };
 
 // The arguments read and checked; a Result when they are answered already

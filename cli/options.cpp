@@ -35,13 +35,32 @@ const OptionSpec kOptions[] = {
                  "(MHz, resistance and reactance in ohms, SWR, separated by tabs, with a point "
                  "in every locale) and a summary in '#' lines"},
     {OptionId::Plot, "--plot", "", "FILE", ValueKind::File, Section::Model, -INFINITY, INFINITY,
-     kNoDefault, "draw the SWR into FILE, an .svg or a .png picture"},
+     kNoDefault, "draw the SWR, and under it the gain at the horizon, into FILE, an .svg or a "
+                 ".png picture"},
+    {OptionId::S1p, "--s1p", "", "FILE", ValueKind::File, Section::Model, -INFINITY, INFINITY,
+     kNoDefault, "write the predicted sweep into FILE as a Touchstone file (S11 against 50 ohms), "
+                 "for analyser software and NEC programs"},
+    {OptionId::Measured, "--measured", "", "FILE", ValueKind::File, Section::Model, -INFINITY,
+     INFINITY, kNoDefault, "read the finished antenna's SWR from FILE, a one-port Touchstone file "
+                           "(.s1p) as a NanoVNA or another analyser writes it, and show it beside "
+                           "the prediction: drawn by --plot, summed up by --swr"},
+    {OptionId::Pattern, "--pattern", "", "FILE", ValueKind::File, Section::Model, -INFINITY,
+     INFINITY, kNoDefault, "draw the elevation patterns (gain in dBi against the elevation, the "
+                           "horizon marked) at FREQ and at 2, 3, 5 and 10 times FREQ into FILE, "
+                           "an .svg or a .png picture"},
+    {OptionId::At, "--at", "", "MHZ,...", ValueKind::List, Section::Model, -INFINITY, INFINITY,
+     kNoDefault, "the frequencies of --pattern instead, up to 8, separated by commas (with a "
+                 "point for decimals in every locale)"},
+    {OptionId::Tune, "--tune", "", "", ValueKind::None, Section::Model, -INFINITY, INFINITY,
+     kNoDefault, "cut the antenna for the band: find the design frequency F' whose antenna's SWR "
+                 "first drops below 2 at FREQ, with the wires of --radials and --wire-diameter, "
+                 "and print F' and its dimensions, as --inches F' or --cm F' would"},
     {OptionId::Radials, "--radials", "", "N", ValueKind::Whole, Section::Model,
      nec::kMinimumRadials, nec::kMaximumRadials, kDefaultRadials,
-     "wires in the disc and in the cone"},
+     "rods in the disc and in the cone"},
     {OptionId::WireDiameter, "--wire-diameter", "", "MM", ValueKind::Decimal, Section::Model,
      nec::kMinimumWireDiameterMm, INFINITY, kDefaultWireDiameterMm,
-     "the wires' diameter in millimetres"},
+     "the rods' diameter in millimetres"},
     {OptionId::To, "--to", "", "MHZ", ValueKind::Decimal, Section::Model, 0, INFINITY, kNoDefault,
      "the highest frequency of the sweep, above FREQ (default ten times FREQ)"},
     {OptionId::Points, "--points", "", "N", ValueKind::Whole, Section::Model,

@@ -27,6 +27,11 @@ enum class OptionId {
     WireDiameter,
     To,
     Points,
+    Pattern,
+    At,
+    S1p,
+    Measured,
+    Tune,
 };
 
 // What follows an option.
@@ -36,6 +41,7 @@ enum class ValueKind {
     File,      // a file name
     Whole,     // digits only, from low to high
     Decimal,   // digits with at most one decimal separator and an exponent, from low
+    List,      // such numbers with a point, separated by commas
 };
 
 enum class Section { Calculation, Model };

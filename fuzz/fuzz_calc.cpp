@@ -78,9 +78,13 @@ Outcome command(std::string_view text, const Separators& sep, Unit unit) {
 class NoPictures : public cli::Pictures {
 public:
     void prepare(const std::string&) const override {}
-    void swrPlot(const nec::Sweep& sweep, const std::string& title, const std::string& file,
-                 std::stop_token) const override {
+    void swrPlot(const nec::Sweep& sweep, const cli::SwrCurve&, const std::string& title,
+                 const std::string& file, std::stop_token) const override {
         require(!sweep.points.empty() && !title.empty() && !file.empty());
+    }
+    void patternPlot(const std::vector<nec::ElevationCut>& cuts, const std::string& title,
+                     const std::string& file, std::stop_token) const override {
+        require(!cuts.empty() && !title.empty() && !file.empty());
     }
 };
 

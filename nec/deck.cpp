@@ -4,6 +4,8 @@
 
 #include "numbers.h"
 
+#include <cmath>
+
 namespace discone::nec {
 
 namespace {
@@ -35,8 +37,12 @@ std::vector<std::string> commentCards(std::string text) {
 
 } // namespace
 
+int patternSamples(double stepDeg) {
+    return static_cast<int>(std::lround(180 / stepDeg)) + 1;
+}
+
 std::string deck(const Model& model, const std::vector<std::string>& comments,
-                 const FrequencySteps& frequencies, DeckUse use) {
+                 const FrequencySteps& frequencies, DeckUse use, double patternStepDeg) {
     std::string out;
     const auto card = [&out](std::initializer_list<std::string> fields) {
         bool first = true;
@@ -68,7 +74,6 @@ std::string deck(const Model& model, const std::vector<std::string>& comments,
     for (const Wire& w : model.axis)
         wire(w);
     card({"GE", "0"});
-    card({"EK", "0"});
     if (use == DeckUse::Internal)
         card({"PT", "-1", "0", "0", "0"});
     for (int source : model.sourceTags)
@@ -76,7 +81,13 @@ std::string deck(const Model& model, const std::vector<std::string>& comments,
     const bool stepped = frequencies.count > 1;
     card({"FR", stepped ? "1" : "0", std::to_string(frequencies.count), "0", "0",
           number(frequencies.startMHz, 12), number(stepped ? frequencies.ratio : 0, 15)});
-    card({"XQ"});
+    // One phi suffices: the antenna is round. The RP card runs the solution
+    // itself, so it takes XQ's place.
+    if (patternStepDeg > 0)
+        card({"RP", "0", std::to_string(patternSamples(patternStepDeg)), "1", "1000", "0", "0",
+              number(patternStepDeg), "0"});
+    else
+        card({"XQ"});
     card({"EN"});
     return out;
 }

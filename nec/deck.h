@@ -27,9 +27,15 @@ enum class DeckUse {
 
 // CM cards (one per comment line, in order; a line longer than a card's 77
 // columns of text continues on the next CM card), CE, the model's GW cards, GR for
-// its copies, GE, EK (the extended thin-wire kernel), PT for internal use,
-// one EX voltage source per source tag, FR, XQ and EN.
+// its copies, GE, PT for internal use (the thin-wire kernel throughout),
+// one EX voltage source per source tag, FR, then XQ, or, with a pattern step
+// in degrees, an RP card for an elevation cut from theta 0 to 180 at each
+// frequency, and EN.
 std::string deck(const Model& model, const std::vector<std::string>& comments,
-                 const FrequencySteps& frequencies, DeckUse use = DeckUse::Printed);
+                 const FrequencySteps& frequencies, DeckUse use = DeckUse::Printed,
+                 double patternStepDeg = 0);
+
+// The samples of an elevation cut at `stepDeg`, from theta 0 to 180.
+int patternSamples(double stepDeg);
 
 } // namespace discone::nec

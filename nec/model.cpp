@@ -2,73 +2,63 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model.h"
 
-#include "numbers.h"
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <string>
 
 namespace discone::nec {
 
 namespace {
 
-// NEC-2's wire rules (docs/nec-model.md gives the sources).
+// The model's rules (docs/nec-model.md gives the measurements behind them).
 constexpr double kLongestSegment = 0.1;   // wavelengths
 constexpr double kShortestSegment = 1e-3; // wavelengths
-constexpr double kSegmentPerRadius = 2;   // with the extended thin-wire kernel
-constexpr double kThinWire = 0.1;         // largest 2 pi radius / wavelength
-constexpr double kGrowth = 2;             // neighbouring segments differ at most this much
-constexpr double kBundleOffset = 0.1;     // feed wires off the axis, in wire radii
-constexpr double kBundleSpacing = 0.005;  // feed wires apart, at least, in feed lengths
+constexpr double kGrowth = 1.5;           // a segment at most this much longer than the one before
+constexpr double kRodSegment = 4;         // rod radii, at least, per rod segment
+constexpr double kFirstRodSegment = 8;    // rod radii, at least, for a rod's first segment
+constexpr double kRodSpacing = 3;         // rod radii, at least, between rod centres
+constexpr double kFeedFraction = 8;       // the feed region's radius is at most gap / this
+constexpr double kLargestHub = 0.25;      // of the disc's radius
 
-std::string mm(double metres) {
-    return number(metres * 1000, 3) + " mm";
+using Pieces = std::vector<ModelError::Piece>;
+
+ModelError::Piece mm(std::string text, double metres) {
+    return {std::move(text), metres * 1000, 3};
 }
 
-std::string mhz(double value) {
-    return number(value, 6) + " MHz";
+ModelError::Piece mhz(std::string text, double value) {
+    return {std::move(text), value, 4};
 }
 
-// Segment lengths along a wire of `length` that starts at a junction whose
-// other segment is `first` long: they start equal to it and at most double
-// from one to the next up to `longest`, so no junction or neighbour sees a
-// jump in segment length.
-std::vector<double> graded(double length, double first, double longest) {
+ModelError::Piece words(std::string text) {
+    return {std::move(text), 0, 0};
+}
+
+// Segment lengths along a piece of `length` entered from a segment of
+// `previous`: each at most kGrowth times the one before and at most
+// `longest`; a rod's first at least `firstAtLeast`. All are scaled down
+// together to fit; a rod whose first segment then falls below `atLeast`
+// takes fewer, equal ones.
+std::vector<double> graded(double length, double previous, double longest, double atLeast = 0,
+                           double firstAtLeast = 0) {
     std::vector<double> segments;
-    double rest = length;
-    double previous = first;
-    double step = std::min(first, longest);
-    while (step < longest && rest >= 3 * step) {
-        segments.push_back(step);
-        rest -= step;
-        previous = step;
-        step = std::min(2 * step, longest);
-    }
-    // The rest in equal segments at most twice the one before it.
-    const double cap = std::min(kGrowth * previous, longest);
-    const int n = std::max(1, static_cast<int>(std::ceil(rest / cap - 1e-9)));
-    segments.insert(segments.end(), n, rest / n);
-    return segments;
-}
-
-// The hub lies a feed gap below the disc's inner end: its segments end where
-// the disc's do, so the two close parallel wires have facing segments, as
-// NEC-2 needs for closely spaced wires. A short rest joins the last segment.
-std::vector<double> aligned(double length, const std::vector<double>& pattern) {
-    std::vector<double> segments;
-    double rest = length;
-    for (double s : pattern) {
-        if (rest < 1.5 * s)
-            break;
+    double s = std::max(std::min(kGrowth * previous, longest), std::min(firstAtLeast, longest));
+    double total = 0;
+    for (;;) {
         segments.push_back(s);
-        rest -= s;
+        total += s;
+        if (total >= length * (1 - 1e-9))
+            break;
+        s = std::min(kGrowth * s, longest);
     }
-    if (!segments.empty() && rest < 0.5 * segments.back()) {
-        rest += segments.back();
-        segments.pop_back();
+    for (double& x : segments)
+        x *= length / total;
+    if (atLeast > 0 && segments.front() < atLeast && segments.size() > 1) {
+        auto n = segments.size() - 1;
+        while (n > 1 && length / static_cast<double>(n) < atLeast)
+            --n;
+        segments.assign(n, length / static_cast<double>(n));
     }
-    segments.push_back(rest);
     return segments;
 }
 
@@ -85,123 +75,163 @@ Point rotated(Point p, double angle) {
     return {p.x * c - p.y * s, p.x * s + p.y * c, p.z};
 }
 
-class WireList {
-public:
-    WireList(Model& model, double radius) : model_(model), radius_(radius) {}
-
-    // Adds the wire from a to b as runs of equal segments, one GW card each;
-    // returns the length of its last segment.
-    double add(Part part, Point a, Point b, const std::vector<double>& segments) {
-        const double length = distance(a, b);
-        double done = 0;
-        for (std::size_t i = 0; i < segments.size();) {
-            std::size_t j = i;
-            double run = 0;
-            while (j < segments.size() && std::abs(segments[j] - segments[i]) <= 1e-9 * length) {
-                run += segments[j];
-                ++j;
-            }
-            const Point from = along(a, b, done / length);
-            done += run;
-            const Point to = j == segments.size() ? b : along(a, b, done / length);
-            model_.wires.push_back({from, to, static_cast<int>(j - i), radius_});
-            model_.parts.push_back(part);
-            shortest_ = std::min(shortest_, segments[i]);
-            i = j;
+// Adds a piece as runs of equal segments, one GW card each; returns the
+// length of its last segment.
+double add(Model& m, Part part, Point a, Point b, double radius,
+           const std::vector<double>& segments) {
+    const double length = distance(a, b);
+    double done = 0;
+    for (std::size_t i = 0; i < segments.size();) {
+        std::size_t j = i;
+        double run = 0;
+        while (j < segments.size() && std::abs(segments[j] - segments[i]) <= 1e-9 * length) {
+            run += segments[j];
+            ++j;
         }
-        return segments.back();
+        const Point from = along(a, b, done / length);
+        done += run;
+        const Point to = j == segments.size() ? b : along(a, b, done / length);
+        m.wires.push_back({from, to, static_cast<int>(j - i), radius});
+        m.parts.push_back(part);
+        i = j;
     }
-    double shortest() const { return shortest_; }
+    return segments.back();
+}
 
-private:
-    Model& model_;
-    double radius_;
-    double shortest_ = INFINITY;
-};
-
-void check(bool ok, const std::string& message) {
+void check(bool ok, Pieces message) {
     if (!ok)
-        throw ModelError(message);
+        throw ModelError(std::move(message));
 }
 
 } // namespace
 
+ModelError::ModelError(std::vector<Piece> pieces)
+    : std::runtime_error([&] {
+          std::string text;
+          for (const Piece& p : pieces)
+              text += p.text + (p.digits > 0 ? significantText(p.number, p.digits, {".", ""}) : "");
+          return text;
+      }()),
+      pieces_(std::move(pieces)) {}
+
+std::string ModelError::message(const Separators& sep) const {
+    std::string text;
+    for (const Piece& p : pieces_)
+        text += p.text + (p.digits > 0 ? significantText(p.number, p.digits, sep) : "");
+    return text;
+}
+
+double Model::coneWireLength() const {
+    return std::hypot(skirtRadius - topRadius, coneTopHeight);
+}
+
+double highestModelledMHz(const DisconeDimensions& dims, const ModelOptions& options) {
+    const double a = options.wireDiameterMm / 2000;
+    const double gap = dims.DiscSpacing * kMetresPerInch;
+    return std::min(kThinWireLimit * kLightMetresMHz / (2 * std::numbers::pi * a),
+                    kLongestSegment * kLightMetresMHz / gap);
+}
+
 Model buildModel(const DisconeDimensions& dims, const ModelOptions& options, double highestMHz) {
     check(options.radials >= kMinimumRadials && options.radials <= kMaximumRadials,
-          "the number of wires must be from " + std::to_string(kMinimumRadials) + " to " +
-              std::to_string(kMaximumRadials));
+          {{"the number of rods must be from ", kMinimumRadials, 2},
+           {" to ", kMaximumRadials, 2}});
     check(std::isfinite(options.wireDiameterMm) && options.wireDiameterMm >= kMinimumWireDiameterMm,
-          "the wire diameter must be at least " + number(kMinimumWireDiameterMm) + " mm");
+          {{"the rods' diameter must be at least ", kMinimumWireDiameterMm, 2}, words(" mm")});
     const double designMHz = dims.LowestFrequency;
     check(std::isfinite(designMHz) && designMHz > 0 && dims.DiscSpacing > 0 &&
               dims.MinimumDiameter > dims.DiscSpacing &&
               dims.SkirtDiameter > dims.MinimumDiameter &&
               dims.DiscDiameter > dims.MinimumDiameter && dims.HeightToDisc > dims.DiscSpacing,
-          "the dimensions do not describe a discone");
+          {words("the dimensions do not describe a discone")});
     check(std::isfinite(highestMHz) && highestMHz >= designMHz,
-          "the highest frequency must not be below the design frequency " + mhz(designMHz));
+          {mhz("the highest frequency must not be below the design frequency ", designMHz),
+           words(" MHz")});
 
     Model m;
-    m.radials = options.radials;
+    const int n = options.radials;
+    m.radials = n;
+    m.copies = n;
     m.highestMHz = highestMHz;
-    m.wireRadius = options.wireDiameterMm / 2000;
+    const double a = options.wireDiameterMm / 2000;
+    m.rodRadius = a;
     m.discRadius = dims.DiscDiameter / 2 * kMetresPerInch;
     m.discHeight = dims.HeightToDisc * kMetresPerInch;
     m.topRadius = dims.MinimumDiameter / 2 * kMetresPerInch;
     m.skirtRadius = dims.SkirtDiameter / 2 * kMetresPerInch;
     const double gap = dims.DiscSpacing * kMetresPerInch;
     m.coneTopHeight = m.discHeight - gap;
-    const double a = m.wireRadius;
-    const double shortestWave = kLightMetresMHz / highestMHz;
-    const double longestWave = kLightMetresMHz / designMHz;
-    const double longest = kLongestSegment * shortestWave;
+    m.feedRadius = std::min(a, gap / kFeedFraction);
+    m.rodStart = std::max(m.topRadius, kRodSpacing * n * a / (2 * std::numbers::pi));
+    const double p = m.feedRadius;
+    const double scale = options.segmentScale;
+    const double longest = kLongestSegment * kLightMetresMHz / highestMHz * scale;
 
-    check(a < m.topRadius, "a wire " + mm(2 * a) + " across is not thinner than the cone's top (" +
-                               mm(2 * m.topRadius) + "): use a thinner wire");
-    check(2 * std::numbers::pi * a <= kThinWire * shortestWave,
-          "a wire " + mm(2 * a) + " across is too thick for the thin-wire model at " +
-              mhz(highestMHz) + ": use a wire thinner than " +
-              mm(kThinWire * shortestWave / std::numbers::pi) + " or a lower highest frequency");
-    check(gap <= longest, "the feed gap of " + mm(gap) +
-                              " is longer than a tenth of a wavelength at " + mhz(highestMHz) +
-                              ": sweep to at most " + mhz(kLongestSegment * kLightMetresMHz / gap));
-    check(gap >= kShortestSegment * longestWave,
-          "the feed gap of " + mm(gap) + " is shorter than a thousandth of a wavelength at " +
-              mhz(designMHz));
+    const double thinTop = kThinWireLimit * kLightMetresMHz / (2 * std::numbers::pi * a);
+    check(highestMHz <= thinTop,
+          {mm("rods ", 2 * a),
+           mhz(" mm across are too thick for NEC-2's thin-wire model above ", thinTop),
+           mhz(" MHz: sweep to at most ", thinTop),
+           mm(" MHz, or use rods at most ",
+              kThinWireLimit * kLightMetresMHz / highestMHz / std::numbers::pi),
+           words(" mm across")});
+    const double gapTop = kLongestSegment * kLightMetresMHz / gap;
+    check(highestMHz <= gapTop,
+          {mm("the feed gap of ", gap),
+           mhz(" mm is longer than a tenth of a wavelength above ", gapTop),
+           mhz(" MHz: sweep to at most ", gapTop), words(" MHz")});
+    check(gap >= kShortestSegment * kLightMetresMHz / designMHz,
+          {mm("the feed gap of ", gap),
+           mhz(" mm is shorter than a thousandth of a wavelength at ", designMHz), words(" MHz")});
+    // Rods too thick or too many for their centres to stand three radii
+    // apart around a hub of at most half the disc.
+    const double largestHub = kLargestHub * m.discRadius;
+    const int fitting =
+        static_cast<int>(std::floor(largestHub * 2 * std::numbers::pi / (kRodSpacing * a)));
+    const double thickest = 2 * largestHub * 2 * std::numbers::pi / (kRodSpacing * n);
+    check(m.rodStart <= largestHub,
+          {{std::to_string(n) + " rods ", 2 * a * 1000, 3},
+           mm(" mm across need a hub ", 2 * m.rodStart),
+           mm(" mm across, more than half the disc's ", 2 * m.discRadius),
+           words(fitting >= kMinimumRadials
+                     ? " mm: use at most " + std::to_string(fitting) + " rods of that size, or"
+                     : " mm: use"),
+           mm(" rods at most ", thickest), words(" mm across")});
 
-    const int n = options.radials;
-    const bool bundle = options.feed == FeedLayout::Bundle ||
-                        (options.feed == FeedLayout::Automatic && n >= kBundleMinimumRadials);
-    m.feedOffset =
-        bundle ? std::max(kBundleOffset * a, kBundleSpacing * gap * n / (2 * std::numbers::pi)) : 0;
-    const double r0 = m.feedOffset;
+    // One sector along the x axis. The cage's feed wire is its first wire, at
+    // radius p; the axial feed starts the hub and plate wires on the axis.
+    const bool cage = options.feed == FeedLayout::Cage;
+    const double r0 = cage ? p : 0;
     const double zd = m.discHeight, zc = m.coneTopHeight;
-    WireList b(m, a);
+    if (cage)
+        add(m, Part::Feed, {r0, 0, zc}, {r0, 0, zd}, p / n, {gap});
+    const double start = gap / 2 * scale;
+    const double hubEnd = add(m, Part::Hub, {r0, 0, zd}, {m.rodStart, 0, zd}, p,
+                              graded(m.rodStart - r0, start, longest));
+    add(m, Part::Disc, {m.rodStart, 0, zd}, {m.discRadius, 0, zd}, a,
+        graded(m.discRadius - m.rodStart, hubEnd, longest, kRodSegment * a,
+               kFirstRodSegment * a));
+    double last = add(m, Part::Plate, {r0, 0, zc}, {m.topRadius, 0, zc}, p,
+                      graded(m.topRadius - r0, start, longest));
+    Point rods{m.topRadius, 0, zc};
+    const Point skirt{m.skirtRadius, 0, 0};
+    if (m.needsHub()) {
+        const double t = (m.rodStart - m.topRadius) / (m.skirtRadius - m.topRadius);
+        const Point collar{m.rodStart, 0, zc * (1 - t)};
+        last = add(m, Part::Collar, rods, collar, p, graded(distance(rods, collar), last, longest));
+        rods = collar;
+    }
+    add(m, Part::Cone, rods, skirt, a,
+        graded(distance(rods, skirt), last, longest, kRodSegment * a, kFirstRodSegment * a));
 
-    // One sector along the x axis, repeated around it. The bundle's feed wire
-    // belongs to the sector; the axial feed is listed after the copies.
-    if (bundle)
-        b.add(Part::Feed, {r0, 0, zc}, {r0, 0, zd}, {gap});
-    const auto disc = graded(m.discRadius - r0, gap, longest);
-    b.add(Part::Disc, {r0, 0, zd}, {m.discRadius, 0, zd}, disc);
-    const double hubEnd =
-        b.add(Part::Hub, {r0, 0, zc}, {m.topRadius, 0, zc}, aligned(m.topRadius - r0, disc));
-    const Point top{m.topRadius, 0, zc}, skirt{m.skirtRadius, 0, 0};
-    b.add(Part::Cone, top, skirt, graded(distance(top, skirt), hubEnd, longest));
-    m.copies = n;
     const int perSector = static_cast<int>(m.wires.size());
-    if (bundle) {
+    if (cage) {
         for (int k = 0; k < n; ++k)
             m.sourceTags.push_back(1 + k * perSector);
     } else {
-        m.axis.push_back({{0, 0, zc}, {0, 0, zd}, 1, a});
+        m.axis.push_back({{0, 0, zc}, {0, 0, zd}, 1, p});
         m.sourceTags = {perSector * n + 1};
     }
-
-    check(b.shortest() >= kSegmentPerRadius * a,
-          "a wire " + mm(2 * a) + " across is too thick for a segment of " + mm(b.shortest()) +
-              " (NEC-2 needs segments of at least two wire radii): use a wire at most " +
-              mm(b.shortest()) + " across");
     return m;
 }
 

@@ -62,16 +62,19 @@ std::string quote(std::string_view line) {
 }
 
 // A pattern table: a blank line and three heading lines, then one row per
-// direction up to a blank line: theta, phi, the vertical, horizontal and
-// total gains in dB, and more. NEC-2 prints -999.99 for no gain at all.
+// direction: theta, phi, the vertical, horizontal and total gains in dB, and
+// more. NEC-2 prints -999.99 for no gain at all. The rows end at a blank
+// line, or at the next card's echo after the deck's last pattern.
 void readPattern(Lines& lines, std::vector<PatternSample>& into) {
     std::string_view row;
     for (int i = 0; i < 4; ++i)
         lines.next(row);
-    while (lines.next(row) && !trimmed(row).empty()) {
+    double theta = 0, gain = 0;
+    for (Lines ahead = lines; ahead.next(row) && !trimmed(row).empty(); lines = ahead) {
         const auto f = fields(row);
-        double theta = 0, gain = 0;
-        if (f.size() < 5 || !readNumber(f[0], theta) || !readNumber(f[4], gain))
+        if (f.empty() || !readNumber(f[0], theta))
+            break;
+        if (f.size() < 5 || !readNumber(f[4], gain))
             throw NecError("nec2c's output has an unreadable pattern line: " + quote(row));
         into.push_back({theta, gain <= -999 ? -INFINITY : gain});
     }

@@ -5,14 +5,10 @@
 #include "deck.h"
 #include "numbers.h"
 #include "output.h"
+#include "parallel.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <exception>
-#include <future>
-#include <mutex>
-#include <thread>
 
 namespace discone::nec {
 
@@ -23,8 +19,7 @@ constexpr int kMostBands = 12;     // more and starting the engine costs more th
 
 struct Band {
     int first = 0, count = 0;
-    std::string deck;
-    RunLimits limits;
+    EngineJob job;
 };
 
 std::vector<Band> bands(const DisconeDimensions& dims, const SweepOptions& options,
@@ -41,69 +36,29 @@ std::vector<Band> bands(const DisconeDimensions& dims, const SweepOptions& optio
         b.count =
             static_cast<int>(std::lround(static_cast<double>(k + 1) * points / count)) - b.first;
         const Model model = buildModel(dims, options.model, frequencies[b.first + b.count - 1]);
-        b.deck = deck(model, {"discone SWR sweep, one sub-band"},
-                      {frequencies[b.first], b.count, ratio}, DeckUse::Internal);
-        b.limits = limitsFor(model, b.count);
+        b.job.deck = deck(model, {"discone SWR sweep, one sub-band"},
+                          {frequencies[b.first], b.count, ratio}, DeckUse::Internal,
+                          options.patternStepDeg);
+        b.job.limits = limitsFor(
+            model, b.count, options.patternStepDeg > 0 ? patternSamples(options.patternStepDeg) : 0);
+        b.job.weight = b.count;
         out.push_back(std::move(b));
     }
     return out;
 }
 
-// Runs the bands, at most `jobs` at once, the highest (slowest) first. The
-// first failure stops the bands still running, and is the one reported.
-std::vector<std::vector<FrequencyResult>> runBands(const std::vector<Band>& work, int jobs,
-                                             const Engine& engine, std::stop_token stop,
-                                             const Progress& progress, int total) {
-    std::stop_source abandon;
-    const std::stop_callback forward(stop, [&abandon] { abandon.request_stop(); });
-    std::vector<std::vector<FrequencyResult>> results(work.size());
-    std::atomic<int> next = static_cast<int>(work.size()) - 1;
-    std::mutex reporting;
-    int done = 0;
-    const auto worker = [&] {
-        try {
-            for (int k; (k = next--) >= 0;) {
-                if (abandon.stop_requested())
-                    throw Cancelled();
-                results[k] =
-                    parseOutput(engine.run(work[k].deck, work[k].limits, abandon.get_token()));
-                const std::lock_guard lock(reporting);
-                done += work[k].count;
-                if (progress && !abandon.stop_requested())
-                    progress(done, total);
-            }
-        } catch (...) {
-            abandon.request_stop();
-            throw;
-        }
-    };
-    std::vector<std::future<void>> workers;
-    for (int i = 0; i < std::min<int>(jobs, static_cast<int>(work.size())); ++i)
-        workers.push_back(std::async(std::launch::async, worker));
-    std::exception_ptr failure;
-    for (auto& w : workers) {
-        try {
-            w.get();
-        } catch (const Cancelled&) {
-        } catch (...) {
-            if (!failure)
-                failure = std::current_exception();
-        }
-    }
-    if (stop.stop_requested())
-        throw Cancelled();
-    if (failure)
-        std::rethrow_exception(failure);
-    return results;
-}
-
 } // namespace
 
 double highestOf(const DisconeDimensions& dims, const SweepOptions& options) {
-    return options.highestMHz > 0 ? options.highestMHz : kDefaultSpan * dims.LowestFrequency;
+    if (options.highestMHz > 0)
+        return options.highestMHz;
+    // A little inside the limit, so the last deck is not refused for rounding.
+    return std::max<double>(dims.LowestFrequency,
+                            std::min(kDefaultSpan * dims.LowestFrequency,
+                                     0.999 * highestModelledMHz(dims, options.model)));
 }
 
-RunLimits limitsFor(const Model& model, int frequencies) {
+RunLimits limitsFor(const Model& model, int frequencies, int patternSamples) {
     // Work per frequency: filling the matrix (every segment against those of
     // one sector) and factoring one block per copy. nec2c does about 5e7
     // units a second on one 2 GHz core; the limit allows a machine five times
@@ -117,7 +72,7 @@ RunLimits limitsFor(const Model& model, int frequencies) {
     const double all = sector * model.copies;
     const double work = all * sector + model.copies * sector * sector * sector / 3;
     const double seconds = 10 + 10 * frequencies * work * 2e-8;
-    const double bytes = 64e3 + all * 200 + frequencies * (4e3 + all * 150);
+    const double bytes = 64e3 + all * 200 + frequencies * (4e3 + all * 150 + patternSamples * 150);
     return {std::chrono::milliseconds(static_cast<long long>(seconds * 1000)),
             static_cast<std::size_t>(4 * bytes)};
 }
@@ -140,19 +95,26 @@ double swr(std::complex<double> impedance, double referenceOhms) {
 Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options, const Engine& engine,
                std::stop_token stop, const Progress& progress) {
     if (options.points < kMinimumPoints || options.points > kMaximumPoints)
-        throw ModelError("a sweep has from " + std::to_string(kMinimumPoints) + " to " +
-                         std::to_string(kMaximumPoints) + " points");
+        throw ModelError({{"a sweep has from ", kMinimumPoints, 1}, {" to ", kMaximumPoints, 4},
+                          {" points", 0, 0}});
     const auto frequencies =
         sweepFrequencies(dims.LowestFrequency, highestOf(dims, options), options.points);
     const auto work = bands(dims, options, frequencies);
-    const int jobs = options.jobs > 0
-                         ? options.jobs
-                         : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    const auto results = runBands(work, jobs, engine, stop, progress, options.points);
+    std::vector<EngineJob> jobs;
+    for (const Band& b : work)
+        jobs.push_back(b.job);
+    std::vector<std::vector<FrequencyResult>> results;
+    for (const std::string& output : runJobs(jobs, options.jobs, engine, stop, progress))
+        results.push_back(parseOutput(output));
 
     Sweep sweep;
     sweep.designMHz = dims.LowestFrequency;
     sweep.model = options.model;
+    if (options.highestMHz <= 0 && frequencies.back() < kDefaultSpan * dims.LowestFrequency)
+        sweep.endsEarlyMHz = frequencies.back();
+    const Model geometry = buildModel(dims, options.model, frequencies.back());
+    sweep.coneWireLength = geometry.coneWireLength();
+    sweep.hubDiameter = geometry.needsHub() ? 2 * geometry.rodStart : 0;
     for (std::size_t k = 0; k < work.size(); ++k) {
         if (static_cast<int>(results[k].size()) != work[k].count)
             throw NecError("nec2c computed " + std::to_string(results[k].size()) + " of " +
@@ -164,50 +126,101 @@ Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options, const
             if (!(std::abs(z.frequencyMHz - f) <= 1e-4 * f))
                 throw NecError("nec2c computed " + number(z.frequencyMHz) + " MHz instead of " +
                                number(f) + " MHz");
-            sweep.points.push_back({f, z.ohms, swr(z.ohms)});
+            SweepPoint point{f, z.ohms, 0, z.ohms, std::nullopt};
+            if (options.patternStepDeg > 0) {
+                const Beam raw = beamOf(z.pattern);
+                if (!(raw.averageGain >= kLowestAverageGain && raw.averageGain <= kHighestAverageGain))
+                    throw NecError("the model fails NEC-2's average gain test at " + number(f, 6) +
+                                   " MHz (" + number(raw.averageGain, 3) +
+                                   ", where a sound model is near 1): its results cannot be trusted");
+                point.impedance = z.ohms * raw.averageGain;
+                point.beam = corrected(raw);
+            }
+            point.swr = swr(point.impedance);
+            sweep.points.push_back(point);
         }
     }
     return sweep;
 }
 
-SweepSummary summarize(const Sweep& sweep) {
+SweepSummary summarize(const std::vector<std::pair<double, double>>& swrCurve) {
     SweepSummary s;
-    const auto& p = sweep.points;
-    const auto below = [](const SweepPoint& q) { return q.swr < kGoodSwr; };
+    const auto& p = swrCurve;
+    const auto below = [](const auto& q) { return q.second < kGoodSwr; };
+    // Where the SWR passes 2 between two points, linear in SWR on a
+    // logarithmic frequency scale.
+    const auto crossing = [](const auto& a, const auto& b) {
+        const double t = std::isinf(a.second) || std::isinf(b.second)
+                             ? 0.5
+                             : (a.second - kGoodSwr) / (a.second - b.second);
+        return a.first * std::pow(b.first / a.first, t);
+    };
     if (const auto first = std::find_if(p.begin(), p.end(), below); first != p.end()) {
-        s.firstBelowMHz = first->frequencyMHz;
+        s.firstBelowMHz = first == p.begin() ? first->first : crossing(*std::prev(first), *first);
         const auto end = std::find_if_not(first, p.end(), below);
-        s.staysBelowUpToMHz = std::prev(end)->frequencyMHz;
+        s.staysBelowUpToMHz = end == p.end() ? std::prev(end)->first : crossing(*std::prev(end), *end);
     }
     if (const auto lowest = std::min_element(
-            p.begin(), p.end(), [](const auto& a, const auto& b) { return a.swr < b.swr; });
+            p.begin(), p.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
         lowest != p.end()) {
-        s.lowestSwr = lowest->swr;
-        s.lowestSwrMHz = lowest->frequencyMHz;
+        s.lowestSwr = lowest->second;
+        s.lowestSwrMHz = lowest->first;
     }
     return s;
 }
 
-std::vector<std::string> summaryLines(const SweepSummary& summary, const Separators& sep) {
+SweepSummary summarize(const Sweep& sweep) {
+    std::vector<std::pair<double, double>> curve;
+    for (const SweepPoint& p : sweep.points)
+        curve.emplace_back(p.frequencyMHz, p.swr);
+    SweepSummary s = summarize(curve);
+    for (const SweepPoint& p : sweep.points) {
+        if (!p.beam)
+            continue;
+        const double g = p.beam->averageGain;
+        s.averageGain = s.averageGain ? std::pair{std::min(s.averageGain->first, g),
+                                                  std::max(s.averageGain->second, g)}
+                                      : std::pair{g, g};
+    }
+    return s;
+}
+
+std::vector<std::string> summaryLines(const SweepSummary& summary, const Separators& sep,
+                                      std::string_view prefix) {
+    const std::string p(prefix);
     std::vector<std::string> lines;
     if (summary.firstBelowMHz) {
-        lines.push_back("SWR first below 2 at " + fixedText(*summary.firstBelowMHz, 3, sep) +
+        lines.push_back(p + "SWR first below 2 at " + fixedText(*summary.firstBelowMHz, 3, sep) +
                         " MHz");
-        lines.push_back("SWR stays below 2 up to " + fixedText(*summary.staysBelowUpToMHz, 3, sep) +
-                        " MHz");
+        lines.push_back(p + "SWR stays below 2 up to " +
+                        fixedText(*summary.staysBelowUpToMHz, 3, sep) + " MHz");
     } else {
-        lines.push_back("SWR never below 2");
+        lines.push_back(p + "SWR never below 2");
     }
-    lines.push_back("lowest SWR " + fixedText(summary.lowestSwr, 3, sep) + " at " +
+    lines.push_back(p + "lowest SWR " + fixedText(summary.lowestSwr, 3, sep) + " at " +
                     fixedText(summary.lowestSwrMHz, 3, sep) + " MHz");
+    if (summary.averageGain)
+        lines.push_back(p + "average gain test " + fixedText(summary.averageGain->first, 3, sep) +
+                        " to " + fixedText(summary.averageGain->second, 3, sep));
     return lines;
 }
 
 std::string sweepTable(const Sweep& sweep) {
-    std::string out = "# frequency_mhz\tresistance_ohm\treactance_ohm\tswr\n";
-    for (const SweepPoint& p : sweep.points)
+    const bool beams = !sweep.points.empty() && sweep.points.front().beam.has_value();
+    std::string out;
+    if (beams)
+        out += "# impedance: NEC-2's times the model's average gain, which a lossless antenna "
+               "has at 1; gains in dBi put right by it too\n";
+    out += "# frequency_mhz\tresistance_ohm\treactance_ohm\tswr";
+    out += beams ? "\thorizon_gain_dbi\tpeak_gain_dbi\tpeak_elevation_deg\n" : "\n";
+    for (const SweepPoint& p : sweep.points) {
         out += fixed(p.frequencyMHz, 3) + '\t' + fixed(p.impedance.real(), 2) + '\t' +
-               fixed(p.impedance.imag(), 2) + '\t' + fixed(p.swr, 3) + '\n';
+               fixed(p.impedance.imag(), 2) + '\t' + fixed(p.swr, 3);
+        if (p.beam)
+            out += '\t' + fixed(p.beam->horizonDbi, 2) + '\t' + fixed(p.beam->peakDbi, 2) + '\t' +
+                   fixed(p.beam->peakElevationDeg, 1);
+        out += '\n';
+    }
     // The summary's numbers as the rows write theirs.
     for (const std::string& line : summaryLines(summarize(sweep), Separators{".", ""}))
         out += "# " + line + '\n';
@@ -217,37 +230,49 @@ std::string sweepTable(const Sweep& sweep) {
 std::string printedDeck(const DisconeDimensions& dims, const SweepOptions& options,
                         std::vector<std::string> comments) {
     if (options.points < kMinimumPoints || options.points > kMaximumPoints)
-        throw ModelError("a sweep has from " + std::to_string(kMinimumPoints) + " to " +
-                         std::to_string(kMaximumPoints) + " points");
+        throw ModelError({{"a sweep has from ", kMinimumPoints, 1}, {" to ", kMaximumPoints, 4},
+                          {" points", 0, 0}});
     ModelOptions axial = options.model;
     axial.feed = FeedLayout::Axial;
     const double high = highestOf(dims, options);
     const Model m = buildModel(dims, axial, high);
     const auto metres = [](double value) { return number(value, 6); };
     const std::string n = std::to_string(m.radials);
-    const double gap = m.discHeight - m.coneTopHeight;
+    const std::string rod = number(options.model.wireDiameterMm, 6) + " mm";
+    const std::string pin = number(2000 * m.feedRadius, 4) + " mm";
     // What the model is, and the numbers it uses: the calculated ones, not
     // those rounded for printing.
-    for (std::string line :
-         {std::string(
-              "The model, in metres as NEC-2 reads them, from the dimensions as calculated, before "
-              "they are rounded for printing:"),
-          "disc: " + n + " wires from the axis out to radius " + metres(m.discRadius) +
-              " at height " + metres(m.discHeight) + ";",
-          "cone: " + n + " wires from its top ring, radius " + metres(m.topRadius) + " at height " +
-              metres(m.coneTopHeight) + ", to its skirt, radius " + metres(m.skirtRadius) +
-              " at height 0, and " + n + " wires from the axis to the top ring closing its top;",
-          "the gap between them: " + metres(gap) + " (" + number(gap / kMetresPerInch, 6) + " in);",
-          "every wire " + number(options.model.wireDiameterMm, 6) +
-              " mm across, perfectly conducting, in free space.",
-          "Fed by one feed wire on the axis across the gap with the only source, so the "
-          "impedance NEC-2 prints is the antenna's; SWR against 50 ohms from " +
-              number(dims.LowestFrequency, 7) + " to " + number(high, 7) + " MHz at " +
-              std::to_string(options.points) +
-              " frequencies spaced evenly on a logarithmic scale."})
-        comments.push_back(std::move(line));
+    std::vector<std::string> lines = {
+        "The model, in metres as NEC-2 reads them, from the dimensions as calculated, before "
+        "they are rounded for printing:",
+        "disc: " + n + " rods " + rod + " across from radius " + metres(m.rodStart) +
+            " out to radius " + metres(m.discRadius) + " at height " + metres(m.discHeight) + ";",
+        "cone: " + n + " rods " + rod + " across from its top ring, radius " +
+            metres(m.topRadius) + " at height " + metres(m.coneTopHeight) +
+            ", to its skirt, radius " + metres(m.skirtRadius) + " at height 0: " +
+            metres(m.coneWireLength()) + " of wire from the top ring to the skirt;",
+        "the gap: " + metres(m.gap()) + " (" + number(m.gap() / kMetresPerInch, 6) +
+            " in), crossed on the axis by the feed, a pin " + pin +
+            " across carrying the deck's only source;",
+        "the disc's centre and the cone's top closed by " + n + " wires " + pin +
+            " across from the axis" +
+            (m.needsHub() ? ", the rods starting on a hub and a collar " +
+                                metres(2 * m.rodStart) + " across;"
+                          : ";"),
+        "thin-wire kernel, perfectly conducting, in free space; segments at most a tenth of a "
+        "wavelength at " +
+            number(high, 7) + " MHz.",
+        "NEC-2's models of this antenna lose or gain power a lossless antenna cannot: discone "
+        "multiplies the impedance NEC-2 prints by the average gain, half the integral of the "
+        "power gain times sin(theta) over theta 0 to 180 degrees of the pattern the RP card "
+        "asks for, before it gives the SWR against 50 ohms, and divides the gains by it.",
+        "Frequencies: " + std::to_string(options.points) + " from " +
+            number(dims.LowestFrequency, 7) + " to " + number(high, 7) +
+            " MHz, spaced evenly on a logarithmic scale."};
+    comments.insert(comments.end(), lines.begin(), lines.end());
     const double ratio = std::pow(high / dims.LowestFrequency, 1.0 / (options.points - 1));
-    return deck(m, comments, {dims.LowestFrequency, options.points, ratio});
+    return deck(m, comments, {dims.LowestFrequency, options.points, ratio}, DeckUse::Printed,
+                kSweepPatternStepDeg);
 }
 
 } // namespace discone::nec

@@ -26,17 +26,30 @@ namespace plot = discone::plot;
 class Pictures : public discone::cli::Pictures {
 public:
     void prepare(const std::string& file) const override {
-        try {
-            plot::checkPictureName(file);
-        } catch (const plot::PlotError& error) {
-            throw discone::cli::PictureError(error.what());
-        }
+        draw([&] { plot::checkPictureName(file); });
     }
-    void swrPlot(const discone::nec::Sweep& sweep, const std::string& title,
-                 const std::string& file, std::stop_token stop) const override {
+    void swrPlot(const discone::nec::Sweep& sweep, const discone::cli::SwrCurve& measured,
+                 const std::string& title, const std::string& file,
+                 std::stop_token stop) const override {
+        draw([&] {
+            plot::writeSwrChart(
+                discone::ui::sweepChart(sweep, QString::fromStdString(title), measured), file,
+                stop);
+        });
+    }
+    void patternPlot(const std::vector<discone::nec::ElevationCut>& cuts,
+                     const std::string& title, const std::string& file,
+                     std::stop_token stop) const override {
+        draw([&] {
+            plot::writePatternChart(discone::ui::patternChart(cuts, QString::fromStdString(title)),
+                                    file, stop);
+        });
+    }
+
+private:
+    template <class Drawing> static void draw(const Drawing& drawing) {
         try {
-            plot::writeSwrChart(discone::ui::sweepChart(sweep, QString::fromStdString(title)), file,
-                                stop);
+            drawing();
         } catch (const plot::PlotError& error) {
             throw discone::cli::PictureError(error.what());
         }

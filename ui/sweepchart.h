@@ -1,15 +1,24 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The NEC-2 sweep as the chart library's SWR chart: the predicted SWR of
-// every frequency and the design frequency, under the caller's title.
+// The model's results as the chart library's charts: the sweep's SWR with
+// its gain at the horizon and a measured curve beside it, and the elevation
+// patterns, each under the caller's title.
 #pragma once
 
 #include "charts.h"
+#include "pattern.h"
 #include "sweep.h"
+
+#include <utility>
+#include <vector>
 
 namespace discone::ui {
 
-plot::SwrChart sweepChart(const nec::Sweep& sweep, const QString& title);
+// `measured` holds (MHz, SWR) pairs; empty for none.
+plot::SwrChart sweepChart(const nec::Sweep& sweep, const QString& title,
+                          const std::vector<std::pair<double, double>>& measured = {});
+
+plot::PatternChart patternChart(const std::vector<nec::ElevationCut>& cuts, const QString& title);
 
 } // namespace discone::ui

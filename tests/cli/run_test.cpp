@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,21 +28,31 @@ public:
     enum class Behaviour { Draw, Fail };
     explicit FakePictures(Behaviour behaviour = Behaviour::Draw) : behaviour_(behaviour) {}
     void prepare(const std::string& file) const override { discone::checkCanSave(file); }
-    void swrPlot(const discone::nec::Sweep& sweep, const std::string& title,
-                 const std::string& file, std::stop_token stop) const override {
-        if (behaviour_ == Behaviour::Fail)
-            throw PictureError("cannot write " + file + ": No space left on device");
-        if (stop.stop_requested())
-            throw discone::SaveCancelled();
-        drawn.push_back({title, file, sweep.points.size()});
+    void swrPlot(const discone::nec::Sweep& sweep, const SwrCurve& measured,
+                 const std::string& title, const std::string& file,
+                 std::stop_token stop) const override {
+        draw(title, file, stop);
+        drawn.back().points = sweep.points.size() + measured.size();
+    }
+    void patternPlot(const std::vector<discone::nec::ElevationCut>& cuts, const std::string& title,
+                     const std::string& file, std::stop_token stop) const override {
+        draw(title, file, stop);
+        drawn.back().points = cuts.size();
     }
     struct Drawn {
         std::string title, file;
-        std::size_t points;
+        std::size_t points = 0; // the SWR's and the measurement's, or the patterns
     };
     mutable std::vector<Drawn> drawn;
 
 private:
+    void draw(const std::string& title, const std::string& file, std::stop_token stop) const {
+        if (behaviour_ == Behaviour::Fail)
+            throw PictureError("cannot write " + file + ": No space left on device");
+        if (stop.stop_requested())
+            throw discone::SaveCancelled();
+        drawn.push_back({title, file});
+    }
     Behaviour behaviour_;
 };
 
@@ -57,6 +69,7 @@ struct Case {
     const char* errPart = "";    // in the one line on standard error
     bool engineRuns = false;     // the engine was asked to run
     const char* title = nullptr; // the picture drawn, with this title
+    std::size_t drawn = 101;     // its sweep's points, or its patterns
 };
 
 class Run : public ::testing::TestWithParam<Case> {};
@@ -86,7 +99,7 @@ TEST_P(Run, PrintsTheAnswerOrOneLine) {
     if (c.title) {
         ASSERT_EQ(pictures.drawn.size(), 1u);
         EXPECT_EQ(pictures.drawn[0].title, c.title);
-        EXPECT_EQ(pictures.drawn[0].points, 101u);
+        EXPECT_EQ(pictures.drawn[0].points, c.drawn);
     } else {
         EXPECT_TRUE(pictures.drawn.empty());
     }
@@ -109,13 +122,16 @@ INSTANTIATE_TEST_SUITE_P(
         // The table is for other programs: a point even in a comma locale.
         Case{.name = "table",
              .args = {"--cm", "146", "--swr"},
-             .outStart = "# frequency_mhz\tresistance_ohm\treactance_ohm\tswr\n146.000\t50.00\t",
+             .outStart = "# impedance: NEC-2's times the model's average gain, which a lossless "
+                         "antenna has at 1; gains in dBi put right by it too\n"
+                         "# frequency_mhz\tresistance_ohm\treactance_ohm\tswr\thorizon_gain_dbi\t"
+                         "peak_gain_dbi\tpeak_elevation_deg\n146.000\t50.00\t",
              .engineRuns = true},
         Case{.name = "picture_keeps_the_dimensions",
              .args = {"--cm", "146,0", "--plot", "swr.svg"},
              .outStart = "height-to-disc\t",
              .engineRuns = true,
-             .title = "Discone for 146 MHz (centimetres): 16 wires of 2 mm"},
+             .title = "Discone for 146 MHz (centimetres): 16 rods of 2 mm"},
         Case{.name = "engine_fails",
              .args = {"--cm", "146", "--swr", "--plot", "swr.png"},
              .engine = FakeEngine::Behaviour::Fail,
@@ -143,10 +159,24 @@ INSTANTIATE_TEST_SUITE_P(
              .engine = FakeEngine::Behaviour::Hang,
              .interrupt = true,
              .status = kExitFailure},
-        Case{.name = "wire_too_thick",
-             .args = {"--cm", "146", "--nec", "--wire-diameter=20"},
+        // In the user's words: a comma in German.
+        Case{.name = "rods_too_thick",
+             .args = {"--cm", "146", "--nec", "--wire-diameter=10", "--to", "1460"},
              .status = kExitUsage,
-             .errPart = "thinner"},
+             .errPart = "rods 10 mm across are too thick for NEC-2's thin-wire model above 1431 "
+                        "MHz: sweep to at most 1431 MHz, or use rods at most 9,8 mm across"},
+        Case{.name = "patterns",
+             .args = {"--cm", "146", "--pattern", "beam.svg"},
+             .outStart = "height-to-disc\t",
+             .engineRuns = true,
+             .title = "Discone for 146 MHz (centimetres): 16 rods of 2 mm, elevation patterns",
+             .drawn = 5},
+        Case{.name = "patterns_at",
+             .args = {"--cm", "146", "--pattern", "beam.svg", "--at", "146,500.5"},
+             .outStart = "height-to-disc\t",
+             .engineRuns = true,
+             .title = "Discone for 146 MHz (centimetres): 16 rods of 2 mm, elevation patterns",
+             .drawn = 2},
         // A frequency that cannot be calculated with stops before the model.
         Case{.name = "bad_frequency",
              .args = {"--cm", "0", "--swr"},
@@ -155,3 +185,50 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
+
+namespace {
+
+std::string contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+// The sweep written as Touchstone reads back as a measurement beside the
+// prediction: the table sums both up. A measurement that is not one-port
+// Touchstone is one line naming the file and its line, before any sweep.
+TEST(Files, TouchstoneOutAndMeasurementIn) {
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("discone-cli-files-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string written = (folder / "predicted.s1p").string();
+    FakeEngine engine; // 50 ohms to 400 MHz, 100 ohms above: SWR 1, then 2
+    engine.ohms = [](double mhz) { return mhz < 400 ? 50.0 : 100.0; };
+    const FakePictures pictures;
+    const Context context{kComma, &engine, &pictures, {}, {}};
+    std::vector<std::string_view> args = {"--cm", "146", "--s1p", written};
+    EXPECT_EQ(run(args, context).status, kExitSuccess);
+    const std::string s1p = contents(written);
+    EXPECT_TRUE(s1p.starts_with("! discone ")) << s1p;
+    EXPECT_NE(s1p.find("\n# MHZ S RI R 50\n146 "), std::string::npos) << s1p;
+
+    args = {"--cm", "146", "--swr", "--points", "11", "--measured", written};
+    const Result both = run(args, context);
+    EXPECT_EQ(both.status, kExitSuccess) << both.err;
+    EXPECT_NE(both.out.find("\n# measured SWR first below 2 at 146.000 MHz\n"), std::string::npos)
+        << both.out;
+    EXPECT_NE(both.out.find("\n# measured lowest SWR 1.000 at 146.000 MHz\n"), std::string::npos);
+
+    const std::string bad = (folder / "bad.s1p").string();
+    std::ofstream(bad) << "# MHZ S RI R 50\n146 0.1 0\n150 0.1\n";
+    args = {"--cm", "146", "--plot", "swr.png", "--measured", bad};
+    const Result refused = run(args, context);
+    EXPECT_EQ(refused.status, kExitFailure);
+    EXPECT_EQ(refused.err.rfind("discone: " + bad + ": line 3: ", 0), 0u) << refused.err;
+    EXPECT_EQ(std::count(refused.err.begin(), refused.err.end(), '\n'), 1);
+    EXPECT_TRUE(pictures.drawn.empty());
+    std::filesystem::remove_all(folder);
+}

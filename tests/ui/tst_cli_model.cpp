@@ -103,7 +103,7 @@ private slots:
         QTest::addColumn<QString>("outStart");
         QTest::addColumn<QString>("errPart");
         QTest::addColumn<int>("tableRows"); // -1: no table
-        const QString header = "# frequency_mhz\tresistance_ohm\treactance_ohm\tswr\n";
+        const QString header = "# impedance: NEC-2's times the model's average gain";
         const QString runs = "echo run >>\"$0.runs\"; ";
         QTest::newRow("sweep") << QStringList{"--cm", "146", "--swr", "--points", "5"} << "" << 0
                                << header << "" << 5;
@@ -130,9 +130,9 @@ private slots:
             << QStringList{"--cm", "146", "--plot", "FOLDER/missing/swr.png"} << runs + "exit 1"
             << 1 << ""
             << "FOLDER/missing/swr.png: No such file or directory" << -1;
-        QTest::newRow("wire too thick")
+        QTest::newRow("rods need too wide a hub")
             << QStringList{"--cm", "146", "--nec", "--wire-diameter=20"} << "" << 2 << ""
-            << "thinner" << -1;
+            << "16 rods 20 mm across need a hub 153 mm across" << -1;
     }
     void modelRuns() {
         QFETCH(QStringList, args);
@@ -169,13 +169,28 @@ private slots:
             QVERIFY(lines.last().startsWith("# "));
         }
         if (r.out.startsWith("CM"))
-            QVERIFY(r.out.endsWith("XQ\nEN\n"));
+            QVERIFY(r.out.endsWith("\nRP 0 37 1 1000 0 0 5 0\nEN\n"));
         // Only a finished picture, and only when everything worked; nec2c
         // never ran when the picture could not be written anyway.
         const QStringList left = QDir(dir.path()).entryList({"swr*"}, QDir::Files | QDir::Hidden);
         const bool pictureAsked = args.join(' ').contains(picture);
         QCOMPARE(left.size(), status == 0 && pictureAsked ? 1 : 0);
         QVERIFY(!QFile::exists(dir.filePath("nec2c.runs")));
+    }
+
+    // --tune cuts the antenna for the band: its comment lines, then the
+    // seven lines --cm F' prints, F' in the locale's words.
+    void tune() {
+        const Run tuned = run({"--cm", "146", "--tune"}, {"LC_ALL=de_DE.UTF-8"});
+        QCOMPARE(tuned.status, 0);
+        QCOMPARE(tuned.err, QString());
+        const QRegularExpression first("^# for SWR below 2 from 146 MHz, cut for (12[89],[0-9]+) MHz\n"
+                                       "# the tuned design's SWR stays below 2 up to [0-9]+,[0-9]{3} "
+                                       "MHz\n");
+        const QRegularExpressionMatch match = first.match(tuned.out);
+        QVERIFY2(match.hasMatch(), qPrintable(tuned.out));
+        const Run cut = run({"--cm", match.captured(1)}, {"LC_ALL=de_DE.UTF-8"});
+        QCOMPARE(tuned.out.mid(match.capturedLength()), cut.out);
     }
 
     // Other programs read the table in any locale: in German every field of
@@ -188,7 +203,7 @@ private slots:
             if (line.startsWith('#'))
                 continue;
             const QStringList fields = line.split('\t');
-            QCOMPARE(fields.size(), 4);
+            QCOMPARE(fields.size(), 7);
             for (const QString& field : fields) {
                 const std::string text = field.toStdString();
                 double value = 0;

@@ -1,0 +1,187 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The model options' work, once the design is calculated: the deck, the
+// sweep with its table, Touchstone file and picture, a measured file read
+// beside it, the elevation patterns, and the tuning. Every file is checked
+// before the work starts and written through the checked path; nothing is
+// printed unless everything worked.
+#include "deck.h"
+#include "messages.h"
+#include "readfile.h"
+#include "savefile.h"
+#include "touchstone.h"
+#include "tune.h"
+
+namespace discone::cli {
+
+namespace {
+
+constexpr std::size_t kLargestMeasurement = 16u << 20; // bytes; 100,000 points take 5 MB
+
+std::string_view unitWord(Unit unit) {
+    return unit == Unit::Inches ? "inches" : "centimetres";
+}
+
+// A length as a builder measures it, in the design's unit.
+std::string length(double metres, Unit unit, const Separators& sep) {
+    return unit == Unit::Inches ? significantText(metres / nec::kMetresPerInch, 4, sep) + " in"
+                                : significantText(metres * 100, 4, sep) + " cm";
+}
+
+// The deck's first comment lines: the program, the design and its seven
+// dimensions as printed, with a point as every number of the deck.
+std::vector<std::string> deckHeader(const DisconeDimensions& dimensions, Unit unit) {
+    const Separators point{".", ""};
+    const ResultTexts texts = formatDimensions(dimensions, unit, point);
+    std::vector<std::string> lines;
+    lines.push_back(joined({"discone " DISCONE_VERSION ": a discone for ",
+                            singleText(dimensions.LowestFrequency, point),
+                            " MHz, its dimensions as printed in ", unitWord(unit), ":"}));
+    for (const DimensionDescriptor& row : descriptors(Unit::Inches)) {
+        const bool solid = row.dimension == Dimension::MeshSpacing && dimensions.MeshSpacing.solid;
+        lines.push_back(joined({"  ", row.key, " ", texts[row.dimension],
+                                solid ? "" : unit == Unit::Inches ? " in" : " cm"}));
+    }
+    return lines;
+}
+
+std::string designTitle(const Request& r, const DisconeDimensions& dimensions,
+                        const Separators& sep) {
+    return joined({"Discone for ", singleText(dimensions.LowestFrequency, sep), " MHz (",
+                   unitWord(*r.unit), "): ", std::to_string(r.sweep.model.radials), " rods of ",
+                   doubleText(r.sweep.model.wireDiameterMm, sep), " mm"});
+}
+
+// What a builder cuts, as the model has it, and where the sweep had to stop
+// short: comment lines for the table, with a point as its numbers have.
+std::vector<std::string> buildNotes(const Request& r, const nec::Sweep& sweep) {
+    const Separators point{".", ""};
+    std::vector<std::string> lines;
+    lines.push_back("cone wires " + length(sweep.coneWireLength, *r.unit, point) +
+                    " from the top ring to the skirt, as modelled; the printed side length "
+                    "runs on to the cone's apex");
+    if (sweep.hubDiameter > 0)
+        lines.push_back("the rods need a hub " + length(sweep.hubDiameter, *r.unit, point) +
+                        " across: the disc's rods start on it, the cone's on a collar as wide");
+    if (sweep.endsEarlyMHz > 0)
+        lines.push_back("the sweep ends at " + fixedText(sweep.endsEarlyMHz, 3, point) +
+                        " MHz, where NEC-2's thin-wire model ends for these rods");
+    return lines;
+}
+
+// A measured one-port file as SWR against 50 ohms.
+SwrCurve readMeasured(const std::string& file) {
+    nec::OnePort data;
+    try {
+        data = nec::withReference(nec::readTouchstone(readFile(file, kLargestMeasurement)));
+    } catch (const nec::TouchstoneError& error) {
+        throw FileError(file + ": " + error.what());
+    }
+    SwrCurve curve;
+    for (const nec::ReflectionPoint& p : data.points)
+        curve.emplace_back(p.frequencyMHz, nec::reflectionSwr(p.s11));
+    return curve;
+}
+
+// The design F' for the band, and its seven lines as --inches F' or --cm F'
+// prints them.
+Result tuned(const Request& r, const DisconeDimensions& dimensions, const Context& c) {
+    const nec::Tuning t = nec::tune(dimensions.LowestFrequency, r.sweep.model, *c.engine, c.stop);
+    const Separators& sep = c.separators;
+    const std::string design = singleText(t.designMHz, sep);
+    const DisconeDimensions cut = calculateDimensions(readSingle(design, sep));
+    Result result;
+    result.out = "# for SWR below 2 from " + singleText(dimensions.LowestFrequency, sep) +
+                 " MHz, cut for " + design + " MHz\n# the tuned design's SWR stays below 2 up to " +
+                 fixedText(t.staysBelowUpToMHz, 3, sep) + " MHz\n" +
+                 dimensionLines(formatDimensions(cut, *r.unit, sep));
+    return result;
+}
+
+Result work(const Request& r, const DisconeDimensions& dimensions, const Context& c) {
+    Result result;
+    if (r.deck)
+        result.out = nec::printedDeck(dimensions, r.sweep, deckHeader(dimensions, *r.unit));
+    if (!r.tune && !r.needsSweep() && r.patternFile.empty())
+        return result;
+    if (!c.engine)
+        return failure(kExitFailure, "this program cannot run the model");
+    if (r.tune)
+        return tuned(r, dimensions, c);
+    // Before the sweep, not after it: a wrong folder or file is found at once.
+    for (const std::string* picture : {&r.plotFile, &r.patternFile}) {
+        if (picture->empty())
+            continue;
+        if (!c.pictures)
+            return failure(kExitFailure, "this program cannot draw pictures");
+        c.pictures->prepare(*picture);
+    }
+    if (!r.s1pFile.empty())
+        checkCanSave(r.s1pFile);
+    const SwrCurve measured = r.measuredFile.empty() ? SwrCurve{} : readMeasured(r.measuredFile);
+    const std::string title = designTitle(r, dimensions, c.separators);
+
+    if (r.needsSweep()) {
+        const nec::Sweep sweep = nec::runSweep(dimensions, r.sweep, *c.engine, c.stop, c.progress);
+        if (r.table) {
+            result.out += nec::sweepTable(sweep);
+            std::vector<std::string> lines = buildNotes(r, sweep);
+            if (!measured.empty())
+                for (std::string& line :
+                     nec::summaryLines(nec::summarize(measured), {".", ""}, "measured "))
+                    lines.push_back(std::move(line));
+            for (const std::string& line : lines)
+                result.out += "# " + line + '\n';
+        }
+        if (!r.s1pFile.empty())
+            saveFile(r.s1pFile,
+                     nec::writeTouchstone(nec::onePort(sweep),
+                                          {"discone " DISCONE_VERSION
+                                           ": the predicted S11 of the design below, against 50 "
+                                           "ohms, its impedance NEC-2's times the model's average "
+                                           "gain",
+                                           title}),
+                     c.stop);
+        if (!r.plotFile.empty())
+            c.pictures->swrPlot(sweep, measured, title, r.plotFile, c.stop);
+    }
+    if (!r.patternFile.empty()) {
+        std::vector<double> frequencies = r.at;
+        if (frequencies.empty()) {
+            // Those of f, 2 f, 3 f, 5 f and 10 f that the rods allow.
+            const double top = nec::highestModelledMHz(dimensions, r.sweep.model);
+            for (double mhz : nec::patternFrequencies(dimensions.LowestFrequency))
+                if (mhz <= top)
+                    frequencies.push_back(mhz);
+        }
+        const auto cuts = nec::elevationCuts(dimensions, r.sweep.model, frequencies, *c.engine,
+                                             c.stop, r.sweep.jobs);
+        c.pictures->patternPlot(cuts, title + ", elevation patterns", r.patternFile, c.stop);
+    }
+    return result;
+}
+
+} // namespace
+
+Result runModel(const Request& r, const DisconeDimensions& dimensions, const Context& c) {
+    try {
+        return work(r, dimensions, c);
+    } catch (const nec::ModelError& error) {
+        return failure(kExitUsage, error.message(c.separators));
+    } catch (const nec::Cancelled&) {
+        return {kExitFailure, {}, {}, true};
+    } catch (const SaveCancelled&) {
+        return {kExitFailure, {}, {}, true};
+    } catch (const nec::NecError& error) {
+        return failure(kExitFailure, error.what());
+    } catch (const nec::NeverBelow& error) {
+        return failure(kExitFailure, error.what());
+    } catch (const FileError& error) {
+        return failure(kExitFailure, error.what());
+    } catch (const PictureError& error) {
+        return failure(kExitFailure, error.what());
+    }
+}
+
+} // namespace discone::cli

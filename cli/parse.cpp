@@ -1,0 +1,279 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Reading the arguments into a Request, strictly: every option at most once,
+// numbers for the model without digit groups, and the combinations that
+// make sense.
+#include "commandline.h"
+#include "messages.h"
+#include "options.h"
+
+#include <charconv>
+#include <optional>
+
+namespace discone::cli {
+
+namespace {
+
+// Digits with at most one decimal separator (the locale's or a point) and an
+// optional exponent, nothing else: a value for the model, where a slip such as
+// "1,5" in a locale whose comma groups digits must not quietly mean 15.
+std::optional<double> plainNumber(std::string_view text, const Separators& sep) {
+    std::string s(text);
+    if (!sep.decimal.empty() && sep.decimal != ".")
+        if (const auto at = s.find(sep.decimal); at != std::string::npos)
+            s.replace(at, sep.decimal.size(), ".");
+    std::size_t i = 0, digits = 0;
+    const auto run = [&] {
+        std::size_t n = 0;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9')
+            ++i, ++n;
+        return n;
+    };
+    digits += run();
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        digits += run();
+    }
+    if (digits == 0)
+        return std::nullopt;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            ++i;
+        if (run() == 0)
+            return std::nullopt;
+    }
+    double value = 0;
+    const auto res = std::from_chars(s.data(), s.data() + i, value);
+    if (i != s.size() || res.ptr != s.data() + i || res.ec != std::errc() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> wholeNumber(std::string_view text) {
+    int value = 0;
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || text[0] == '-' || text[0] == '+' || res.ec != std::errc() ||
+        res.ptr != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+bool endsWithNoCase(std::string_view text, std::string_view suffix) {
+    if (text.size() < suffix.size())
+        return false;
+    text = text.substr(text.size() - suffix.size());
+    for (std::size_t i = 0; i < suffix.size(); ++i) {
+        const char c = text[i] >= 'A' && text[i] <= 'Z' ? char(text[i] - 'A' + 'a') : text[i];
+        if (c != suffix[i])
+            return false;
+    }
+    return true;
+}
+
+// The option's number, checked against its limits; a usage error otherwise.
+std::optional<Result> readNumber(const OptionSpec& spec, std::string_view value,
+                                 const Separators& sep, double& into) {
+    std::optional<double> number;
+    if (spec.kind == ValueKind::Whole) {
+        if (auto n = wholeNumber(value))
+            number = *n;
+    } else {
+        number = plainNumber(value, sep);
+    }
+    const bool inside =
+        number && *number >= spec.low && *number <= spec.high && (spec.low > 0 || *number > 0);
+    if (inside) {
+        into = *number;
+        return std::nullopt;
+    }
+    std::string wanted = spec.kind == ValueKind::Whole
+                             ? "a whole number from " + doubleText(spec.low, sep) + " to " +
+                                   doubleText(spec.high, sep)
+                         : spec.low > 0 ? "a number of at least " + doubleText(spec.low, sep)
+                                        : std::string("a number above zero");
+    return usageError(
+        {"'", spec.name, "' takes ", wanted, " (", spec.help, "), not ", quoted(value)});
+}
+
+// --at's frequencies: plain numbers separated by commas, so a point is their
+// decimal separator in every locale.
+std::optional<Result> readList(Request& r, const OptionSpec& spec, std::string_view value) {
+    const Separators point{".", ""};
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = value.find(',', start);
+        const std::string_view item = value.substr(start, comma - start);
+        const auto mhz = plainNumber(item, point);
+        if (!mhz || *mhz <= 0)
+            return usageError({"'", spec.name, "' takes frequencies in megahertz separated by "
+                               "commas, such as 146,292.5, not ", quoted(value)});
+        r.at.push_back(*mhz);
+        if (comma == std::string_view::npos)
+            break;
+        start = comma + 1;
+    }
+    if (r.at.size() > static_cast<std::size_t>(nec::kMostPatternFrequencies))
+        return usageError({"'", spec.name, "' takes at most ",
+                           std::to_string(nec::kMostPatternFrequencies), " frequencies, not ",
+                           std::to_string(r.at.size())});
+    if (r.modelOption.empty())
+        r.modelOption = spec.name;
+    return std::nullopt;
+}
+
+// Records one option and its value; returns a usage error, or nothing.
+std::optional<Result> apply(Request& r, const OptionSpec& spec, std::string_view value,
+                            const Separators& sep) {
+    double number = 0;
+    if (spec.kind == ValueKind::Whole || spec.kind == ValueKind::Decimal) {
+        if (auto error = readNumber(spec, value, sep, number))
+            return error;
+        if (r.modelOption.empty())
+            r.modelOption = spec.name;
+    }
+    switch (spec.id) {
+    case OptionId::Inches:
+    case OptionId::Cm:
+        if (r.unit)
+            return usageError({"only one of '--inches' and '--cm' may be given"});
+        r.unit = spec.id == OptionId::Inches ? Unit::Inches : Unit::Centimetres;
+        r.frequency = value;
+        break;
+    case OptionId::Nec:
+        r.deck = true;
+        break;
+    case OptionId::Swr:
+        r.table = true;
+        break;
+    case OptionId::Plot:
+    case OptionId::Pattern:
+        if (!endsWithNoCase(value, ".svg") && !endsWithNoCase(value, ".png"))
+            return usageError({"the picture ", quoted(value), " must be named .svg or .png"});
+        (spec.id == OptionId::Plot ? r.plotFile : r.patternFile) = std::string(value);
+        break;
+    case OptionId::S1p:
+        r.s1pFile = std::string(value);
+        break;
+    case OptionId::Measured:
+        r.measuredFile = std::string(value);
+        break;
+    case OptionId::Tune:
+        r.tune = true;
+        break;
+    case OptionId::At:
+        return readList(r, spec, value);
+    case OptionId::Radials:
+        r.sweep.model.radials = static_cast<int>(number);
+        break;
+    case OptionId::WireDiameter:
+        r.sweep.model.wireDiameterMm = number;
+        break;
+    case OptionId::To:
+        r.sweep.highestMHz = number;
+        break;
+    case OptionId::Points:
+        r.sweep.points = static_cast<int>(number);
+        break;
+    case OptionId::Help:
+    case OptionId::Version:
+        break;
+    }
+    return std::nullopt;
+}
+
+// The option a mistyped name most likely meant, as "; did you mean '--x'?".
+std::string suggestion(std::string_view name) {
+    const OptionSpec* match = nullptr;
+    for (const OptionSpec& spec : options()) {
+        if (name.size() > 2 && spec.name.starts_with(name)) {
+            if (match)
+                return {};
+            match = &spec;
+        }
+    }
+    return match ? joined({"; did you mean '", match->name, "'?"}) : std::string();
+}
+
+} // namespace
+
+std::variant<Request, Result> parse(std::span<const std::string_view> args, const Separators& sep) {
+    Request r;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        // "-" on its own is an operand, as everywhere.
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-')
+            return usageError({"unexpected argument ", quoted(arg)});
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string_view name = arg.substr(0, equals);
+        const bool attached = equals != std::string_view::npos;
+        const OptionSpec* spec = findOption(name);
+        if (spec == nullptr) {
+            bool takesValue = false;
+            if (isWindowOption(arg, takesValue)) {
+                if (r.windowOption.empty())
+                    r.windowOption = arg;
+                i += takesValue;
+                continue;
+            }
+            return usageError({"unrecognized option ", quoted(arg), suggestion(name)});
+        }
+        const bool takesValue = spec->kind != ValueKind::None;
+        if (!takesValue && attached)
+            return usageError({"option '", spec->name, "' takes no value"});
+        if (spec->id == OptionId::Help)
+            return Result{kExitSuccess, helpText(sep), {}, false};
+        if (spec->id == OptionId::Version)
+            return Result{kExitSuccess, "discone " DISCONE_VERSION "\n", {}, false};
+        const auto bit = static_cast<std::size_t>(spec->id);
+        if (r.given.test(bit) && spec->id != OptionId::Inches && spec->id != OptionId::Cm)
+            return usageError({"option '", spec->name, "' may be given only once"});
+        r.given.set(bit);
+        std::string_view value;
+        if (attached)
+            value = arg.substr(equals + 1);
+        else if (takesValue && i + 1 < args.size())
+            value = args[++i];
+        else if (takesValue)
+            return usageError({"option '", spec->name, "' requires a value"});
+        if (auto error = apply(r, *spec, value, sep))
+            return *error;
+    }
+    if (!r.windowOption.empty())
+        return usageError({quoted(r.windowOption),
+                           " is one of Qt's options for the windows, which the command line's "
+                           "options do not open"});
+    if (!r.unit)
+        return usageError({"nothing to calculate: give --inches FREQ or --cm FREQ"});
+    if (r.deck && r.table)
+        return usageError({"'--nec' and '--swr' both print on standard output: give one of them"});
+    const bool outputs = r.deck || r.needsSweep() || !r.patternFile.empty() || r.tune;
+    if (!r.modelOption.empty() && !outputs)
+        return usageError({"'", r.modelOption,
+                           "' is a model option: it needs --nec, --swr, --plot, --s1p, --pattern "
+                           "or --tune"});
+    if (!r.at.empty() && r.patternFile.empty())
+        return usageError({"'--at' gives the frequencies of --pattern, which is not given"});
+    if (!r.measuredFile.empty() && !r.table && r.plotFile.empty())
+        return usageError({"'--measured' is shown with --swr or --plot: give one of them"});
+    if (r.tune && (r.deck || r.needsSweep() || !r.patternFile.empty() ||
+                   r.given.test(static_cast<std::size_t>(OptionId::To)) ||
+                   r.given.test(static_cast<std::size_t>(OptionId::Points))))
+        return usageError({"'--tune' prints the tuned design's dimensions, with --radials and "
+                           "--wire-diameter only; model the design it gives with a second run"});
+    // Two outputs into one file would leave only the last.
+    const std::string_view files[] = {r.plotFile, r.patternFile, r.s1pFile};
+    for (std::size_t i = 0; i < 3; ++i)
+        for (std::size_t j = i + 1; j < 3; ++j)
+            if (!files[i].empty() && files[i] == files[j])
+                return usageError({"two outputs are to be written into ", quoted(files[i]),
+                                   ": give each its own file"});
+    return r;
+}
+
+} // namespace discone::cli

@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "parallel.h"
+
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <future>
+#include <mutex>
+#include <thread>
+
+namespace discone::nec {
+
+std::vector<std::string> runJobs(const std::vector<EngineJob>& jobs, int atOnce,
+                                 const Engine& engine, std::stop_token stop,
+                                 const Progress& progress) {
+    if (atOnce <= 0)
+        atOnce = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    std::stop_source abandon;
+    const std::stop_callback forward(stop, [&abandon] { abandon.request_stop(); });
+    std::vector<std::string> outputs(jobs.size());
+    std::atomic<int> next = static_cast<int>(jobs.size()) - 1;
+    std::mutex reporting;
+    int done = 0, total = 0;
+    for (const EngineJob& job : jobs)
+        total += job.weight;
+    const auto worker = [&] {
+        try {
+            for (int k; (k = next--) >= 0;) {
+                if (abandon.stop_requested())
+                    throw Cancelled();
+                outputs[k] = engine.run(jobs[k].deck, jobs[k].limits, abandon.get_token());
+                const std::lock_guard lock(reporting);
+                done += jobs[k].weight;
+                if (progress && !abandon.stop_requested())
+                    progress(done, total);
+            }
+        } catch (...) {
+            abandon.request_stop();
+            throw;
+        }
+    };
+    std::vector<std::future<void>> workers;
+    for (int i = 0; i < std::min<int>(atOnce, static_cast<int>(jobs.size())); ++i)
+        workers.push_back(std::async(std::launch::async, worker));
+    std::exception_ptr failure;
+    for (auto& w : workers) {
+        try {
+            w.get();
+        } catch (const Cancelled&) {
+        } catch (...) {
+            if (!failure)
+                failure = std::current_exception();
+        }
+    }
+    if (stop.stop_requested())
+        throw Cancelled();
+    if (failure)
+        std::rethrow_exception(failure);
+    return outputs;
+}
+
+} // namespace discone::nec

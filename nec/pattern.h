@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The designed antenna's elevation patterns at a few frequencies, finely
+// sampled for drawing: one engine run per frequency, each with segments
+// fitted to it, run at the same time.
+#pragma once
+
+#include "beam.h"
+#include "model.h"
+#include "parallel.h"
+
+#include <stop_token>
+#include <vector>
+
+namespace discone::nec {
+
+inline constexpr double kDrawnPatternStepDeg = 1;
+inline constexpr int kMostPatternFrequencies = 8; // more cannot be told apart in one drawing
+
+struct ElevationCut {
+    double frequencyMHz = 0;
+    std::vector<PatternSample> samples; // theta 0 to 180, gains put right by the average gain
+    Beam beam;                          // likewise
+};
+
+// f, 2 f, 3 f, 5 f and 10 f of the design frequency f.
+std::vector<double> patternFrequencies(double designMHz);
+
+// Throws ModelError for frequencies the model cannot follow (below the
+// design frequency, or above what the wires allow), NecError if a run
+// fails, Cancelled once `stop` is requested.
+std::vector<ElevationCut> elevationCuts(const DisconeDimensions& dims, const ModelOptions& options,
+                                        const std::vector<double>& frequenciesMHz,
+                                        const Engine& engine, std::stop_token stop = {},
+                                        int atOnce = 0);
+
+} // namespace discone::nec
