@@ -67,11 +67,34 @@ public:
                              const std::string& file, std::stop_token stop) const = 0;
 };
 
+// The files the command line reads and writes besides its pictures: a
+// measured Touchstone file and the written one.
+class Files {
+public:
+    virtual ~Files() = default;
+    // The whole file, at most `maxBytes` of it; throws FileError.
+    virtual std::string read(const std::string& path, std::size_t maxBytes) const = 0;
+    // As discone::checkCanSave and discone::saveFile.
+    virtual void prepare(const std::string& path) const = 0;
+    virtual void save(const std::string& path, std::string_view bytes,
+                      std::stop_token stop) const = 0;
+};
+
+// The files on disk, read within the bound and written through the one
+// checked path.
+class DiskFiles : public Files {
+public:
+    std::string read(const std::string& path, std::size_t maxBytes) const override;
+    void prepare(const std::string& path) const override;
+    void save(const std::string& path, std::string_view bytes, std::stop_token stop) const override;
+};
+
 // What the program hands the command line.
 struct Context {
     Separators separators;               // the user's, for FREQ and for texts
     const nec::Engine* engine = nullptr; // runs the model; none: the model options fail
     const Pictures* pictures = nullptr;  // draws; none: --plot and --pattern fail
+    const Files* files = nullptr;        // none: --s1p and --measured fail
     std::stop_token stop;                // requested when the program is interrupted
     nec::Progress progress;              // the sweep's progress
 };

@@ -63,13 +63,16 @@ private:
 int commandLineMain(std::span<const std::string_view> args, const Separators& sep,
                     const Pictures* pictures) {
     const nec::Nec2c engine;
+    const DiskFiles files;
     ProgressLine progress;
     int interrupted = 0;
     Result result;
     {
         InterruptWatch interrupts;
-        Context context{sep, &engine, pictures, interrupts.token(),
-                        [&progress](int done, int total) { progress(done, total); }};
+        Context context{
+            sep, &engine, pictures, &files, interrupts.token(), [&progress](int done, int total) {
+                progress(done, total);
+            }};
         result = run(args, context);
         progress.clear();
         interrupted = interrupts.signal();

@@ -23,10 +23,11 @@ inline std::string joined(std::initializer_list<std::string_view> parts) {
 }
 
 inline Result usageError(std::initializer_list<std::string_view> problem) {
-    return {kExitUsage,
-            {},
-            joined({"discone: ", joined(problem), "\nTry 'discone --help' for more information.\n"}),
-            false};
+    return {
+        kExitUsage,
+        {},
+        joined({"discone: ", joined(problem), "\nTry 'discone --help' for more information.\n"}),
+        false};
 }
 
 inline Result failure(int status, std::string_view message) {

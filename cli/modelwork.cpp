@@ -41,7 +41,9 @@ std::vector<std::string> deckHeader(const DisconeDimensions& dimensions, Unit un
     for (const DimensionDescriptor& row : descriptors(Unit::Inches)) {
         const bool solid = row.dimension == Dimension::MeshSpacing && dimensions.MeshSpacing.solid;
         lines.push_back(joined({"  ", row.key, " ", texts[row.dimension],
-                                solid ? "" : unit == Unit::Inches ? " in" : " cm"}));
+                                solid                  ? ""
+                                : unit == Unit::Inches ? " in"
+                                                       : " cm"}));
     }
     return lines;
 }
@@ -71,10 +73,10 @@ std::vector<std::string> buildNotes(const Request& r, const nec::Sweep& sweep) {
 }
 
 // A measured one-port file as SWR against 50 ohms.
-SwrCurve readMeasured(const std::string& file) {
+SwrCurve readMeasured(const std::string& file, const Files& files) {
     nec::OnePort data;
     try {
-        data = nec::withReference(nec::readTouchstone(readFile(file, kLargestMeasurement)));
+        data = nec::withReference(nec::readTouchstone(files.read(file, kLargestMeasurement)));
     } catch (const nec::TouchstoneError& error) {
         throw FileError(file + ": " + error.what());
     }
@@ -117,9 +119,12 @@ Result work(const Request& r, const DisconeDimensions& dimensions, const Context
             return failure(kExitFailure, "this program cannot draw pictures");
         c.pictures->prepare(*picture);
     }
+    if ((!r.s1pFile.empty() || !r.measuredFile.empty()) && !c.files)
+        return failure(kExitFailure, "this program cannot read or write files");
     if (!r.s1pFile.empty())
-        checkCanSave(r.s1pFile);
-    const SwrCurve measured = r.measuredFile.empty() ? SwrCurve{} : readMeasured(r.measuredFile);
+        c.files->prepare(r.s1pFile);
+    const SwrCurve measured =
+        r.measuredFile.empty() ? SwrCurve{} : readMeasured(r.measuredFile, *c.files);
     const std::string title = designTitle(r, dimensions, c.separators);
 
     if (r.needsSweep()) {
@@ -135,14 +140,15 @@ Result work(const Request& r, const DisconeDimensions& dimensions, const Context
                 result.out += "# " + line + '\n';
         }
         if (!r.s1pFile.empty())
-            saveFile(r.s1pFile,
-                     nec::writeTouchstone(nec::onePort(sweep),
-                                          {"discone " DISCONE_VERSION
-                                           ": the predicted S11 of the design below, against 50 "
-                                           "ohms, its impedance NEC-2's times the model's average "
-                                           "gain",
-                                           title}),
-                     c.stop);
+            c.files->save(
+                r.s1pFile,
+                nec::writeTouchstone(nec::onePort(sweep),
+                                     {"discone " DISCONE_VERSION
+                                      ": the predicted S11 of the design below, against 50 "
+                                      "ohms, its impedance NEC-2's times the model's average "
+                                      "gain",
+                                      title}),
+                c.stop);
         if (!r.plotFile.empty())
             c.pictures->swrPlot(sweep, measured, title, r.plotFile, c.stop);
     }
@@ -163,6 +169,18 @@ Result work(const Request& r, const DisconeDimensions& dimensions, const Context
 }
 
 } // namespace
+
+std::string DiskFiles::read(const std::string& path, std::size_t maxBytes) const {
+    return readFile(path, maxBytes);
+}
+
+void DiskFiles::prepare(const std::string& path) const {
+    checkCanSave(path);
+}
+
+void DiskFiles::save(const std::string& path, std::string_view bytes, std::stop_token stop) const {
+    saveFile(path, bytes, stop);
+}
 
 Result runModel(const Request& r, const DisconeDimensions& dimensions, const Context& c) {
     try {

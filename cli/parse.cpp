@@ -106,8 +106,10 @@ std::optional<Result> readList(Request& r, const OptionSpec& spec, std::string_v
         const std::string_view item = value.substr(start, comma - start);
         const auto mhz = plainNumber(item, point);
         if (!mhz || *mhz <= 0)
-            return usageError({"'", spec.name, "' takes frequencies in megahertz separated by "
-                               "commas, such as 146,292.5, not ", quoted(value)});
+            return usageError({"'", spec.name,
+                               "' takes frequencies in megahertz separated by "
+                               "commas, such as 146,292.5, not ",
+                               quoted(value)});
         r.at.push_back(*mhz);
         if (comma == std::string_view::npos)
             break;

@@ -134,8 +134,7 @@ double highestModelledMHz(const DisconeDimensions& dims, const ModelOptions& opt
 
 Model buildModel(const DisconeDimensions& dims, const ModelOptions& options, double highestMHz) {
     check(options.radials >= kMinimumRadials && options.radials <= kMaximumRadials,
-          {{"the number of rods must be from ", kMinimumRadials, 2},
-           {" to ", kMaximumRadials, 2}});
+          {{"the number of rods must be from ", kMinimumRadials, 2}, {" to ", kMaximumRadials, 2}});
     check(std::isfinite(options.wireDiameterMm) && options.wireDiameterMm >= kMinimumWireDiameterMm,
           {{"the rods' diameter must be at least ", kMinimumWireDiameterMm, 2}, words(" mm")});
     const double designMHz = dims.LowestFrequency;
@@ -176,10 +175,9 @@ Model buildModel(const DisconeDimensions& dims, const ModelOptions& options, dou
               kThinWireLimit * kLightMetresMHz / highestMHz / std::numbers::pi),
            words(" mm across")});
     const double gapTop = kLongestSegment * kLightMetresMHz / gap;
-    check(highestMHz <= gapTop,
-          {mm("the feed gap of ", gap),
-           mhz(" mm is longer than a tenth of a wavelength above ", gapTop),
-           mhz(" MHz: sweep to at most ", gapTop), words(" MHz")});
+    check(highestMHz <= gapTop, {mm("the feed gap of ", gap),
+                                 mhz(" mm is longer than a tenth of a wavelength above ", gapTop),
+                                 mhz(" MHz: sweep to at most ", gapTop), words(" MHz")});
     check(gap >= kShortestSegment * kLightMetresMHz / designMHz,
           {mm("the feed gap of ", gap),
            mhz(" mm is shorter than a thousandth of a wavelength at ", designMHz), words(" MHz")});
@@ -196,7 +194,8 @@ Model buildModel(const DisconeDimensions& dims, const ModelOptions& options, dou
            words(fitting >= kMinimumRadials
                      ? " mm: use at most " + std::to_string(fitting) + " rods of that size, or"
                      : " mm: use"),
-           mm(" rods at most ", thickest), words(" mm across")});
+           mm(" rods at most ", thickest),
+           words(" mm across")});
 
     // One sector along the x axis. The cage's feed wire is its first wire, at
     // radius p; the axial feed starts the hub and plate wires on the axis.
@@ -209,8 +208,7 @@ Model buildModel(const DisconeDimensions& dims, const ModelOptions& options, dou
     const double hubEnd = add(m, Part::Hub, {r0, 0, zd}, {m.rodStart, 0, zd}, p,
                               graded(m.rodStart - r0, start, longest));
     add(m, Part::Disc, {m.rodStart, 0, zd}, {m.discRadius, 0, zd}, a,
-        graded(m.discRadius - m.rodStart, hubEnd, longest, kRodSegment * a,
-               kFirstRodSegment * a));
+        graded(m.discRadius - m.rodStart, hubEnd, longest, kRodSegment * a, kFirstRodSegment * a));
     double last = add(m, Part::Plate, {r0, 0, zc}, {m.topRadius, 0, zc}, p,
                       graded(m.topRadius - r0, start, longest));
     Point rods{m.topRadius, 0, zc};

@@ -108,7 +108,7 @@ struct Model {
     double discRadius = 0, discHeight = 0;
     double topRadius = 0, coneTopHeight = 0;
     double skirtRadius = 0;
-    double rodStart = 0; // r_in: where the rods start
+    double rodStart = 0;   // r_in: where the rods start
     double highestMHz = 0; // the segments are fitted up to this frequency
 
     double gap() const { return discHeight - coneTopHeight; }

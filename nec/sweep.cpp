@@ -36,11 +36,12 @@ std::vector<Band> bands(const DisconeDimensions& dims, const SweepOptions& optio
         b.count =
             static_cast<int>(std::lround(static_cast<double>(k + 1) * points / count)) - b.first;
         const Model model = buildModel(dims, options.model, frequencies[b.first + b.count - 1]);
-        b.job.deck = deck(model, {"discone SWR sweep, one sub-band"},
-                          {frequencies[b.first], b.count, ratio}, DeckUse::Internal,
-                          options.patternStepDeg);
-        b.job.limits = limitsFor(
-            model, b.count, options.patternStepDeg > 0 ? patternSamples(options.patternStepDeg) : 0);
+        b.job.deck =
+            deck(model, {"discone SWR sweep, one sub-band"}, {frequencies[b.first], b.count, ratio},
+                 DeckUse::Internal, options.patternStepDeg);
+        b.job.limits =
+            limitsFor(model, b.count,
+                      options.patternStepDeg > 0 ? patternSamples(options.patternStepDeg) : 0);
         b.job.weight = b.count;
         out.push_back(std::move(b));
     }
@@ -95,7 +96,8 @@ double swr(std::complex<double> impedance, double referenceOhms) {
 Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options, const Engine& engine,
                std::stop_token stop, const Progress& progress) {
     if (options.points < kMinimumPoints || options.points > kMaximumPoints)
-        throw ModelError({{"a sweep has from ", kMinimumPoints, 1}, {" to ", kMaximumPoints, 4},
+        throw ModelError({{"a sweep has from ", kMinimumPoints, 1},
+                          {" to ", kMaximumPoints, 4},
                           {" points", 0, 0}});
     const auto frequencies =
         sweepFrequencies(dims.LowestFrequency, highestOf(dims, options), options.points);
@@ -129,10 +131,12 @@ Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options, const
             SweepPoint point{f, z.ohms, 0, z.ohms, std::nullopt};
             if (options.patternStepDeg > 0) {
                 const Beam raw = beamOf(z.pattern);
-                if (!(raw.averageGain >= kLowestAverageGain && raw.averageGain <= kHighestAverageGain))
-                    throw NecError("the model fails NEC-2's average gain test at " + number(f, 6) +
-                                   " MHz (" + number(raw.averageGain, 3) +
-                                   ", where a sound model is near 1): its results cannot be trusted");
+                if (!(raw.averageGain >= kLowestAverageGain &&
+                      raw.averageGain <= kHighestAverageGain))
+                    throw NecError(
+                        "the model fails NEC-2's average gain test at " + number(f, 6) + " MHz (" +
+                        number(raw.averageGain, 3) +
+                        ", where a sound model is near 1): its results cannot be trusted");
                 point.impedance = z.ohms * raw.averageGain;
                 point.beam = corrected(raw);
             }
@@ -158,7 +162,8 @@ SweepSummary summarize(const std::vector<std::pair<double, double>>& swrCurve) {
     if (const auto first = std::find_if(p.begin(), p.end(), below); first != p.end()) {
         s.firstBelowMHz = first == p.begin() ? first->first : crossing(*std::prev(first), *first);
         const auto end = std::find_if_not(first, p.end(), below);
-        s.staysBelowUpToMHz = end == p.end() ? std::prev(end)->first : crossing(*std::prev(end), *end);
+        s.staysBelowUpToMHz =
+            end == p.end() ? std::prev(end)->first : crossing(*std::prev(end), *end);
     }
     if (const auto lowest = std::min_element(
             p.begin(), p.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
@@ -230,7 +235,8 @@ std::string sweepTable(const Sweep& sweep) {
 std::string printedDeck(const DisconeDimensions& dims, const SweepOptions& options,
                         std::vector<std::string> comments) {
     if (options.points < kMinimumPoints || options.points > kMaximumPoints)
-        throw ModelError({{"a sweep has from ", kMinimumPoints, 1}, {" to ", kMaximumPoints, 4},
+        throw ModelError({{"a sweep has from ", kMinimumPoints, 1},
+                          {" to ", kMaximumPoints, 4},
                           {" points", 0, 0}});
     ModelOptions axial = options.model;
     axial.feed = FeedLayout::Axial;
@@ -247,17 +253,17 @@ std::string printedDeck(const DisconeDimensions& dims, const SweepOptions& optio
         "they are rounded for printing:",
         "disc: " + n + " rods " + rod + " across from radius " + metres(m.rodStart) +
             " out to radius " + metres(m.discRadius) + " at height " + metres(m.discHeight) + ";",
-        "cone: " + n + " rods " + rod + " across from its top ring, radius " +
-            metres(m.topRadius) + " at height " + metres(m.coneTopHeight) +
-            ", to its skirt, radius " + metres(m.skirtRadius) + " at height 0: " +
-            metres(m.coneWireLength()) + " of wire from the top ring to the skirt;",
+        "cone: " + n + " rods " + rod + " across from its top ring, radius " + metres(m.topRadius) +
+            " at height " + metres(m.coneTopHeight) + ", to its skirt, radius " +
+            metres(m.skirtRadius) + " at height 0: " + metres(m.coneWireLength()) +
+            " of wire from the top ring to the skirt;",
         "the gap: " + metres(m.gap()) + " (" + number(m.gap() / kMetresPerInch, 6) +
             " in), crossed on the axis by the feed, a pin " + pin +
             " across carrying the deck's only source;",
         "the disc's centre and the cone's top closed by " + n + " wires " + pin +
             " across from the axis" +
-            (m.needsHub() ? ", the rods starting on a hub and a collar " +
-                                metres(2 * m.rodStart) + " across;"
+            (m.needsHub() ? ", the rods starting on a hub and a collar " + metres(2 * m.rodStart) +
+                                " across;"
                           : ";"),
         "thin-wire kernel, perfectly conducting, in free space; segments at most a tenth of a "
         "wavelength at " +

@@ -14,8 +14,8 @@
 #include "beam.h"
 #include "engine.h"
 #include "model.h"
-#include "parallel.h"
 #include "numtext.h"
+#include "parallel.h"
 
 #include <complex>
 #include <functional>

@@ -12,9 +12,9 @@ namespace discone::nec {
 
 namespace {
 
-constexpr double kSearchSpan = 3;     // the first sweep looks this far above the target
-constexpr int kSearchPoints = 41;     // 2.8 % apart: a band of 1.32 to 1.41 f is not missed
-constexpr double kCloseSpan = 1.08;   // the short sweeps end this far above the target
+constexpr double kSearchSpan = 3;   // the first sweep looks this far above the target
+constexpr int kSearchPoints = 41;   // 2.8 % apart: a band of 1.32 to 1.41 f is not missed
+constexpr double kCloseSpan = 1.08; // the short sweeps end this far above the target
 constexpr int kClosePoints = 25;
 constexpr double kGoodEnough = 0.003; // of the target; the promise is 1 %
 constexpr int kMostSweeps = 8;

@@ -22,10 +22,10 @@
 namespace discone::nec {
 
 struct Tuning {
-    double targetMHz = 0;           // where the SWR is to drop below 2
-    float designMHz = 0;            // F', to 5 significant digits
-    double firstBelowMHz = 0;       // where F''s SWR first drops below 2, within 1 % of the target
-    double staysBelowUpToMHz = 0;   // how far up it stays below 2, up to ten times F'
+    double targetMHz = 0;         // where the SWR is to drop below 2
+    float designMHz = 0;          // F', to 5 significant digits
+    double firstBelowMHz = 0;     // where F''s SWR first drops below 2, within 1 % of the target
+    double staysBelowUpToMHz = 0; // how far up it stays below 2, up to ten times F'
     int sweeps = 0;
 };
 

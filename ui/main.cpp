@@ -37,9 +37,8 @@ public:
                 stop);
         });
     }
-    void patternPlot(const std::vector<discone::nec::ElevationCut>& cuts,
-                     const std::string& title, const std::string& file,
-                     std::stop_token stop) const override {
+    void patternPlot(const std::vector<discone::nec::ElevationCut>& cuts, const std::string& title,
+                     const std::string& file, std::stop_token stop) const override {
         draw([&] {
             plot::writePatternChart(discone::ui::patternChart(cuts, QString::fromStdString(title)),
                                     file, stop);

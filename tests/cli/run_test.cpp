@@ -12,8 +12,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -81,7 +81,8 @@ TEST_P(Run, PrintsTheAnswerOrOneLine) {
     std::stop_source stop;
     if (c.interrupt)
         stop.request_stop();
-    const Result r = run(c.args, {kComma, &engine, &pictures, stop.get_token(), {}});
+    const DiskFiles files;
+    const Result r = run(c.args, {kComma, &engine, &pictures, &files, stop.get_token(), {}});
     EXPECT_EQ(r.status, c.status);
     EXPECT_EQ(r.interrupted, c.interrupt);
     if (*c.outStart == '\0')
@@ -208,7 +209,8 @@ TEST(Files, TouchstoneOutAndMeasurementIn) {
     FakeEngine engine; // 50 ohms to 400 MHz, 100 ohms above: SWR 1, then 2
     engine.ohms = [](double mhz) { return mhz < 400 ? 50.0 : 100.0; };
     const FakePictures pictures;
-    const Context context{kComma, &engine, &pictures, {}, {}};
+    const DiskFiles files;
+    const Context context{kComma, &engine, &pictures, &files, {}, {}};
     std::vector<std::string_view> args = {"--cm", "146", "--s1p", written};
     EXPECT_EQ(run(args, context).status, kExitSuccess);
     const std::string s1p = contents(written);

@@ -28,8 +28,8 @@ struct Build {
     double diameterMm;
 };
 // Thin rods that fit around the top ring, and thick ones that need a hub.
-const Build kBuilds[] = {{FeedLayout::Axial, 5, 2}, {FeedLayout::Cage, 16, 2},
-                         {FeedLayout::Cage, 16, 6}};
+const Build kBuilds[] = {
+    {FeedLayout::Axial, 5, 2}, {FeedLayout::Cage, 16, 2}, {FeedLayout::Cage, 16, 6}};
 
 double radius(Point p) {
     return std::hypot(p.x, p.y);
@@ -45,8 +45,7 @@ TEST(Model, WiresFollowTheDesign) {
     const auto dims = discone::test::design(146);
     for (const Build& build : kBuilds) {
         SCOPED_TRACE(build.radials + build.diameterMm);
-        const Model model =
-            buildModel(dims, {build.radials, build.diameterMm, build.feed}, 1460);
+        const Model model = buildModel(dims, {build.radials, build.diameterMm, build.feed}, 1460);
         const auto wires = allWires(model);
         double top = 0;
         for (const Wire& w : wires)
@@ -91,8 +90,7 @@ TEST(Model, Nec2cJoinsEveryWireWithinTheSegmentRules) {
     const double tenth = 0.1 * 299.792458 / 1460;
     for (const Build& build : kBuilds) {
         SCOPED_TRACE(build.radials + build.diameterMm);
-        const Model model =
-            buildModel(dims, {build.radials, build.diameterMm, build.feed}, 1460);
+        const Model model = buildModel(dims, {build.radials, build.diameterMm, build.feed}, 1460);
         const std::string output = Nec2c().run(deck(model, {"geometry"}, {146, 1, 1}), {}, {});
         std::istringstream out(output);
         std::string line;
@@ -147,13 +145,15 @@ TEST(Model, RefusesOnlyWhatBreaksALimit) {
         const char* message; // nullptr: modelled
     };
     const Case cases[] = {
-        {146, 16, 10, 1460, "thin-wire model above 1431 MHz: sweep to at most 1431 MHz, or use "
-                            "rods at most 9,8 mm across"},
+        {146, 16, 10, 1460,
+         "thin-wire model above 1431 MHz: sweep to at most 1431 MHz, or use "
+         "rods at most 9,8 mm across"},
         // r_in = 3 N a / 2 pi = 122 mm, beyond a quarter of the 199 mm disc
         // radius; 26 rods fit, or rods of 3.26 mm.
-        {146, 64, 8, 730, "64 rods 8 mm across need a hub 244 mm across, more than half the "
-                          "disc's 399 mm: use at most 26 rods of that size, or rods at most "
-                          "3,26 mm across"},
+        {146, 64, 8, 730,
+         "64 rods 8 mm across need a hub 244 mm across, more than half the "
+         "disc's 399 mm: use at most 26 rods of that size, or rods at most "
+         "3,26 mm across"},
         {146, 16, 0.1, 6000, "longer than a tenth of a wavelength"},
         {146, 2, 2, 1460, "number of rods"},
         {146, 65, 2, 1460, "number of rods"},

@@ -26,8 +26,8 @@ const Nec2c kNec2c;
 // The SWR of a model at one frequency, its impedance put right by its
 // average gain as the sweep does it.
 double correctedSwr(const Model& model, double mhz) {
-    const auto results = parseOutput(
-        kNec2c.run(deck(model, {"check"}, {mhz, 1, 1}, DeckUse::Internal, 5), {}, {}));
+    const auto results =
+        parseOutput(kNec2c.run(deck(model, {"check"}, {mhz, 1, 1}, DeckUse::Internal, 5), {}, {}));
     return swr(results.at(0).ohms * beamOf(results.at(0).pattern).averageGain);
 }
 
@@ -156,8 +156,8 @@ TEST(Physics, SwrAgreesWithAnIndependentModel) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.designMHz) + " MHz, " + std::to_string(c.diameterMm));
-        const Sweep sweep = runSweep(discone::test::design(c.designMHz), rods(16, c.diameterMm),
-                                     kNec2c);
+        const Sweep sweep =
+            runSweep(discone::test::design(c.designMHz), rods(16, c.diameterMm), kNec2c);
         const SweepSummary s = summarize(sweep);
         if (c.atDesign > 0) {
             EXPECT_NEAR(sweep.points.front().swr / c.atDesign, 1, 0.03);
@@ -206,7 +206,8 @@ TEST(Physics, BeamTiltsAwayFromTheDisc) {
 TEST(Physics, TunedDesignStartsItsBandWhereAsked) {
     const Tuning t = tune(146, {}, kNec2c);
     EXPECT_NEAR(t.designMHz, 128.6, 0.5);
-    const SweepSummary s = summarize(runSweep(discone::calculateDimensions(t.designMHz), {}, kNec2c));
+    const SweepSummary s =
+        summarize(runSweep(discone::calculateDimensions(t.designMHz), {}, kNec2c));
     ASSERT_TRUE(s.firstBelowMHz);
     EXPECT_NEAR(*s.firstBelowMHz / 146, 1, 0.01);
     EXPECT_NEAR(t.firstBelowMHz / 146, 1, 0.01);

@@ -184,9 +184,10 @@ private slots:
         const Run tuned = run({"--cm", "146", "--tune"}, {"LC_ALL=de_DE.UTF-8"});
         QCOMPARE(tuned.status, 0);
         QCOMPARE(tuned.err, QString());
-        const QRegularExpression first("^# for SWR below 2 from 146 MHz, cut for (12[89],[0-9]+) MHz\n"
-                                       "# the tuned design's SWR stays below 2 up to [0-9]+,[0-9]{3} "
-                                       "MHz\n");
+        const QRegularExpression first(
+            "^# for SWR below 2 from 146 MHz, cut for (12[89],[0-9]+) MHz\n"
+            "# the tuned design's SWR stays below 2 up to [0-9]+,[0-9]{3} "
+            "MHz\n");
         const QRegularExpressionMatch match = first.match(tuned.out);
         QVERIFY2(match.hasMatch(), qPrintable(tuned.out));
         const Run cut = run({"--cm", match.captured(1)}, {"LC_ALL=de_DE.UTF-8"});
