@@ -19,57 +19,11 @@ namespace {
 
 constexpr std::size_t kLargestMeasurement = 16u << 20; // bytes; 100,000 points take 5 MB
 
-std::string_view unitWord(Unit unit) {
-    return unit == Unit::Inches ? "inches" : "centimetres";
-}
-
-// A length as a builder measures it, in the design's unit.
-std::string length(double metres, Unit unit, const Separators& sep) {
-    return unit == Unit::Inches ? significantText(metres / nec::kMetresPerInch, 4, sep) + " in"
-                                : significantText(metres * 100, 4, sep) + " cm";
-}
-
-// The deck's first comment lines: the program, the design and its seven
-// dimensions as printed, with a point as every number of the deck.
-std::vector<std::string> deckHeader(const DisconeDimensions& dimensions, Unit unit) {
-    const Separators point{".", ""};
-    const ResultTexts texts = formatDimensions(dimensions, unit, point);
-    std::vector<std::string> lines;
-    lines.push_back(joined({"discone " DISCONE_VERSION ": a discone for ",
-                            singleText(dimensions.LowestFrequency, point),
-                            " MHz, its dimensions as printed in ", unitWord(unit), ":"}));
-    for (const DimensionDescriptor& row : descriptors(Unit::Inches)) {
-        const bool solid = row.dimension == Dimension::MeshSpacing && dimensions.MeshSpacing.solid;
-        lines.push_back(joined({"  ", row.key, " ", texts[row.dimension],
-                                solid                  ? ""
-                                : unit == Unit::Inches ? " in"
-                                                       : " cm"}));
-    }
-    return lines;
-}
-
 std::string designTitle(const Request& r, const DisconeDimensions& dimensions,
                         const Separators& sep) {
     return joined({"Discone for ", singleText(dimensions.LowestFrequency, sep), " MHz (",
-                   unitWord(*r.unit), "): ", std::to_string(r.sweep.model.radials), " rods of ",
+                   nec::unitWord(*r.unit), "): ", std::to_string(r.sweep.model.radials), " rods of ",
                    doubleText(r.sweep.model.wireDiameterMm, sep), " mm"});
-}
-
-// What a builder cuts, as the model has it, and where the sweep had to stop
-// short: comment lines for the table, with a point as its numbers have.
-std::vector<std::string> buildNotes(const Request& r, const nec::Sweep& sweep) {
-    const Separators point{".", ""};
-    std::vector<std::string> lines;
-    lines.push_back("cone wires " + length(sweep.coneWireLength, *r.unit, point) +
-                    " from the top ring to the skirt, as modelled; the printed side length "
-                    "runs on to the cone's apex");
-    if (sweep.hubDiameter > 0)
-        lines.push_back("the rods need a hub " + length(sweep.hubDiameter, *r.unit, point) +
-                        " across: the disc's rods start on it, the cone's on a collar as wide");
-    if (sweep.endsEarlyMHz > 0)
-        lines.push_back("the sweep ends at " + fixedText(sweep.endsEarlyMHz, 3, point) +
-                        " MHz, where NEC-2's thin-wire model ends for these rods");
-    return lines;
 }
 
 // A measured one-port file as SWR against 50 ohms.
@@ -104,7 +58,7 @@ Result tuned(const Request& r, const DisconeDimensions& dimensions, const Contex
 Result work(const Request& r, const DisconeDimensions& dimensions, const Context& c) {
     Result result;
     if (r.deck)
-        result.out = nec::printedDeck(dimensions, r.sweep, deckHeader(dimensions, *r.unit));
+        result.out = nec::printedDeck(dimensions, r.sweep, *r.unit);
     if (!r.tune && !r.needsSweep() && r.patternFile.empty())
         return result;
     if (!c.engine)
@@ -131,7 +85,7 @@ Result work(const Request& r, const DisconeDimensions& dimensions, const Context
         const nec::Sweep sweep = nec::runSweep(dimensions, r.sweep, *c.engine, c.stop, c.progress);
         if (r.table) {
             result.out += nec::sweepTable(sweep);
-            std::vector<std::string> lines = buildNotes(r, sweep);
+            std::vector<std::string> lines = nec::buildNotes(sweep, *r.unit, {".", ""});
             if (!measured.empty())
                 for (std::string& line :
                      nec::summaryLines(nec::summarize(measured), {".", ""}, "measured "))

@@ -232,8 +232,53 @@ std::string sweepTable(const Sweep& sweep) {
     return out;
 }
 
-std::string printedDeck(const DisconeDimensions& dims, const SweepOptions& options,
-                        std::vector<std::string> comments) {
+std::string_view unitWord(Unit unit) {
+    return unit == Unit::Inches ? "inches" : "centimetres";
+}
+
+namespace {
+
+// A length as a builder measures it, in the design's unit.
+std::string length(double metres, Unit unit, const Separators& sep) {
+    return unit == Unit::Inches ? significantText(metres / kMetresPerInch, 4, sep) + " in"
+                                : significantText(metres * 100, 4, sep) + " cm";
+}
+
+// The program, the design and its seven dimensions as printed, with a point
+// as every number of the deck.
+std::vector<std::string> deckHeader(const DisconeDimensions& dimensions, Unit unit) {
+    const Separators point{".", ""};
+    const ResultTexts texts = formatDimensions(dimensions, unit, point);
+    std::vector<std::string> lines;
+    lines.push_back("discone " DISCONE_VERSION ": a discone for " +
+                    singleText(dimensions.LowestFrequency, point) +
+                    " MHz, its dimensions as printed in " + std::string(unitWord(unit)) + ":");
+    for (const DimensionDescriptor& row : descriptors(Unit::Inches)) {
+        const bool solid = row.dimension == Dimension::MeshSpacing && dimensions.MeshSpacing.solid;
+        lines.push_back("  " + std::string(row.key) + " " + texts[row.dimension] +
+                        (solid ? "" : unit == Unit::Inches ? " in" : " cm"));
+    }
+    return lines;
+}
+
+} // namespace
+
+std::vector<std::string> buildNotes(const Sweep& sweep, Unit unit, const Separators& sep) {
+    std::vector<std::string> lines;
+    lines.push_back("cone wires " + length(sweep.coneWireLength, unit, sep) +
+                    " from the top ring to the skirt, as modelled; the printed side length "
+                    "runs on to the cone's apex");
+    if (sweep.hubDiameter > 0)
+        lines.push_back("the rods need a hub " + length(sweep.hubDiameter, unit, sep) +
+                        " across: the disc's rods start on it, the cone's on a collar as wide");
+    if (sweep.endsEarlyMHz > 0)
+        lines.push_back("the sweep ends at " + fixedText(sweep.endsEarlyMHz, 3, sep) +
+                        " MHz, where NEC-2's thin-wire model ends for these rods");
+    return lines;
+}
+
+std::string printedDeck(const DisconeDimensions& dims, const SweepOptions& options, Unit unit) {
+    std::vector<std::string> comments = deckHeader(dims, unit);
     if (options.points < kMinimumPoints || options.points > kMaximumPoints)
         throw ModelError({{"a sweep has from ", kMinimumPoints, 1},
                           {" to ", kMaximumPoints, 4},

@@ -13,6 +13,7 @@
 
 #include "beam.h"
 #include "engine.h"
+#include "formatter.h"
 #include "model.h"
 #include "numtext.h"
 #include "parallel.h"
@@ -129,13 +130,22 @@ std::vector<std::string> summaryLines(const SweepSummary& summary, const Separat
 // lines; numbers with a point in every locale.
 std::string sweepTable(const Sweep& sweep);
 
+// "inches" or "centimetres".
+std::string_view unitWord(Unit unit);
+
+// What a builder cuts, as the model has it, in the design's unit, and where
+// the sweep had to stop short: the cone's wire from the top ring to the
+// skirt (shorter than the printed side length, which runs on to the cone's
+// apex), the hub the rods need, if any. Sentences for people, one per line.
+std::vector<std::string> buildNotes(const Sweep& sweep, Unit unit, const Separators& sep);
+
 // The deck a user opens in a NEC-2 program: the whole sweep as one deck with
 // one feed wire on the axis carrying the one source, so that the impedance
 // the program prints is the antenna's, and segments fitted to the highest
 // frequency. Slower to run than the sweep's own decks. Its comment lines
-// are `comments`, then what the model is and the numbers it uses. Throws
+// name the program and the design with its seven dimensions as printed in
+// `unit`, then say what the model is and the numbers it uses. Throws
 // ModelError like runSweep.
-std::string printedDeck(const DisconeDimensions& dims, const SweepOptions& options,
-                        std::vector<std::string> comments);
+std::string printedDeck(const DisconeDimensions& dims, const SweepOptions& options, Unit unit);
 
 } // namespace discone::nec

@@ -128,7 +128,7 @@ TEST(Physics, PrintedDeckGivesTheSweepsSwr) {
     SweepOptions options;
     options.points = 3;
     const auto dims = discone::test::design(146);
-    const auto printed = parseOutput(kNec2c.run(printedDeck(dims, options, {"check"}), {}, {}));
+    const auto printed = parseOutput(kNec2c.run(printedDeck(dims, options, discone::Unit::Centimetres), {}, {}));
     const Sweep sweep = runSweep(dims, options, kNec2c);
     ASSERT_EQ(printed.size(), 3u);
     for (int i = 0; i < 3; ++i) {
