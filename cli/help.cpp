@@ -101,9 +101,11 @@ std::string helpText(const Separators& sep) {
                       keys + ", in this order. Each value is the text the window shows.");
     text += "\nOptions:\n" + optionLines(Section::Calculation, sep) + '\n';
     text += paragraph("Model options, with --inches or --cm: the antenna modelled in free space "
-                      "as N wires in the disc and N in the cone, with the dimensions as "
+                      "as N rods in the disc and N in the cone, with the dimensions as "
                       "calculated, and run in Debian's nec2c program. Only one of --nec and "
-                      "--swr may be given, and each option at most once.");
+                      "--swr may be given, and each option at most once. A build the model "
+                      "cannot take is refused in one line that names the limit and what would "
+                      "fit.");
     text += optionLines(Section::Model, sep) + '\n';
     text += paragraph("A value may also follow its option after '=', as in --cm=146, and a FREQ "
                       "that starts with '-' is still a frequency. FREQ is read like the window's "

@@ -22,8 +22,8 @@ constexpr std::size_t kLargestMeasurement = 16u << 20; // bytes; 100,000 points 
 std::string designTitle(const Request& r, const DisconeDimensions& dimensions,
                         const Separators& sep) {
     return joined({"Discone for ", singleText(dimensions.LowestFrequency, sep), " MHz (",
-                   nec::unitWord(*r.unit), "): ", std::to_string(r.sweep.model.radials), " rods of ",
-                   doubleText(r.sweep.model.wireDiameterMm, sep), " mm"});
+                   nec::unitWord(*r.unit), "): ", std::to_string(r.sweep.model.radials),
+                   " rods of ", doubleText(r.sweep.model.wireDiameterMm, sep), " mm"});
 }
 
 // A measured one-port file as SWR against 50 ohms.

@@ -27,13 +27,15 @@ const OptionSpec kOptions[] = {
      -INFINITY, INFINITY, kNoDefault, "output version information and exit"},
     {OptionId::Nec, "--nec", "", "", ValueKind::None, Section::Model, -INFINITY, INFINITY,
      kNoDefault, "print the NEC-2 model of the antenna as a card deck instead of the dimensions, "
-                 "for opening in xnec2c or running in nec2c: one feed wire on the axis with "
-                 "the one source, so the impedance they print is the antenna's"},
+                 "for opening in xnec2c or running in nec2c: one pin on the axis with the one "
+                 "source, so the impedance they print is the antenna's"},
     {OptionId::Swr, "--swr", "", "", ValueKind::None, Section::Model, -INFINITY, INFINITY,
      kNoDefault, "print the antenna's predicted SWR against 50 ohms instead of the dimensions, "
-                 "for gnuplot, numpy or a spreadsheet: a header line, one line per frequency "
-                 "(MHz, resistance and reactance in ohms, SWR, separated by tabs, with a point "
-                 "in every locale) and a summary in '#' lines"},
+                 "for gnuplot, numpy or a spreadsheet: header lines, one line per frequency "
+                 "(MHz, resistance and reactance in ohms, SWR, gain at the horizon and of the "
+                 "strongest lobe in dBi, the lobe's elevation in degrees, separated by tabs, "
+                 "with a point in every locale) and a summary in '#' lines; the impedance and "
+                 "the gains are corrected by the model's average gain"},
     {OptionId::Plot, "--plot", "", "FILE", ValueKind::File, Section::Model, -INFINITY, INFINITY,
      kNoDefault, "draw the SWR, and under it the gain at the horizon, into FILE, an .svg or a "
                  ".png picture"},
@@ -62,7 +64,8 @@ const OptionSpec kOptions[] = {
      nec::kMinimumWireDiameterMm, INFINITY, kDefaultWireDiameterMm,
      "the rods' diameter in millimetres"},
     {OptionId::To, "--to", "", "MHZ", ValueKind::Decimal, Section::Model, 0, INFINITY, kNoDefault,
-     "the highest frequency of the sweep, above FREQ (default ten times FREQ)"},
+     "the highest frequency of the sweep, above FREQ (default ten times FREQ, or where the "
+     "rods reach NEC-2's thin-wire limit)"},
     {OptionId::Points, "--points", "", "N", ValueKind::Whole, Section::Model,
      nec::kMinimumPoints, nec::kMaximumPoints, kDefaultPoints,
      "frequencies in the sweep, spaced evenly on a logarithmic scale"},
