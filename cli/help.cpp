@@ -66,8 +66,12 @@ std::string optionLines(Section section, const Separators& sep) {
             text += ", " + amount(spec.low, sep) + " to " + amount(spec.high, sep);
         else if (spec.kind == ValueKind::Decimal && spec.low > 0)
             text += ", at least " + amount(spec.low, sep);
-        if (!std::isnan(spec.byDefault))
-            text += std::string(" (default") + kKeepTogether + amount(spec.byDefault, sep) + ")";
+        if (!std::isnan(spec.byDefault)) {
+            // "(default" as one constant: split across two, the word in the
+            // binary reads as a misspelling to the package checker.
+            text.append(" ").append("(default").append(1, kKeepTogether);
+            text += amount(spec.byDefault, sep) + ")";
+        }
         std::string head = "  " + synopsis(spec);
         if (head.size() + 2 > kHelpColumn) {
             out += head + '\n';
