@@ -118,7 +118,6 @@ void Form1::writeResults(Unit unit) {
     const DisconeDimensions dimensions =
         calculateDimensions(readSingle(Text14->text().toStdString(), sep));
     const ResultTexts texts = formatDimensions(dimensions, unit, sep);
-    program_.Module1 = dimensions;
     const QString description =
         unit == Unit::Inches ? QStringLiteral("in inches") : QStringLiteral("in centimetres");
     for (const DimensionDescriptor& row : descriptors(unit)) {
@@ -126,6 +125,7 @@ void Form1::writeResults(Unit unit) {
         box->setBoxText(QString::fromStdString(texts[row.dimension]));
         box->setAccessibleDescription(description);
     }
+    program_.calculated(dimensions, unit);
 }
 
 void Form1::Command1_Click() {

@@ -26,6 +26,12 @@ Program::~Program() {
         delete window.data();
 }
 
+void Program::calculated(const DisconeDimensions& dimensions, Unit unit) {
+    Module1 = dimensions;
+    designUnit_ = unit;
+    emit events_.designCalculated();
+}
+
 QWidget* Program::openWindow(WindowKind kind) const {
     const auto it = windows_.find(kind);
     return it == windows_.end() ? nullptr : it->second.data();
