@@ -24,7 +24,7 @@
 
 namespace discone::ui {
 
-enum class WindowKind { Form1, Info, Web };
+enum class WindowKind { Form1, Info, Web, Prediction };
 
 // What the program tells the windows that follow the design.
 class ProgramEvents : public QObject {
