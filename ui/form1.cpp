@@ -3,6 +3,7 @@
 #include "builder.h"
 #include "errorreport.h"
 #include "palette_colours.h"
+#include "predictionentry.h"
 #include "program.h"
 #include "separators.h"
 #include "windowclasses.h"
@@ -107,6 +108,8 @@ Form1::Form1(Program& program) : program_(program) {
     connect(Command3, &QPushButton::clicked, this, guarded([this] { Command3_Click(); }));
     connect(Command2, &QPushButton::clicked, this, guarded([this] { Command2_Click(); }));
     connect(WEBSITE, &QPushButton::clicked, this, guarded([this] { WEBSITE_Click(); }));
+    offerPrediction(this, findControl<Surface>(this, "Picture1"), resultBoxes_,
+                    [this] { program_.showWindow(WindowKind::Prediction); });
 }
 
 // Calculates from the input box and writes the seven result boxes in the
