@@ -36,9 +36,11 @@ void showProblem(QLabel* label, const QString& problem) {
     label->setVisible(!problem.isEmpty());
 }
 
-// The highest frequency the sweep reaches unless the user types another.
+// The highest frequency the sweep reaches unless the user types another,
+// to the digits of the design frequency.
 QString defaultHighest(const DisconeDimensions& design) {
-    return text(doubleText(nec::kDefaultSpan * design.LowestFrequency, systemSeparators()));
+    return text(singleText(static_cast<float>(nec::kDefaultSpan * design.LowestFrequency),
+                           systemSeparators()));
 }
 
 template <class Widget> Widget* named(Widget* widget, const char* name, const QString& accessible) {
@@ -175,7 +177,7 @@ void PredictionWindow::buildControls() {
     layout->addLayout(statusRow);
     layout->addLayout(buttons);
     layout->addWidget(notice_);
-    setMinimumSize(640, 560);
+    setMinimumSize(720, 620);
 
     QWidget* order[] = {wires_,           diameter_, highest_,  views_->tabBar(),
                         swrView_,         beamView_, summary_,  use_,

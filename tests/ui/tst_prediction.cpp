@@ -275,6 +275,8 @@ private slots:
         for (const auto& [dimension, box] : boxes)
             QCOMPARE(child<QLineEdit>(form, box)->text(), QString::fromStdString(texts[dimension]));
         QVERIFY(window->windowTitle().contains(design + " MHz"));
+        QCOMPARE(child<QLineEdit>(window, "highest")->text(),
+                 QString::fromStdString(singleText(10 * expected.designMHz, sep)));
         QTRY_COMPARE(window->state(), State::Done);
     }
 
