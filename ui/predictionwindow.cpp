@@ -312,7 +312,7 @@ QString PredictionWindow::chartTitle() const {
 
 std::optional<nec::SweepOptions> PredictionWindow::readOptions() {
     const Separators sep = systemSeparators();
-    const QString example = QStringLiteral("1%15").arg(text(sep.decimal));
+    const QString example = QLatin1Char('1') + text(sep.decimal) + QLatin1Char('5');
     nec::SweepOptions options;
     options.points = points_;
     options.model.radials = wires_->value();

@@ -187,8 +187,9 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("sound");
         QTest::addColumn<QString>("shown"); // the status of the new sweep, or the problem
-        QTest::newRow("digit groups") << "diameter"
-                                      << "1,5" << false << "Type the diameter as digits";
+        QTest::newRow("digit groups")
+            << "diameter"
+            << "1,5" << false << "Type the diameter as digits, such as 2 or 1.5";
         QTest::newRow("unit") << "diameter"
                               << "2mm" << false << "Type the diameter as digits";
         QTest::newRow("too thin") << "diameter"
@@ -223,6 +224,7 @@ private slots:
         } else {
             QTRY_VERIFY(problem->isVisible());
             QVERIFY2(problem->text().startsWith(shown), qPrintable(problem->text()));
+            QVERIFY(problem->geometry().top() >= edit->geometry().bottom());
             QCOMPARE(edit->accessibleDescription(), problem->text());
             QCOMPARE(answers_.runs, runs);
         }
