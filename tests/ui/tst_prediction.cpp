@@ -3,98 +3,28 @@
 //
 // The prediction window against a stand-in engine: its states, the fields
 // read strictly, the tuned design calculated as a user would, the keyboard
-// and screen readers, the buttons' files, and the windows kept responsive;
-// then one small sweep and a close through nec2c itself. No failure may
-// reach a message box.
+// and screen readers, and the buttons' files. No failure may reach a
+// message box.
 #include "errorreport.h"
 #include "fake_engine.h"
-#include "predictionwindow.h"
+#include "predictiontest.h"
 #include "touchstone.h"
-#include "uitest.h"
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <unistd.h>
-
 using namespace discone;
+using discone::test::calculate;
 using discone::test::child;
+using discone::test::curvePixels;
 using discone::test::FakeEngine;
+using discone::test::prediction;
+using discone::test::shown;
 using ui::PredictionWindow;
 using ui::WindowKind;
 using State = PredictionWindow::State;
-
-namespace {
-
-// Runs the stand-in's answer after `delay`, or stops when asked.
-class SlowEngine : public nec::Engine {
-public:
-    SlowEngine(const nec::Engine& inner, std::chrono::milliseconds delay)
-        : inner_(inner), delay_(delay) {}
-    std::string run(const std::string& deck, const nec::RunLimits& limits,
-                    std::stop_token stop) const override {
-        const auto until = std::chrono::steady_clock::now() + delay_;
-        while (std::chrono::steady_clock::now() < until)
-            if (stop.stop_requested())
-                throw nec::Cancelled();
-            else
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        return inner_.run(deck, limits, stop);
-    }
-
-private:
-    const nec::Engine& inner_;
-    std::chrono::milliseconds delay_;
-};
-
-void calculate(const QString& mhz, const char* button) {
-    QWidget* form = test::program().showWindow(WindowKind::Form1);
-    child<QLineEdit>(form, "Text14")->setText(mhz);
-    QTest::mouseClick(child<QPushButton>(form, QLatin1String(button)), Qt::LeftButton);
-}
-
-PredictionWindow* prediction() {
-    return static_cast<PredictionWindow*>(test::program().showWindow(WindowKind::Prediction));
-}
-
-QString shown(const char* name) {
-    return child<QLabel>(prediction(), QLatin1String(name))->text();
-}
-
-// Pixels of the curve's colour (0, 60, 180) in the SWR view.
-int curvePixels() {
-    const QImage image = test::grabImage(child(prediction(), "swrView"));
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y) == QColor(0, 60, 180);
-    return count;
-}
-
-// Children of this process still running, such as nec2c.
-int childProcesses() {
-    int count = 0;
-    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QList<QByteArray> fields = stat.readAll().split(')').value(1).split(' ');
-        count += fields.value(2).toLongLong() == getpid();
-    }
-    return count;
-}
-
-} // namespace
 
 class PredictionTest : public QObject {
     Q_OBJECT
@@ -172,16 +102,6 @@ private slots:
                                                     : "Predicted SWR – DISCONE");
     }
 
-    // Closing the window stops a run that would never end by itself.
-    void closingStopsTheWork() {
-        test::program().setEngine(&hangs_);
-        calculate("146", "Command1");
-        QTRY_COMPARE(prediction()->state(), State::Running);
-        QTRY_VERIFY(hangs_.runs > 0);
-        test::closeAllWindows();
-        QVERIFY(test::program().openWindow(WindowKind::Prediction) == nullptr);
-    }
-
     void fieldsAreReadStrictly_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
@@ -218,7 +138,7 @@ private slots:
         QTest::keyClicks(edit, typed);
         auto* problem = child<QLabel>(window, field + "Problem");
         if (sound) {
-            QTRY_VERIFY(::shown("status").contains(shown));
+            QTRY_VERIFY(test::shown("status").contains(shown));
             QCOMPARE(window->state(), State::Done);
             QVERIFY(problem->isHidden());
         } else {
@@ -378,50 +298,6 @@ private slots:
             QVERIFY(child<QPlainTextEdit>(window, "summary")
                         ->toPlainText()
                         .contains("measured SWR first below 2 at 100.000 MHz"));
-    }
-
-    // While a slowed sweep runs, a 10 ms timer never waits more than 50 ms.
-    void windowsStayResponsive() {
-        const SlowEngine slow(answers_, std::chrono::milliseconds(400));
-        test::program().setEngine(&slow);
-        calculate("146", "Command1");
-        PredictionWindow* window = prediction();
-        QCOMPARE(window->state(), State::Running);
-        QElapsedTimer clock;
-        qint64 last = 0, longest = 0;
-        QTimer tick;
-        tick.setInterval(10);
-        connect(&tick, &QTimer::timeout, this, [&] {
-            // Only the gaps that end while the sweep runs.
-            if (window->state() == State::Running)
-                longest = std::max(longest, clock.elapsed() - last);
-            last = clock.elapsed();
-        });
-        clock.start();
-        tick.start();
-        QTRY_COMPARE_WITH_TIMEOUT(window->state(), State::Done, 10000);
-        tick.stop();
-        QVERIFY2(longest <= 50, qPrintable(QStringLiteral("%1 ms").arg(longest)));
-        test::closeAllWindows();
-    }
-
-    // A small sweep through nec2c itself; closing the window while the
-    // tuning runs leaves no nec2c behind.
-    void nec2cPredictsAndStops() {
-        if (QStandardPaths::findExecutable(QStringLiteral("nec2c")).isEmpty())
-            QSKIP("nec2c is not installed");
-        test::program().setEngine(nullptr);
-        prediction()->setPoints(5);
-        calculate("146", "Command3");
-        PredictionWindow* window = prediction();
-        QTRY_COMPARE_WITH_TIMEOUT(window->state(), State::Done, 60000);
-        const QString summary = child<QPlainTextEdit>(window, "summary")->toPlainText();
-        QVERIFY2(summary.contains("SWR first below 2 at ") && summary.contains(" cm from the top"),
-                 qPrintable(summary));
-        QVERIFY(curvePixels() > 500);
-        QTRY_VERIFY(childProcesses() > 0); // the tuning's runs
-        test::closeAllWindows();
-        QCOMPARE(childProcesses(), 0);
     }
 };
 
