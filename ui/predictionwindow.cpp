@@ -75,7 +75,7 @@ PredictionWindow::PredictionWindow(Program& program) : program_(program) {
         progress_->setRange(0, total);
         progress_->setValue(done);
     });
-    resize(900, 720);
+    resize(900, 680);
     followDesign();
 }
 
