@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The prediction window's runs off the UI thread: closing the window stops
-// them, the windows stay responsive while one goes on, and one small sweep
-// through nec2c itself, whose tuning the window's close stops.
+// The prediction window's runs off the UI thread: closing the window or
+// ending the program stops them, so does a newer request, the windows stay
+// responsive while one goes on, and one small sweep through nec2c itself,
+// whose tuning the window's close stops.
 #include "errorreport.h"
 #include "fake_engine.h"
 #include "predictiontest.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QStandardPaths>
 
 #include <unistd.h>
@@ -61,13 +63,32 @@ int childProcesses() {
     return count;
 }
 
+// The stand-in that hangs until stopped, counting the runs going on.
+class HangingEngine : public nec::Engine {
+public:
+    std::string run(const std::string& deck, const nec::RunLimits& limits,
+                    std::stop_token stop) const override {
+        ++runs;
+        ++active;
+        struct Leave {
+            std::atomic<int>& active;
+            ~Leave() { --active; }
+        } leave{active};
+        return inner_.run(deck, limits, stop);
+    }
+    mutable std::atomic<int> runs{0}, active{0};
+
+private:
+    FakeEngine inner_{FakeEngine::Behaviour::Hang};
+};
+
 } // namespace
 
 class PredictionRunTest : public QObject {
     Q_OBJECT
 
     FakeEngine answers_;
-    FakeEngine hangs_{FakeEngine::Behaviour::Hang};
+    HangingEngine hangs_;
 
 private slots:
     void init() {
@@ -80,14 +101,38 @@ private slots:
         ui::setFailureReporter(nullptr);
     }
 
-    // Closing the window stops a run that would never end by itself.
+    // Closing the window, or the program's end, stops runs that would never
+    // end by themselves.
+    void closingStopsTheWork_data() {
+        QTest::addColumn<bool>("programEnds");
+        QTest::newRow("window closed") << false;
+        QTest::newRow("program ends") << true;
+    }
     void closingStopsTheWork() {
+        QFETCH(bool, programEnds);
         test::program().setEngine(&hangs_);
         calculate("146", "Command1");
         QTRY_COMPARE(prediction()->state(), State::Running);
-        QTRY_VERIFY(hangs_.runs > 0);
-        test::closeAllWindows();
+        QTRY_VERIFY(hangs_.active > 0);
+        if (programEnds)
+            test::newProgram();
+        else
+            test::closeAllWindows();
+        QCOMPARE(hangs_.active.load(), 0);
         QVERIFY(test::program().openWindow(WindowKind::Prediction) == nullptr);
+    }
+
+    // A change while a sweep runs stops it and starts the next.
+    void aNewRequestCancelsTheRunningSweep() {
+        test::program().setEngine(&hangs_);
+        calculate("146", "Command1");
+        PredictionWindow* window = prediction();
+        QTRY_VERIFY(hangs_.active > 0);
+        const int before = hangs_.runs;
+        child<QSpinBox>(window, "wires")->setValue(8);
+        QTRY_VERIFY(hangs_.runs > before);
+        QTRY_COMPARE(hangs_.active.load(), hangs_.runs - before);
+        QCOMPARE(window->state(), State::Running);
     }
 
     // While a slowed sweep runs, a 10 ms timer never waits more than 50 ms.
