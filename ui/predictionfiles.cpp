@@ -17,8 +17,10 @@
 #include "windowclasses.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -67,7 +69,8 @@ void PredictionWindow::connectButtons() {
 }
 
 QString PredictionWindow::askFileName(const QString& title, const QStringList& filters, bool save) {
-    QFileDialog dialog(this, title);
+    // The folder of the last file named here, at first the home folder.
+    QFileDialog dialog(this, title, folder_.isEmpty() ? QDir::homePath() : folder_);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
@@ -82,7 +85,9 @@ QString PredictionWindow::askFileName(const QString& title, const QStringList& f
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().constFirst();
+    const QString path = dialog.selectedFiles().constFirst();
+    folder_ = QFileInfo(path).absolutePath();
+    return path;
 }
 
 void PredictionWindow::savePlot(const QString& path) {

@@ -127,6 +127,7 @@ private:
     std::optional<nec::Tuning> tuned_;
     nec::ModelOptions tunedFor_;                      // the wires `tuned_` is for
     std::vector<std::pair<double, double>> measured_; // MHz, SWR
+    QString folder_;                                  // where the file dialogs open
     BackgroundWork work_;                             // last: its threads are stopped first
 };
 
