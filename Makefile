@@ -59,6 +59,7 @@ bench: build-release
 	build-release/bench/bench_calc
 	build-release/bench/bench_nec
 	build-release/bench/bench_startup
+	build-release/bench/bench_prediction
 
 fuzz: deps-fuzz
 	$(call configure,build-fuzz,fuzzing)

@@ -236,6 +236,48 @@ double readDouble(std::string_view text, const Separators& sep) {
     return readNumber<double>(text, sep);
 }
 
+std::optional<double> readPlainNumber(std::string_view text, const Separators& sep) {
+    // The locale's first decimal separator becomes a point.
+    const std::string_view decimal = sep.decimal == "." ? std::string_view() : sep.decimal;
+    std::string s;
+    bool replaced = false;
+    for (std::size_t k = 0; k < text.size();) {
+        if (!replaced && !decimal.empty() && text.substr(k, decimal.size()) == decimal) {
+            s += '.';
+            k += decimal.size();
+            replaced = true;
+        } else {
+            s += text[k++];
+        }
+    }
+    std::size_t i = 0, digits = 0;
+    const auto run = [&] {
+        std::size_t n = 0;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9')
+            ++i, ++n;
+        return n;
+    };
+    digits += run();
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        digits += run();
+    }
+    if (digits == 0)
+        return std::nullopt;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            ++i;
+        if (run() == 0)
+            return std::nullopt;
+    }
+    double value = 0;
+    const auto res = std::from_chars(s.data(), s.data() + i, value);
+    if (i != s.size() || res.ptr != s.data() + i || res.ec != std::errc() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
 double roundToDoubleText(double value) {
     char buf[48];
     const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);

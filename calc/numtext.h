@@ -12,6 +12,7 @@
 // separator and an exponent ("1.46E2"); anything else is a type mismatch.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,12 @@ std::string fixedText(double value, int decimals, const Separators& sep);
 // subnormal read as zero of the same sign.
 float readSingle(std::string_view text, const Separators& sep);
 double readDouble(std::string_view text, const Separators& sep);
+
+// A value for the model, read strictly: digits with at most one decimal
+// separator (the locale's or a point) and an optional exponent, nothing else
+// (no blanks, sign or digit groups), and finite; nullopt otherwise. A slip
+// such as "1,5" in a locale whose comma groups digits must not quietly mean 15.
+std::optional<double> readPlainNumber(std::string_view text, const Separators& sep);
 
 // The double that doubleText(value) reads back as, in any locale: the value
 // rounded to 15 significant digits.

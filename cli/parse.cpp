@@ -15,42 +15,6 @@ namespace discone::cli {
 
 namespace {
 
-// Digits with at most one decimal separator (the locale's or a point) and an
-// optional exponent, nothing else: a value for the model, where a slip such as
-// "1,5" in a locale whose comma groups digits must not quietly mean 15.
-std::optional<double> plainNumber(std::string_view text, const Separators& sep) {
-    std::string s(text);
-    if (!sep.decimal.empty() && sep.decimal != ".")
-        if (const auto at = s.find(sep.decimal); at != std::string::npos)
-            s.replace(at, sep.decimal.size(), ".");
-    std::size_t i = 0, digits = 0;
-    const auto run = [&] {
-        std::size_t n = 0;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9')
-            ++i, ++n;
-        return n;
-    };
-    digits += run();
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        digits += run();
-    }
-    if (digits == 0)
-        return std::nullopt;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-            ++i;
-        if (run() == 0)
-            return std::nullopt;
-    }
-    double value = 0;
-    const auto res = std::from_chars(s.data(), s.data() + i, value);
-    if (i != s.size() || res.ptr != s.data() + i || res.ec != std::errc() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
 std::optional<int> wholeNumber(std::string_view text) {
     int value = 0;
     const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -80,7 +44,7 @@ std::optional<Result> readNumber(const OptionSpec& spec, std::string_view value,
         if (auto n = wholeNumber(value))
             number = *n;
     } else {
-        number = plainNumber(value, sep);
+        number = readPlainNumber(value, sep);
     }
     const bool inside =
         number && *number >= spec.low && *number <= spec.high && (spec.low > 0 || *number > 0);
@@ -104,7 +68,7 @@ std::optional<Result> readList(Request& r, const OptionSpec& spec, std::string_v
     for (std::size_t start = 0;;) {
         const std::size_t comma = value.find(',', start);
         const std::string_view item = value.substr(start, comma - start);
-        const auto mhz = plainNumber(item, point);
+        const auto mhz = readPlainNumber(item, point);
         if (!mhz || *mhz <= 0)
             return usageError({"'", spec.name,
                                "' takes frequencies in megahertz separated by "

@@ -3,8 +3,9 @@
 //
 // What the charts draw, as plain numbers: an SWR chart (the predicted SWR
 // over frequency, optionally a measured one beside it and the gain at the
-// horizon under it) and a pattern chart (elevation cuts of the radiation
-// pattern at a few frequencies). Callers fill these from whatever model or
+// horizon under it), a beam chart (the gains and the tilt of the beam over
+// frequency) and a pattern chart (elevation cuts of the radiation pattern at
+// a few frequencies). Callers fill these from whatever model or
 // measurement they have; the drawing knows nothing of where they came from.
 #pragma once
 
@@ -30,6 +31,19 @@ struct SwrChart {
     std::vector<SwrPoint> predicted;    // rising frequency; sets the frequency axis
     std::vector<SwrPoint> measured;     // rising frequency; empty: none
     std::vector<GainPoint> horizonGain; // rising frequency; empty: no gain panel
+};
+
+struct BeamPoint {
+    double frequencyMHz = 0;
+    double horizonDbi = 0;       // -inf for a null
+    double peakDbi = 0;          // the strongest lobe's gain
+    double peakElevationDeg = 0; // where it points; negative below the horizon
+};
+
+struct BeamChart {
+    QString title;
+    double designMHz = 0;
+    std::vector<BeamPoint> points; // rising frequency
 };
 
 struct PatternPoint {

@@ -3,6 +3,7 @@
 #include "builder.h"
 #include "errorreport.h"
 #include "palette_colours.h"
+#include "predictionentry.h"
 #include "program.h"
 #include "separators.h"
 #include "windowclasses.h"
@@ -107,6 +108,8 @@ Form1::Form1(Program& program) : program_(program) {
     connect(Command3, &QPushButton::clicked, this, guarded([this] { Command3_Click(); }));
     connect(Command2, &QPushButton::clicked, this, guarded([this] { Command2_Click(); }));
     connect(WEBSITE, &QPushButton::clicked, this, guarded([this] { WEBSITE_Click(); }));
+    offerPrediction(this, findControl<Surface>(this, "Picture1"), resultBoxes_,
+                    [this] { program_.showWindow(WindowKind::Prediction); });
 }
 
 // Calculates from the input box and writes the seven result boxes in the
@@ -118,7 +121,6 @@ void Form1::writeResults(Unit unit) {
     const DisconeDimensions dimensions =
         calculateDimensions(readSingle(Text14->text().toStdString(), sep));
     const ResultTexts texts = formatDimensions(dimensions, unit, sep);
-    program_.Module1 = dimensions;
     const QString description =
         unit == Unit::Inches ? QStringLiteral("in inches") : QStringLiteral("in centimetres");
     for (const DimensionDescriptor& row : descriptors(unit)) {
@@ -126,6 +128,7 @@ void Form1::writeResults(Unit unit) {
         box->setBoxText(QString::fromStdString(texts[row.dimension]));
         box->setAccessibleDescription(description);
     }
+    program_.calculated(dimensions, unit);
 }
 
 void Form1::Command1_Click() {

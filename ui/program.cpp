@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program.h"
 
+#include "predictionwindow.h"
 #include "windowclasses.h"
 
 namespace discone::ui {
@@ -15,6 +16,8 @@ QWidget* create(WindowKind kind, Program& program) {
         return new info(program);
     case WindowKind::Web:
         return new web;
+    case WindowKind::Prediction:
+        return new PredictionWindow(program);
     }
     return nullptr;
 }
@@ -24,6 +27,12 @@ QWidget* create(WindowKind kind, Program& program) {
 Program::~Program() {
     for (auto& [kind, window] : windows_)
         delete window.data();
+}
+
+void Program::calculated(const DisconeDimensions& dimensions, Unit unit) {
+    Module1 = dimensions;
+    designUnit_ = unit;
+    emit events_.designCalculated();
 }
 
 QWidget* Program::openWindow(WindowKind kind) const {

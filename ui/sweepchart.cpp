@@ -20,6 +20,17 @@ plot::SwrChart sweepChart(const nec::Sweep& sweep, const QString& title,
     return chart;
 }
 
+plot::BeamChart beamChart(const nec::Sweep& sweep, const QString& title) {
+    plot::BeamChart chart;
+    chart.title = title;
+    chart.designMHz = sweep.designMHz;
+    for (const nec::SweepPoint& point : sweep.points)
+        if (point.beam)
+            chart.points.push_back({point.frequencyMHz, point.beam->horizonDbi, point.beam->peakDbi,
+                                    point.beam->peakElevationDeg});
+    return chart;
+}
+
 plot::PatternChart patternChart(const std::vector<nec::ElevationCut>& cuts, const QString& title) {
     plot::PatternChart chart;
     chart.title = title;

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -357,6 +358,34 @@ TEST(DoubleTextReadsBack, CommaLocaleUsesComma) {
     const std::string text = discone::doubleText(56.9376631546020490, kCommaDecimal);
     EXPECT_EQ(text, "56,937663154602");
     EXPECT_EQ(discone::readDouble(text, kCommaDecimal), 56.937663154602);
+}
+
+// Values for the model take only digits, one decimal separator (the locale's
+// or a point) and an exponent; whatever else is refused, not read as
+// something near it.
+TEST(ReadPlainNumber, AcceptsOnlyPlainDigits) {
+    const struct {
+        const char* text;
+        Separators sep;
+        std::optional<double> expected;
+    } cases[] = {
+        {"2", kEnglish, 2.0},
+        {"2.5", kCommaDecimal, 2.5},
+        {"2,5", kCommaDecimal, 2.5},
+        {".5", kEnglish, 0.5},
+        {"1e-1", kEnglish, 0.1},
+        {"1,5", kEnglish, {}},
+        {"1.000,5", kCommaDecimal, {}},
+        {" 2", kEnglish, {}},
+        {"+2", kEnglish, {}},
+        {"2mm", kEnglish, {}},
+        {"1e", kEnglish, {}},
+        {".", kEnglish, {}},
+        {"", kEnglish, {}},
+        {"1e999", kEnglish, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(discone::readPlainNumber(c.text, c.sep), c.expected) << c.text;
 }
 
 } // namespace

@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// From the diagram's "Predicted SWR…" entry to the prediction window's first
+// complete SWR curve on screen, for the default design (146 MHz in inches,
+// 16 rods of 2 mm) through nec2c: the main window is calculated once, then
+// each run chooses the entry, waits for the sweep and the curve's first
+// painted frame, and closes the window again. The first run, which also
+// loads what the window needs, and the median, fastest and slowest of all
+// runs are printed.
+//
+// Usage: bench_prediction [runs]   (default 11; QT_QPA_PLATFORM defaults to
+// offscreen when there is no display)
+#include "app.h"
+#include "predictionwindow.h"
+#include "program.h"
+
+#include <QContextMenuEvent>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+using discone::ui::PredictionWindow;
+
+// Ends `loop` once `view` has painted after the sweep is done, the paint
+// flushed.
+class CurvePainted : public QObject {
+public:
+    CurvePainted(PredictionWindow* window, QWidget* view, QEventLoop& loop)
+        : window_(window), loop_(loop) {
+        view->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && window_->state() == PredictionWindow::State::Done)
+            QMetaObject::invokeMethod(&loop_, &QEventLoop::quit, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    PredictionWindow* window_;
+    QEventLoop& loop_;
+};
+
+// Opens the diagram's context menu and chooses its first entry.
+void chooseEntry(QWidget* diagram) {
+    const QPoint at = diagram->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, diagram->mapToGlobal(at));
+    QApplication::sendEvent(diagram, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) {
+        std::fprintf(stderr, "the diagram has no context menu\n");
+        std::exit(1);
+    }
+    QAction* entry = menu->actions().constFirst();
+    menu->close();
+    entry->trigger();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    discone::ui::Application app(argc, argv);
+    discone::ui::Program program;
+    QWidget* form = program.start();
+    form->findChild<QLineEdit*>(QStringLiteral("Text14"))->setText(QStringLiteral("146"));
+    form->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    QWidget* diagram = form->findChild<QWidget*>(QStringLiteral("Picture1"));
+
+    std::vector<double> ms;
+    double first = 0;
+    for (int i = 0; i < runs; ++i) {
+        QEventLoop loop;
+        QElapsedTimer clock;
+        clock.start();
+        chooseEntry(diagram);
+        auto* window =
+            static_cast<PredictionWindow*>(program.openWindow(discone::ui::WindowKind::Prediction));
+        CurvePainted painted(window, window->findChild<QWidget*>(QStringLiteral("swrView")), loop);
+        QTimer::singleShot(60'000, &loop, [&] {
+            std::fprintf(stderr, "no curve within a minute\n");
+            std::exit(1);
+        });
+        loop.exec();
+        ms.push_back(clock.nsecsElapsed() / 1e6);
+        if (i == 0)
+            first = ms.back();
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("menu entry to the first SWR curve, %d runs (%s): first %.0f ms, median %.0f ms, "
+                "fastest %.0f ms, slowest %.0f ms (goal: under 1000 ms)\n",
+                runs, std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "display",
+                first, ms[ms.size() / 2], ms.front(), ms.back());
+    return 0;
+}

@@ -1,0 +1,180 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The prediction window's buttons: the files it saves and reads, each named
+// in a file dialog and then written or read by an action of its own, the
+// table on the clipboard, and the tuned design calculated in the main window.
+#include "builder.h"
+#include "errorreport.h"
+#include "picturefile.h"
+#include "predictionwindow.h"
+#include "program.h"
+#include "readfile.h"
+#include "savefile.h"
+#include "separators.h"
+#include "sweepchart.h"
+#include "touchstone.h"
+#include "windowclasses.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QRegularExpression>
+
+namespace discone::ui {
+namespace {
+
+constexpr std::size_t kLargestMeasurement = 16u << 20; // bytes; 100,000 points take 5 MB
+
+std::string fileName(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// "*.png" in "PNG picture (*.png)", as "png".
+QString suffixOf(const QString& filter) {
+    const qsizetype star = filter.indexOf(QLatin1String("*."));
+    if (star < 0)
+        return {};
+    const qsizetype end = filter.indexOf(QRegularExpression(QStringLiteral("[ )]")), star);
+    return filter.mid(star + 2, end < 0 ? -1 : end - star - 2);
+}
+
+} // namespace
+
+void PredictionWindow::connectButtons() {
+    connect(cancel_, &QPushButton::clicked, this, [this] { work_.cancel(); });
+    connect(use_, &QPushButton::clicked, this, &PredictionWindow::useTunedDesign);
+    connect(copyTable_, &QPushButton::clicked, this, &PredictionWindow::copyTable);
+    const auto ask = [this](QPushButton* button, const QString& title, const QStringList& filters,
+                            bool save, void (PredictionWindow::*action)(const QString&)) {
+        connect(button, &QPushButton::clicked, this, [this, title, filters, save, action] {
+            if (const QString path = askFileName(title, filters, save); !path.isEmpty())
+                (this->*action)(path);
+        });
+    };
+    ask(savePlot_, QStringLiteral("Save plot"),
+        {QStringLiteral("PNG picture (*.png)"), QStringLiteral("SVG picture (*.svg)")}, true,
+        &PredictionWindow::savePlot);
+    ask(saveDeck_, QStringLiteral("Save NEC deck"), {QStringLiteral("NEC-2 deck (*.nec)")}, true,
+        &PredictionWindow::saveDeck);
+    ask(saveTouchstone_, QStringLiteral("Save Touchstone"),
+        {QStringLiteral("Touchstone one-port (*.s1p)")}, true, &PredictionWindow::saveTouchstone);
+    ask(loadMeasurement_, QStringLiteral("Load measurement"),
+        {QStringLiteral("Touchstone one-port (*.s1p *.S1P)"), QStringLiteral("All files (*)")},
+        false, &PredictionWindow::loadMeasurement);
+}
+
+QString PredictionWindow::askFileName(const QString& title, const QStringList& filters, bool save) {
+    // The folder of the last file named here, at first the home folder.
+    QFileDialog dialog(this, title, folder_.isEmpty() ? QDir::homePath() : folder_);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    if (save) {
+        // A name typed without an ending gets the chosen kind's.
+        dialog.setDefaultSuffix(suffixOf(filters.first()));
+        connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                [&dialog](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+        dialog.selectFile(QStringLiteral("discone-%1MHz")
+                              .arg(QString::fromStdString(
+                                  singleText(design_->LowestFrequency, Separators{".", ""}))));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    folder_ = QFileInfo(path).absolutePath();
+    return path;
+}
+
+void PredictionWindow::savePlot(const QString& path) {
+    if (!sweep_)
+        return notify(QStringLiteral("There is no prediction to save yet."), true);
+    try {
+        plot::writeSwrChart(sweepChart(*sweep_, chartTitle(), measured_), fileName(path));
+        notify(QStringLiteral("Saved the plot as %1").arg(path), false);
+    } catch (const plot::PlotError& error) {
+        notify(QString::fromStdString(error.what()), true);
+    }
+}
+
+void PredictionWindow::saveDeck(const QString& path) {
+    const std::optional<nec::SweepOptions> options = design_ ? readOptions() : std::nullopt;
+    if (!options)
+        return notify(QStringLiteral("There is no design with sound values to save yet."), true);
+    try {
+        saveFile(fileName(path), nec::printedDeck(*design_, *options, unit_));
+        notify(QStringLiteral("Saved the NEC-2 deck as %1").arg(path), false);
+    } catch (const nec::ModelError& error) {
+        notify(QString::fromStdString(error.message(systemSeparators())), true);
+    } catch (const FileError& error) {
+        notify(QString::fromStdString(error.what()), true);
+    }
+}
+
+void PredictionWindow::saveTouchstone(const QString& path) {
+    if (!sweep_)
+        return notify(QStringLiteral("There is no prediction to save yet."), true);
+    try {
+        saveFile(fileName(path),
+                 nec::writeTouchstone(nec::onePort(*sweep_),
+                                      {"discone " DISCONE_VERSION
+                                       ": the predicted S11 of the design below, against 50 "
+                                       "ohms, its impedance NEC-2's times the model's average "
+                                       "gain",
+                                       chartTitle().toStdString()}));
+        notify(QStringLiteral("Saved the Touchstone file as %1").arg(path), false);
+    } catch (const FileError& error) {
+        notify(QString::fromStdString(error.what()), true);
+    }
+}
+
+void PredictionWindow::loadMeasurement(const QString& path) {
+    try {
+        const std::string bytes = readFile(fileName(path), kLargestMeasurement);
+        nec::OnePort data;
+        try {
+            data = nec::withReference(nec::readTouchstone(bytes));
+        } catch (const nec::TouchstoneError& error) {
+            throw FileError(fileName(path) + ": " + error.what());
+        }
+        measured_.clear();
+        for (const nec::ReflectionPoint& p : data.points)
+            measured_.emplace_back(p.frequencyMHz, nec::reflectionSwr(p.s11));
+        showResults();
+        notify(QStringLiteral("Loaded %1 measured points from %2").arg(measured_.size()).arg(path),
+               false);
+    } catch (const FileError& error) {
+        notify(QString::fromStdString(error.what()), true);
+    }
+}
+
+void PredictionWindow::copyTable() {
+    if (!sweep_)
+        return notify(QStringLiteral("There is no prediction to copy yet."), true);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(nec::sweepTable(*sweep_)));
+    notify(QStringLiteral("Copied the table of %1 frequencies.").arg(sweep_->points.size()), false);
+}
+
+void PredictionWindow::useTunedDesign() {
+    if (!tuned_)
+        return;
+    QWidget* open = program_.openWindow(WindowKind::Form1);
+    auto* form = static_cast<Form1*>(open ? open : program_.showWindow(WindowKind::Form1));
+    const Unit unit = unit_;
+    findControl<TextBox>(form, "Text14")
+        ->setBoxText(QString::fromStdString(singleText(tuned_->designMHz, systemSeparators())));
+    try {
+        if (unit == Unit::Inches)
+            form->Command1_Click();
+        else
+            form->Command3_Click();
+    } catch (const CalculationError& error) {
+        notify(failureOf(error).message, true);
+    }
+}
+
+} // namespace discone::ui
