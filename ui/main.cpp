@@ -5,9 +5,12 @@
 // -display, -style, ...), the windows; with anything else the command-line
 // calculator, which creates no application object and needs no display (a
 // mistyped option is then a usage error, not a failure to open a window).
-// The program ends when its last window closes.
+// The program ends when its last window closes, or at Ctrl-C, SIGTERM or
+// SIGHUP, which close the windows first, so that a prediction they run stops
+// its nec2c, and then end the program as killed by the signal.
 #include "app.h"
 #include "entry.h"
+#include "interrupts.h"
 #include "options.h"
 #include "picturefile.h"
 #include "ploterror.h"
@@ -64,7 +67,19 @@ int main(int argc, char** argv) {
         return discone::cli::commandLineMain(args, discone::ui::systemSeparators(), &pictures);
     }
     discone::ui::Application app(argc, argv);
-    discone::ui::Program program;
-    program.start();
-    return QApplication::exec();
+    int interrupted = 0;
+    int status = 0;
+    {
+        discone::cli::InterruptWatch interrupts;
+        const std::stop_callback quit(interrupts.token(), [&app] {
+            QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
+        });
+        discone::ui::Program program;
+        program.start();
+        status = QApplication::exec();
+        interrupted = interrupts.signal();
+    }
+    if (interrupted != 0)
+        discone::cli::InterruptWatch::endAs(interrupted);
+    return status;
 }
