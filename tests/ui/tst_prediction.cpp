@@ -121,7 +121,7 @@ private slots:
         QTest::newRow("negative frequency") << "highest"
                                             << "-1000" << false << "Type the frequency as digits";
         QTest::newRow("frequency") << "highest"
-                                   << "1000" << true << "from 146 to 1000 MHz";
+                                   << "1000" << true << "frequencies from 146 to 1000 MHz";
     }
     void fieldsAreReadStrictly() {
         QFETCH(QString, field);
