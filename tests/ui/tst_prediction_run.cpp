@@ -19,6 +19,8 @@
 
 #include <unistd.h>
 
+#include <array>
+
 using namespace discone;
 using discone::test::calculate;
 using discone::test::child;
@@ -65,20 +67,30 @@ int childProcesses() {
     return count;
 }
 
-// The stand-in that hangs until stopped, counting the runs going on.
+// The stand-in that hangs until stopped, counting the runs going on, in
+// all and by the number of rods of their deck (its GR card's copies).
 class HangingEngine : public nec::Engine {
 public:
     std::string run(const std::string& deck, const nec::RunLimits& limits,
                     std::stop_token stop) const override {
+        const auto gr = deck.find("\nGR ");
+        const int rods =
+            gr == std::string::npos ? 0 : std::stoi(deck.substr(deck.find(' ', gr + 4) + 1));
         ++runs;
         ++active;
+        ++activeWith[static_cast<std::size_t>(rods)];
         struct Leave {
             std::atomic<int>& active;
-            ~Leave() { --active; }
-        } leave{active};
+            std::atomic<int>& rods;
+            ~Leave() {
+                --active;
+                --rods;
+            }
+        } leave{active, activeWith[static_cast<std::size_t>(rods)]};
         return inner_.run(deck, limits, stop);
     }
     mutable std::atomic<int> runs{0}, active{0};
+    mutable std::array<std::atomic<int>, nec::kMaximumRadials + 1> activeWith{};
 
 private:
     FakeEngine inner_{FakeEngine::Behaviour::Hang};
@@ -129,11 +141,11 @@ private slots:
         test::program().setEngine(&hangs_);
         calculate("146", "Command1");
         PredictionWindow* window = prediction();
-        QTRY_VERIFY(hangs_.active > 0);
-        const int before = hangs_.runs;
+        QTRY_VERIFY(hangs_.activeWith[16] > 0);
         child<QSpinBox>(window, "wires")->setValue(8);
-        QTRY_VERIFY(hangs_.runs > before);
-        QTRY_COMPARE(hangs_.active.load(), hangs_.runs - before);
+        QTRY_VERIFY(hangs_.activeWith[8] > 0);
+        QTRY_COMPARE(hangs_.activeWith[16].load(), 0);
+        QCOMPARE(hangs_.active.load(), hangs_.activeWith[8].load());
         QCOMPARE(window->state(), State::Running);
     }
 
