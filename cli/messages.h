@@ -30,8 +30,15 @@ inline Result usageError(std::initializer_list<std::string_view> problem) {
         false};
 }
 
+// A message from below (a file's name in it, nec2c's words) kept on one
+// line: control characters escaped as quoted() escapes them.
+inline std::string oneLine(std::string_view message) {
+    const std::string q = quoted(message);
+    return q.substr(1, q.size() - 2);
+}
+
 inline Result failure(int status, std::string_view message) {
-    return {status, {}, joined({"discone: ", message, "\n"}), false};
+    return {status, {}, joined({"discone: ", oneLine(message), "\n"}), false};
 }
 
 // The model's work once the design is calculated: the deck, the sweep with
