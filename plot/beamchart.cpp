@@ -146,17 +146,8 @@ void drawBeamChart(QPainter& painter, const QRectF& area, const BeamChart& chart
             painter.drawLine(QPointF(x(t.mhz), panel->top()), QPointF(x(t.mhz), panel->bottom()));
     }
     painter.setPen(style::kText);
-    for (const axis::FrequencyLabel& label :
-         axis::frequencyLabels(low, high, x, metrics, 2 * gap)) {
-        const double width = metrics.horizontalAdvance(label.text) + 2, at = x(label.mhz);
-        const double left = label.alignment == Qt::AlignLeft    ? at
-                            : label.alignment == Qt::AlignRight ? at - width
-                                                                : at - width / 2;
-        painter.drawText(QRectF(left, tiltPanel.bottom() + gap, width, line), Qt::AlignCenter,
-                         label.text);
-    }
-    painter.drawText(QRectF(plotArea.left(), area.bottom() - gap - line, plotArea.width(), line),
-                     Qt::AlignCenter, QStringLiteral("frequency (MHz, logarithmic)"));
+    axis::drawFrequencyLabels(painter, low, high, x, metrics, gap, line, tiltPanel.bottom(),
+                              plotArea, area);
     drawLegend(painter, QPointF(plotArea.left(), top), sizes);
     painter.drawText(
         QRectF(tiltPanel.left(), tiltPanel.top() - line - gap / 2, tiltPanel.width(), line),

@@ -73,4 +73,19 @@ std::vector<FrequencyLabel> frequencyLabels(double lowMHz, double highMHz,
     return labels;
 }
 
+void drawFrequencyLabels(QPainter& painter, double lowMHz, double highMHz,
+                         const std::function<double(double)>& x, const QFontMetricsF& metrics,
+                         double gap, double line, double labelsTop, const QRectF& plotArea,
+                         const QRectF& area) {
+    for (const FrequencyLabel& label : frequencyLabels(lowMHz, highMHz, x, metrics, 2 * gap)) {
+        const double width = metrics.horizontalAdvance(label.text) + 2, at = x(label.mhz);
+        const double left = label.alignment == Qt::AlignLeft    ? at
+                            : label.alignment == Qt::AlignRight ? at - width
+                                                                : at - width / 2;
+        painter.drawText(QRectF(left, labelsTop + gap, width, line), Qt::AlignCenter, label.text);
+    }
+    painter.drawText(QRectF(plotArea.left(), area.bottom() - gap - line, plotArea.width(), line),
+                     Qt::AlignCenter, QStringLiteral("frequency (MHz, logarithmic)"));
+}
+
 } // namespace discone::plot::axis

@@ -7,6 +7,8 @@
 #pragma once
 
 #include <QFontMetricsF>
+#include <QPainter>
+#include <QRectF>
 #include <QString>
 
 #include <functional>
@@ -32,5 +34,13 @@ std::vector<FrequencyTick> frequencyTicks(double lowMHz, double highMHz);
 std::vector<FrequencyLabel> frequencyLabels(double lowMHz, double highMHz,
                                             const std::function<double(double)>& x,
                                             const QFontMetricsF& metrics, double gap);
+
+// Draws the labels under the panels' lowest edge `labelsTop`, a line of
+// `line` pixels high, and the axis's name at the bottom of `area`, centred
+// under `plotArea`, with the painter's pen and font.
+void drawFrequencyLabels(QPainter& painter, double lowMHz, double highMHz,
+                         const std::function<double(double)>& x, const QFontMetricsF& metrics,
+                         double gap, double line, double labelsTop, const QRectF& plotArea,
+                         const QRectF& area);
 
 } // namespace discone::plot::axis

@@ -293,17 +293,9 @@ SwrGeometry drawSwrChart(QPainter& painter, const QRectF& area, const SwrChart& 
                                  QPointF(g.x(t.mhz), panel->bottom()));
     }
     painter.setPen(text);
-    for (const axis::FrequencyLabel& label : axis::frequencyLabels(
-             low, high, [&](double f) { return g.x(f); }, metrics, 2 * gap)) {
-        const double width = metrics.horizontalAdvance(label.text) + 2, x = g.x(label.mhz);
-        const double left = label.alignment == Qt::AlignLeft    ? x
-                            : label.alignment == Qt::AlignRight ? x - width
-                                                                : x - width / 2;
-        painter.drawText(QRectF(left, lowest.bottom() + gap, width, line), Qt::AlignCenter,
-                         label.text);
-    }
-    painter.drawText(QRectF(plotArea.left(), area.bottom() - gap - line, plotArea.width(), line),
-                     Qt::AlignCenter, QStringLiteral("frequency (MHz, logarithmic)"));
+    axis::drawFrequencyLabels(
+        painter, low, high, [&](double f) { return g.x(f); }, metrics, gap, line, lowest.bottom(),
+        plotArea, area);
     const double titleX = area.left() + gap + line / 2;
     style::drawUpwardText(
         painter, QPointF(titleX, swrPanel.center().y()),
