@@ -58,21 +58,21 @@ std::string amount(double value, const Separators& sep) {
 
 std::string optionLines(Section section, const Separators& sep) {
     std::string out;
-    for (const OptionSpec& spec : options()) {
-        if (spec.section != section)
+    for (const OptionRow& row : options()) {
+        if (row.section != section)
             continue;
-        std::string text(spec.help);
-        if (spec.kind == ValueKind::Whole)
-            text += ", " + amount(spec.low, sep) + " to " + amount(spec.high, sep);
-        else if (spec.kind == ValueKind::Decimal && spec.low > 0)
-            text += ", at least " + amount(spec.low, sep);
-        if (!std::isnan(spec.byDefault)) {
+        std::string text(row.help);
+        if (row.kind == ValueKind::Whole)
+            text += ", " + amount(row.low, sep) + " to " + amount(row.high, sep);
+        else if (row.kind == ValueKind::Decimal && row.low > 0)
+            text += ", at least " + amount(row.low, sep);
+        if (!std::isnan(row.byDefault)) {
             // "(default" as one constant: split across two, the word in the
             // binary reads as a misspelling to the package checker.
             text.append(" ").append("(default").append(1, kKeepTogether);
-            text += amount(spec.byDefault, sep) + ")";
+            text += amount(row.byDefault, sep) + ")";
         }
-        std::string head = "  " + synopsis(spec);
+        std::string head = "  " + synopsis(row);
         if (head.size() + 2 > kHelpColumn) {
             out += head + '\n';
             head.clear();

@@ -16,7 +16,7 @@ using nec::kDefaultWireDiameterMm;
 constexpr double kNoDefault = NAN;
 
 // clang-format off
-const OptionSpec kOptions[] = {
+const OptionRow kOptions[] = {
     {OptionId::Inches, "--inches", "", "FREQ", ValueKind::Frequency, Section::Calculation,
      -INFINITY, INFINITY, kNoDefault, "print the dimensions in inches"},
     {OptionId::Cm, "--cm", "", "FREQ", ValueKind::Frequency, Section::Calculation,
@@ -93,31 +93,31 @@ constexpr WindowOption kWindowOptions[] = {
 
 } // namespace
 
-std::span<const OptionSpec> options() {
+std::span<const OptionRow> options() {
     return kOptions;
 }
 
-const OptionSpec* findOption(std::string_view name) {
-    for (const OptionSpec& spec : kOptions)
-        if (spec.name == name || (!spec.shortName.empty() && spec.shortName == name))
-            return &spec;
+const OptionRow* findOption(std::string_view name) {
+    for (const OptionRow& row : kOptions)
+        if (row.name == name || (!row.shortName.empty() && row.shortName == name))
+            return &row;
     return nullptr;
 }
 
-const OptionSpec& option(OptionId id) {
-    for (const OptionSpec& spec : kOptions)
-        if (spec.id == id)
-            return spec;
+const OptionRow& option(OptionId id) {
+    for (const OptionRow& row : kOptions)
+        if (row.id == id)
+            return row;
     return kOptions[0]; // every id has a row
 }
 
-std::string synopsis(const OptionSpec& spec) {
+std::string synopsis(const OptionRow& row) {
     std::string text;
-    if (!spec.shortName.empty())
-        text.append(spec.shortName).append(", ");
-    text.append(spec.name);
-    if (!spec.metavar.empty())
-        text.append(" ").append(spec.metavar);
+    if (!row.shortName.empty())
+        text.append(row.shortName).append(", ");
+    text.append(row.name);
+    if (!row.metavar.empty())
+        text.append(" ").append(row.metavar);
     return text;
 }
 

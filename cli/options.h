@@ -46,7 +46,7 @@ enum class ValueKind {
 
 enum class Section { Calculation, Model };
 
-struct OptionSpec {
+struct OptionRow {
     OptionId id;
     std::string_view name;      // "--radials"
     std::string_view shortName; // "-h", or empty
@@ -58,14 +58,14 @@ struct OptionSpec {
     std::string_view help;                   // one sentence without the limits and default
 };
 
-std::span<const OptionSpec> options();
+std::span<const OptionRow> options();
 
 // The row of "--name" or of a short name, or nullptr.
-const OptionSpec* findOption(std::string_view name);
-const OptionSpec& option(OptionId id);
+const OptionRow* findOption(std::string_view name);
+const OptionRow& option(OptionId id);
 
 // "--radials N", or "-h, --help", as the help lists it.
-std::string synopsis(const OptionSpec& spec);
+std::string synopsis(const OptionRow& row);
 
 // True when the arguments are only Qt's own options and their values (or
 // there are none): the program then opens its windows.

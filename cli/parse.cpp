@@ -37,40 +37,40 @@ bool endsWithNoCase(std::string_view text, std::string_view suffix) {
 }
 
 // The option's number, checked against its limits; a usage error otherwise.
-std::optional<Result> readNumber(const OptionSpec& spec, std::string_view value,
+std::optional<Result> readNumber(const OptionRow& row, std::string_view value,
                                  const Separators& sep, double& into) {
     std::optional<double> number;
-    if (spec.kind == ValueKind::Whole) {
+    if (row.kind == ValueKind::Whole) {
         if (auto n = wholeNumber(value))
             number = *n;
     } else {
         number = readPlainNumber(value, sep);
     }
     const bool inside =
-        number && *number >= spec.low && *number <= spec.high && (spec.low > 0 || *number > 0);
+        number && *number >= row.low && *number <= row.high && (row.low > 0 || *number > 0);
     if (inside) {
         into = *number;
         return std::nullopt;
     }
-    std::string wanted = spec.kind == ValueKind::Whole
-                             ? "a whole number from " + doubleText(spec.low, sep) + " to " +
-                                   doubleText(spec.high, sep)
-                         : spec.low > 0 ? "a number of at least " + doubleText(spec.low, sep)
-                                        : std::string("a number above zero");
+    std::string wanted =
+        row.kind == ValueKind::Whole
+            ? "a whole number from " + doubleText(row.low, sep) + " to " + doubleText(row.high, sep)
+        : row.low > 0 ? "a number of at least " + doubleText(row.low, sep)
+                      : std::string("a number above zero");
     return usageError(
-        {"'", spec.name, "' takes ", wanted, " (", spec.help, "), not ", quoted(value)});
+        {"'", row.name, "' takes ", wanted, " (", row.help, "), not ", quoted(value)});
 }
 
 // --at's frequencies: plain numbers separated by commas, so a point is their
 // decimal separator in every locale.
-std::optional<Result> readList(Request& r, const OptionSpec& spec, std::string_view value) {
+std::optional<Result> readList(Request& r, const OptionRow& row, std::string_view value) {
     const Separators point{".", ""};
     for (std::size_t start = 0;;) {
         const std::size_t comma = value.find(',', start);
         const std::string_view item = value.substr(start, comma - start);
         const auto mhz = readPlainNumber(item, point);
         if (!mhz || *mhz <= 0)
-            return usageError({"'", spec.name,
+            return usageError({"'", row.name,
                                "' takes frequencies in megahertz separated by "
                                "commas, such as 146,292.5, not ",
                                quoted(value)});
@@ -80,30 +80,30 @@ std::optional<Result> readList(Request& r, const OptionSpec& spec, std::string_v
         start = comma + 1;
     }
     if (r.at.size() > static_cast<std::size_t>(nec::kMostPatternFrequencies))
-        return usageError({"'", spec.name, "' takes at most ",
+        return usageError({"'", row.name, "' takes at most ",
                            std::to_string(nec::kMostPatternFrequencies), " frequencies, not ",
                            std::to_string(r.at.size())});
     if (r.modelOption.empty())
-        r.modelOption = spec.name;
+        r.modelOption = row.name;
     return std::nullopt;
 }
 
 // Records one option and its value; returns a usage error, or nothing.
-std::optional<Result> apply(Request& r, const OptionSpec& spec, std::string_view value,
+std::optional<Result> apply(Request& r, const OptionRow& row, std::string_view value,
                             const Separators& sep) {
     double number = 0;
-    if (spec.kind == ValueKind::Whole || spec.kind == ValueKind::Decimal) {
-        if (auto error = readNumber(spec, value, sep, number))
+    if (row.kind == ValueKind::Whole || row.kind == ValueKind::Decimal) {
+        if (auto error = readNumber(row, value, sep, number))
             return error;
         if (r.modelOption.empty())
-            r.modelOption = spec.name;
+            r.modelOption = row.name;
     }
-    switch (spec.id) {
+    switch (row.id) {
     case OptionId::Inches:
     case OptionId::Cm:
         if (r.unit)
             return usageError({"only one of '--inches' and '--cm' may be given"});
-        r.unit = spec.id == OptionId::Inches ? Unit::Inches : Unit::Centimetres;
+        r.unit = row.id == OptionId::Inches ? Unit::Inches : Unit::Centimetres;
         r.frequency = value;
         break;
     case OptionId::Nec:
@@ -116,7 +116,7 @@ std::optional<Result> apply(Request& r, const OptionSpec& spec, std::string_view
     case OptionId::Pattern:
         if (!endsWithNoCase(value, ".svg") && !endsWithNoCase(value, ".png"))
             return usageError({"the picture ", quoted(value), " must be named .svg or .png"});
-        (spec.id == OptionId::Plot ? r.plotFile : r.patternFile) = std::string(value);
+        (row.id == OptionId::Plot ? r.plotFile : r.patternFile) = std::string(value);
         break;
     case OptionId::S1p:
         r.s1pFile = std::string(value);
@@ -128,7 +128,7 @@ std::optional<Result> apply(Request& r, const OptionSpec& spec, std::string_view
         r.tune = true;
         break;
     case OptionId::At:
-        return readList(r, spec, value);
+        return readList(r, row, value);
     case OptionId::Radials:
         r.sweep.model.radials = static_cast<int>(number);
         break;
@@ -150,12 +150,12 @@ std::optional<Result> apply(Request& r, const OptionSpec& spec, std::string_view
 
 // The option a mistyped name most likely meant, as "; did you mean '--x'?".
 std::string suggestion(std::string_view name) {
-    const OptionSpec* match = nullptr;
-    for (const OptionSpec& spec : options()) {
-        if (name.size() > 2 && spec.name.starts_with(name)) {
+    const OptionRow* match = nullptr;
+    for (const OptionRow& row : options()) {
+        if (name.size() > 2 && row.name.starts_with(name)) {
             if (match)
                 return {};
-            match = &spec;
+            match = &row;
         }
     }
     return match ? joined({"; did you mean '", match->name, "'?"}) : std::string();
@@ -178,8 +178,8 @@ std::variant<Request, Result> parse(std::span<const std::string_view> args, cons
         const std::size_t equals = arg.find('=');
         const std::string_view name = arg.substr(0, equals);
         const bool attached = equals != std::string_view::npos;
-        const OptionSpec* spec = findOption(name);
-        if (spec == nullptr) {
+        const OptionRow* row = findOption(name);
+        if (row == nullptr) {
             bool takesValue = false;
             if (isWindowOption(arg, takesValue)) {
                 if (r.windowOption.empty())
@@ -189,16 +189,16 @@ std::variant<Request, Result> parse(std::span<const std::string_view> args, cons
             }
             return usageError({"unrecognized option ", quoted(arg), suggestion(name)});
         }
-        const bool takesValue = spec->kind != ValueKind::None;
+        const bool takesValue = row->kind != ValueKind::None;
         if (!takesValue && attached)
-            return usageError({"option '", spec->name, "' takes no value"});
-        if (spec->id == OptionId::Help)
+            return usageError({"option '", row->name, "' takes no value"});
+        if (row->id == OptionId::Help)
             return Result{kExitSuccess, helpText(sep), {}, false};
-        if (spec->id == OptionId::Version)
+        if (row->id == OptionId::Version)
             return Result{kExitSuccess, "discone " DISCONE_VERSION "\n", {}, false};
-        const auto bit = static_cast<std::size_t>(spec->id);
-        if (r.given.test(bit) && spec->id != OptionId::Inches && spec->id != OptionId::Cm)
-            return usageError({"option '", spec->name, "' may be given only once"});
+        const auto bit = static_cast<std::size_t>(row->id);
+        if (r.given.test(bit) && row->id != OptionId::Inches && row->id != OptionId::Cm)
+            return usageError({"option '", row->name, "' may be given only once"});
         r.given.set(bit);
         std::string_view value;
         if (attached)
@@ -206,8 +206,8 @@ std::variant<Request, Result> parse(std::span<const std::string_view> args, cons
         else if (takesValue && i + 1 < args.size())
             value = args[++i];
         else if (takesValue)
-            return usageError({"option '", spec->name, "' requires a value"});
-        if (auto error = apply(r, *spec, value, sep))
+            return usageError({"option '", row->name, "' requires a value"});
+        if (auto error = apply(r, *row, value, sep))
             return *error;
     }
     if (!r.windowOption.empty())

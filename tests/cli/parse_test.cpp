@@ -198,8 +198,8 @@ TEST(Help, FitsATerminalAndListsEveryOption) {
             EXPECT_LE(line.size(), 80u) << line;
             EXPECT_FALSE(line.starts_with(",") || line.starts_with(".")) << line;
         }
-        for (const OptionSpec& spec : options())
-            EXPECT_NE(r.out.find("  " + synopsis(spec) + " "), std::string::npos) << spec.name;
+        for (const OptionRow& row : options())
+            EXPECT_NE(r.out.find("  " + synopsis(row) + " "), std::string::npos) << row.name;
         // The text as one line, wherever it was wrapped.
         std::string flat;
         for (char ch : r.out)
