@@ -5,6 +5,7 @@
 // go wrong, each ending in one line, soon, and with nothing left running.
 #include "nec2c.h"
 #include "output.h"
+#include "processes.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +25,8 @@
 namespace fs = std::filesystem;
 using namespace discone::nec;
 using namespace std::chrono_literals;
+using discone::test::pidsIn;
+using discone::test::running;
 
 namespace {
 
@@ -53,33 +56,6 @@ fs::path freshFolder(const std::string& name) {
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;
-}
-
-// True while the process runs (a zombie nobody reaps has ended).
-bool runningNow(pid_t pid) {
-    if (::kill(pid, 0) != 0)
-        return false;
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text;
-    std::getline(stat, text);
-    const auto close = text.rfind(')');
-    return close == std::string::npos || text.substr(close + 2, 1) != "Z";
-}
-
-// True if the process still runs a moment later: a killed process takes a
-// little while to end.
-bool running(pid_t pid) {
-    for (int i = 0; i < 200 && runningNow(pid); ++i)
-        std::this_thread::sleep_for(10ms);
-    return runningNow(pid);
-}
-
-std::vector<pid_t> pidsIn(const fs::path& file) {
-    std::vector<pid_t> pids;
-    std::ifstream in(file);
-    for (pid_t pid; in >> pid;)
-        pids.push_back(pid);
-    return pids;
 }
 
 // A centre-fed dipole 0.5 m long, 0.5 mm radius, 21 segments, 270 to 300 MHz
@@ -159,7 +135,7 @@ TEST(Nec2c, FailuresAreOneLineSoonAndLeaveNothingRunning) {
             }
             EXPECT_LT(std::chrono::steady_clock::now() - start, limits.time + 2s);
         }
-        for (pid_t pid : pidsIn(pids))
+        for (pid_t pid : pidsIn(pids.string()))
             EXPECT_FALSE(running(pid)) << pid;
         fs::remove_all(bin);
     }
@@ -181,7 +157,7 @@ TEST(Nec2c, StopsAtOnceWhenAsked) {
     stop.request_stop();
     EXPECT_THROW(run.get(), Cancelled);
     EXPECT_LT(std::chrono::steady_clock::now() - asked, 1s);
-    for (pid_t pid : pidsIn(bin / "pids"))
+    for (pid_t pid : pidsIn((bin / "pids").string()))
         EXPECT_FALSE(running(pid)) << pid;
     fs::remove_all(bin);
 }

@@ -6,6 +6,7 @@
 // when nec2c or the picture fails, the table read back as numbers in a comma
 // locale, and interrupts in the middle of a sweep.
 #include "clirun.h"
+#include "processes.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -19,40 +20,13 @@
 #include <unistd.h>
 
 using discone::test::environment;
+using discone::test::pidsIn;
 using discone::test::run;
 using discone::test::Run;
+using discone::test::running;
 using discone::test::writeStandIn;
 
 namespace {
-
-// True while the process runs (a zombie nobody reaps has ended).
-bool runningNow(pid_t pid) {
-    if (::kill(pid, 0) != 0)
-        return false;
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return true;
-    const QByteArray text = stat.readAll();
-    return text.mid(text.lastIndexOf(')') + 2, 1) != "Z";
-}
-
-// True if the process still runs a moment later: a killed process takes a
-// little while to end.
-bool running(pid_t pid) {
-    for (int i = 0; i < 200 && runningNow(pid); ++i)
-        QThread::msleep(10);
-    return runningNow(pid);
-}
-
-QList<pid_t> pidsIn(const QString& file) {
-    QFile in(file);
-    QList<pid_t> pids;
-    if (in.open(QIODevice::ReadOnly))
-        for (const QByteArray& line : in.readAll().split('\n'))
-            if (!line.isEmpty())
-                pids << line.toInt();
-    return pids;
-}
 
 // Starts the program with its output in files, waits for `ready` to hold,
 // sends `signal`, and returns how it ended, as a shell's wait sees it.
@@ -258,11 +232,11 @@ private slots:
                          "TMPDIR=" + tmp.path()});
         const int status = interrupted(
             {"--cm", "146", "--swr", "--points", "1000", "--plot", dir.filePath("swr.png")}, env,
-            out, signal, [&] { return pidsIn(pids).size() >= 1; });
+            out, signal, [&] { return pidsIn(pids.toStdString()).size() >= 1; });
         QCOMPARE(status, 128 + signal);
         QCOMPARE(QFileInfo(out).size(), 0);
         QVERIFY(!QFile::exists(dir.filePath("swr.png")));
-        for (pid_t pid : pidsIn(pids))
+        for (pid_t pid : pidsIn(pids.toStdString()))
             QVERIFY2(!running(pid), qPrintable(QString::number(pid)));
         QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList());
