@@ -24,7 +24,7 @@
 #include <optional>
 #include <span>
 #include <stdexcept>
-#include <stop_token>
+#include "portable.h"
 #include <string>
 #include <string_view>
 #include <utility>
@@ -61,10 +61,10 @@ public:
     // SaveCancelled when `stop` is requested before the file is in place.
     virtual void swrPlot(const nec::Sweep& sweep, const SwrCurve& measured,
                          const std::string& title, const std::string& file,
-                         std::stop_token stop) const = 0;
+                         StopToken stop) const = 0;
     // Elevation patterns; throws as swrPlot does.
     virtual void patternPlot(const std::vector<nec::ElevationCut>& cuts, const std::string& title,
-                             const std::string& file, std::stop_token stop) const = 0;
+                             const std::string& file, StopToken stop) const = 0;
 };
 
 // The files the command line reads and writes besides its pictures: a
@@ -77,7 +77,7 @@ public:
     // As discone::checkCanSave and discone::saveFile.
     virtual void prepare(const std::string& path) const = 0;
     virtual void save(const std::string& path, std::string_view bytes,
-                      std::stop_token stop) const = 0;
+                      StopToken stop) const = 0;
 };
 
 // The files on disk, read within the bound and written through the one
@@ -86,7 +86,7 @@ class DiskFiles : public Files {
 public:
     std::string read(const std::string& path, std::size_t maxBytes) const override;
     void prepare(const std::string& path) const override;
-    void save(const std::string& path, std::string_view bytes, std::stop_token stop) const override;
+    void save(const std::string& path, std::string_view bytes, StopToken stop) const override;
 };
 
 // What the program hands the command line.
@@ -95,7 +95,7 @@ struct Context {
     const nec::Engine* engine = nullptr; // runs the model; none: the model options fail
     const Pictures* pictures = nullptr;  // draws; none: --plot and --pattern fail
     const Files* files = nullptr;        // none: --s1p and --measured fail
-    std::stop_token stop;                // requested when the program is interrupted
+    StopToken stop;                // requested when the program is interrupted
     nec::Progress progress;              // the sweep's progress
 };
 

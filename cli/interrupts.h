@@ -9,7 +9,7 @@
 #pragma once
 
 #include <csignal>
-#include <stop_token>
+#include "portable.h"
 #include <thread>
 
 namespace discone::cli {
@@ -25,7 +25,7 @@ public:
     InterruptWatch& operator=(const InterruptWatch&) = delete;
 
     // Requested at the first of the signals.
-    std::stop_token token() const { return stop_.get_token(); }
+    StopToken token() const { return stop_.get_token(); }
     // The first signal received, or 0.
     int signal() const;
 
@@ -33,7 +33,7 @@ public:
     [[noreturn]] static void endAs(int signal);
 
 private:
-    std::stop_source stop_;
+    StopSource stop_;
     int pipe_[2] = {-1, -1};
     struct sigaction previous_[3] = {};
     bool watched_[3] = {};

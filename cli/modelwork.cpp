@@ -132,7 +132,7 @@ void DiskFiles::prepare(const std::string& path) const {
     checkCanSave(path);
 }
 
-void DiskFiles::save(const std::string& path, std::string_view bytes, std::stop_token stop) const {
+void DiskFiles::save(const std::string& path, std::string_view bytes, StopToken stop) const {
     saveFile(path, bytes, stop);
 }
 

@@ -69,7 +69,7 @@ private:
 
 } // namespace
 
-void saveFile(const std::string& path, std::string_view bytes, std::stop_token stop) {
+void saveFile(const std::string& path, std::string_view bytes, StopToken stop) {
     struct stat existing {};
     if (::stat(path.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode))
         fail(path, EISDIR);

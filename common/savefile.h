@@ -8,7 +8,7 @@
 #pragma once
 
 #include <stdexcept>
-#include <stop_token>
+#include "portable.h"
 #include <string>
 #include <string_view>
 
@@ -30,7 +30,7 @@ public:
 
 // Writes `bytes` to `path` as described above. A target that exists keeps
 // its permissions; a new one gets the usual 0666 less the umask.
-void saveFile(const std::string& path, std::string_view bytes, std::stop_token stop = {});
+void saveFile(const std::string& path, std::string_view bytes, StopToken stop = {});
 
 // Finds out before any work is done whether `path` can be written: its
 // folder exists and takes a new file, and `path` is not a folder. Throws

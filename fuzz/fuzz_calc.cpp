@@ -79,11 +79,11 @@ class NoPictures : public cli::Pictures {
 public:
     void prepare(const std::string&) const override {}
     void swrPlot(const nec::Sweep& sweep, const cli::SwrCurve&, const std::string& title,
-                 const std::string& file, std::stop_token) const override {
+                 const std::string& file, discone::StopToken) const override {
         require(!sweep.points.empty() && !title.empty() && !file.empty());
     }
     void patternPlot(const std::vector<nec::ElevationCut>& cuts, const std::string& title,
-                     const std::string& file, std::stop_token) const override {
+                     const std::string& file, discone::StopToken) const override {
         require(!cuts.empty() && !title.empty() && !file.empty());
     }
 };
@@ -96,7 +96,7 @@ public:
         return path.ends_with(".s1p") ? "# MHZ S RI R 50\n146 0.1 0\n300 0.2 0.1\n" : "nonsense";
     }
     void prepare(const std::string& path) const override { require(!path.empty()); }
-    void save(const std::string&, std::string_view bytes, std::stop_token) const override {
+    void save(const std::string&, std::string_view bytes, discone::StopToken) const override {
         require(nec::readTouchstone(bytes).points.size() > 1);
     }
 };

@@ -12,7 +12,7 @@
 #include <chrono>
 #include <cstddef>
 #include <stdexcept>
-#include <stop_token>
+#include "portable.h"
 #include <string>
 
 namespace discone::nec {
@@ -42,7 +42,7 @@ public:
     // Runs `deck` and returns the engine's whole output. Throws NecError, or
     // Cancelled once `stop` is requested.
     virtual std::string run(const std::string& deck, const RunLimits& limits,
-                            std::stop_token stop) const = 0;
+                            StopToken stop) const = 0;
 };
 
 } // namespace discone::nec

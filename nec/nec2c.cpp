@@ -203,7 +203,7 @@ bool readSome(int fd, std::string& into, std::size_t keep) {
 } // namespace
 
 std::string Nec2c::run(const std::string& deck, const RunLimits& limits,
-                       std::stop_token stop) const {
+                       StopToken stop) const {
     if (stop.stop_requested())
         throw Cancelled();
     const BrokenPipeAsError brokenPipe;

@@ -25,7 +25,7 @@ public:
     // Throws NecError; a missing nec2c gives a message that says to install
     // the nec2c package.
     std::string run(const std::string& deck, const RunLimits& limits,
-                    std::stop_token stop) const override;
+                    StopToken stop) const override;
 
 private:
     std::string program_;

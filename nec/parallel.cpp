@@ -12,12 +12,12 @@
 namespace discone::nec {
 
 std::vector<std::string> runJobs(const std::vector<EngineJob>& jobs, int atOnce,
-                                 const Engine& engine, std::stop_token stop,
+                                 const Engine& engine, StopToken stop,
                                  const Progress& progress) {
     if (atOnce <= 0)
         atOnce = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    std::stop_source abandon;
-    const std::stop_callback forward(stop, [&abandon] { abandon.request_stop(); });
+    StopSource abandon;
+    const StopCallback forward(stop, [&abandon] { abandon.request_stop(); });
     std::vector<std::string> outputs(jobs.size());
     std::atomic<int> next = static_cast<int>(jobs.size()) - 1;
     std::mutex reporting;

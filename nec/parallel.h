@@ -9,7 +9,7 @@
 #include "engine.h"
 
 #include <functional>
-#include <stop_token>
+#include "portable.h"
 #include <string>
 #include <vector>
 
@@ -29,7 +29,7 @@ using Progress = std::function<void(int done, int total)>;
 // callers put the slowest last. Returns each job's output. Throws what the
 // first failing run threw, or Cancelled once `stop` is requested.
 std::vector<std::string> runJobs(const std::vector<EngineJob>& jobs, int atOnce,
-                                 const Engine& engine, std::stop_token stop,
+                                 const Engine& engine, StopToken stop,
                                  const Progress& progress = {});
 
 } // namespace discone::nec

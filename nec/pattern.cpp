@@ -17,7 +17,7 @@ std::vector<double> patternFrequencies(double designMHz) {
 
 std::vector<ElevationCut> elevationCuts(const DisconeDimensions& dims, const ModelOptions& options,
                                         const std::vector<double>& frequenciesMHz,
-                                        const Engine& engine, std::stop_token stop, int atOnce) {
+                                        const Engine& engine, StopToken stop, int atOnce) {
     std::vector<EngineJob> jobs;
     for (double mhz : frequenciesMHz) {
         const Model model = buildModel(dims, options, mhz);

@@ -10,7 +10,7 @@
 #include "model.h"
 #include "parallel.h"
 
-#include <stop_token>
+#include "portable.h"
 #include <vector>
 
 namespace discone::nec {
@@ -32,7 +32,7 @@ std::vector<double> patternFrequencies(double designMHz);
 // fails, Cancelled once `stop` is requested.
 std::vector<ElevationCut> elevationCuts(const DisconeDimensions& dims, const ModelOptions& options,
                                         const std::vector<double>& frequenciesMHz,
-                                        const Engine& engine, std::stop_token stop = {},
+                                        const Engine& engine, StopToken stop = {},
                                         int atOnce = 0);
 
 } // namespace discone::nec

@@ -94,7 +94,7 @@ double swr(std::complex<double> impedance, double referenceOhms) {
 }
 
 Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options, const Engine& engine,
-               std::stop_token stop, const Progress& progress) {
+               StopToken stop, const Progress& progress) {
     if (options.points < kMinimumPoints || options.points > kMaximumPoints)
         throw ModelError({{"a sweep has from ", kMinimumPoints, 1},
                           {" to ", kMaximumPoints, 4},

@@ -21,7 +21,7 @@
 #include <complex>
 #include <functional>
 #include <optional>
-#include <stop_token>
+#include "portable.h"
 #include <string>
 #include <string_view>
 #include <utility>
@@ -88,7 +88,7 @@ double highestOf(const DisconeDimensions& dims, const SweepOptions& options);
 // segments cannot follow) before the engine runs, NecError if a run fails,
 // Cancelled once `stop` is requested.
 Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options, const Engine& engine,
-               std::stop_token stop = {}, const Progress& progress = {});
+               StopToken stop = {}, const Progress& progress = {});
 
 // The limits of one run of `model` at `frequencies` frequencies, each with
 // `patternSamples` directions: time and output grow with its segments, with

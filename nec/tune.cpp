@@ -32,7 +32,7 @@ float rounded(double mhz) {
 } // namespace
 
 Tuning tune(double targetMHz, const ModelOptions& options, const Engine& engine,
-            std::stop_token stop, const Progress& progress) {
+            StopToken stop, const Progress& progress) {
     Tuning t;
     t.targetMHz = targetMHz;
     const auto sweep = [&](float design, double highest, int points) {

@@ -17,7 +17,7 @@
 #include "parallel.h"
 
 #include <stdexcept>
-#include <stop_token>
+#include "portable.h"
 
 namespace discone::nec {
 
@@ -39,6 +39,6 @@ public:
 // Throws NeverBelow, ModelError (wires the model cannot take), NecError, or
 // Cancelled once `stop` is requested.
 Tuning tune(double targetMHz, const ModelOptions& options, const Engine& engine,
-            std::stop_token stop = {}, const Progress& progress = {});
+            StopToken stop = {}, const Progress& progress = {});
 
 } // namespace discone::nec

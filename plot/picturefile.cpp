@@ -63,7 +63,7 @@ QByteArray render(bool svg, const QString& title, const Draw& draw, const std::s
 }
 
 void write(const std::string& fileName, const QString& title, const Draw& draw,
-           std::stop_token stop) {
+           StopToken stop) {
     if (!isPictureName(fileName))
         fail(fileName, "a picture's name must end in .svg or .png");
     if (stop.stop_requested())
@@ -96,7 +96,7 @@ void checkPictureName(const std::string& fileName) {
     }
 }
 
-void writeSwrChart(const SwrChart& chart, const std::string& fileName, std::stop_token stop) {
+void writeSwrChart(const SwrChart& chart, const std::string& fileName, StopToken stop) {
     if (chart.predicted.empty())
         fail(fileName, "there is no SWR to draw");
     write(
@@ -105,7 +105,7 @@ void writeSwrChart(const SwrChart& chart, const std::string& fileName, std::stop
 }
 
 void writePatternChart(const PatternChart& chart, const std::string& fileName,
-                       std::stop_token stop) {
+                       StopToken stop) {
     if (chart.cuts.empty())
         fail(fileName, "there is no radiation pattern to draw");
     write(

@@ -13,7 +13,7 @@
 #include "charts.h"
 #include "ploterror.h"
 
-#include <stop_token>
+#include "portable.h"
 #include <string>
 #include <string_view>
 
@@ -30,8 +30,8 @@ void checkPictureName(const std::string& fileName);
 // Throws PlotError for a name that is not a picture's, a chart with nothing
 // to draw, a program whose application object cannot draw, or a file that
 // cannot be written.
-void writeSwrChart(const SwrChart& chart, const std::string& fileName, std::stop_token stop = {});
+void writeSwrChart(const SwrChart& chart, const std::string& fileName, StopToken stop = {});
 void writePatternChart(const PatternChart& chart, const std::string& fileName,
-                       std::stop_token stop = {});
+                       StopToken stop = {});
 
 } // namespace discone::plot

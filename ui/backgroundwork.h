@@ -22,7 +22,7 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <stop_token>
+#include "portable.h"
 #include <thread>
 #include <utility>
 
@@ -82,7 +82,7 @@ template <class Work, class Done>
 void BackgroundWork::start(Work work, Done done, std::function<void(const Ending&)> ended) {
     const std::uint64_t job = begin(std::move(ended));
     auto run = [this, job, work = std::move(work), done = std::move(done),
-                separators = systemSeparators()](std::stop_token stop) mutable {
+                separators = systemSeparators()](StopToken stop) mutable {
         const Progress progress = [this, job](int part, int total) {
             post(job, [this, part, total] { emit progressed(part, total); });
         };

@@ -33,7 +33,7 @@ public:
     }
     void swrPlot(const discone::nec::Sweep& sweep, const discone::cli::SwrCurve& measured,
                  const std::string& title, const std::string& file,
-                 std::stop_token stop) const override {
+                 discone::StopToken stop) const override {
         draw([&] {
             plot::writeSwrChart(
                 discone::ui::sweepChart(sweep, QString::fromStdString(title), measured), file,
@@ -41,7 +41,7 @@ public:
         });
     }
     void patternPlot(const std::vector<discone::nec::ElevationCut>& cuts, const std::string& title,
-                     const std::string& file, std::stop_token stop) const override {
+                     const std::string& file, discone::StopToken stop) const override {
         draw([&] {
             plot::writePatternChart(discone::ui::patternChart(cuts, QString::fromStdString(title)),
                                     file, stop);
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         discone::cli::InterruptWatch interrupts;
-        const std::stop_callback quit(interrupts.token(), [&app] {
+        const discone::StopCallback quit(interrupts.token(), [&app] {
             QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
         });
         discone::ui::Program program;

@@ -39,7 +39,7 @@ void PredictionWindow::startSweep() {
     }
     const nec::Engine* engine = &program_.engine();
     work_.start(
-        [design = *design_, options = *options, engine](std::stop_token stop,
+        [design = *design_, options = *options, engine](StopToken stop,
                                                         const BackgroundWork::Progress& progress) {
             return nec::runSweep(design, options, *engine, stop, progress);
         },
@@ -76,7 +76,7 @@ void PredictionWindow::startTuning() {
     const nec::ModelOptions wires = sweep_->model;
     const nec::Engine* engine = &program_.engine();
     work_.start(
-        [target, wires, engine](std::stop_token stop, const BackgroundWork::Progress& progress) {
+        [target, wires, engine](StopToken stop, const BackgroundWork::Progress& progress) {
             return nec::tune(target, wires, *engine, stop, progress);
         },
         [this, wires](nec::Tuning tuning) {

@@ -30,12 +30,12 @@ public:
     void prepare(const std::string& file) const override { discone::checkCanSave(file); }
     void swrPlot(const discone::nec::Sweep& sweep, const SwrCurve& measured,
                  const std::string& title, const std::string& file,
-                 std::stop_token stop) const override {
+                 discone::StopToken stop) const override {
         draw(title, file, stop);
         drawn.back().points = sweep.points.size() + measured.size();
     }
     void patternPlot(const std::vector<discone::nec::ElevationCut>& cuts, const std::string& title,
-                     const std::string& file, std::stop_token stop) const override {
+                     const std::string& file, discone::StopToken stop) const override {
         draw(title, file, stop);
         drawn.back().points = cuts.size();
     }
@@ -46,7 +46,7 @@ public:
     mutable std::vector<Drawn> drawn;
 
 private:
-    void draw(const std::string& title, const std::string& file, std::stop_token stop) const {
+    void draw(const std::string& title, const std::string& file, discone::StopToken stop) const {
         if (behaviour_ == Behaviour::Fail)
             throw PictureError("cannot write " + file + ": No space left on device");
         if (stop.stop_requested())
@@ -78,7 +78,7 @@ TEST_P(Run, PrintsTheAnswerOrOneLine) {
     const Case& c = GetParam();
     const FakeEngine engine(c.engine);
     const FakePictures pictures(c.pictures);
-    std::stop_source stop;
+    discone::StopSource stop;
     if (c.interrupt)
         stop.request_stop();
     const DiskFiles files;

@@ -78,7 +78,7 @@ TEST_F(SaveFile, WritesWholeFilesOrNothing) {
             }
         }
     }
-    std::stop_source stop;
+    discone::StopSource stop;
     stop.request_stop();
     EXPECT_THROW(saveFile(target, "third", stop.get_token()), discone::SaveCancelled);
     EXPECT_EQ(contents(target), "second");

@@ -32,7 +32,7 @@ public:
     std::function<double(double, double)> gainDbi = [](double, double) { return 0.0; };
 
     std::string run(const std::string& deck, const nec::RunLimits&,
-                    std::stop_token stop) const override {
+                    StopToken stop) const override {
         ++runs;
         if (behaviour_ == Behaviour::Fail)
             throw nec::NecError("nec2c failed with exit status 1: the stand-in fails");

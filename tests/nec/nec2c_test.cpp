@@ -148,7 +148,7 @@ TEST(Nec2c, StopsAtOnceWhenAsked) {
     fs::permissions(bin / "nec2c", fs::perms::owner_all);
     const ScopedVariable path("PATH", bin.string() + ":/usr/bin:/bin");
     const ScopedVariable pidFile("PIDS", (bin / "pids").string());
-    std::stop_source stop;
+    discone::StopSource stop;
     auto run = std::async(std::launch::async, [&] {
         return Nec2c().run(kDipole, {60s, 1 << 20}, stop.get_token());
     });

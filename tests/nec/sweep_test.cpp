@@ -113,7 +113,7 @@ TEST(Sweep, FailureOrStopEndsEveryBand) {
     EXPECT_LE(failing.runs, 2);
 
     const FakeEngine hanging(FakeEngine::Behaviour::Hang);
-    std::stop_source stop;
+    discone::StopSource stop;
     auto sweep = std::async(std::launch::async,
                             [&] { return runSweep(dims, options, hanging, stop.get_token()); });
     std::this_thread::sleep_for(std::chrono::milliseconds(100));

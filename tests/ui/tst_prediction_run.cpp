@@ -39,7 +39,7 @@ public:
     SlowEngine(const nec::Engine& inner, std::chrono::milliseconds delay)
         : inner_(inner), delay_(delay) {}
     std::string run(const std::string& deck, const nec::RunLimits& limits,
-                    std::stop_token stop) const override {
+                    discone::StopToken stop) const override {
         const auto until = std::chrono::steady_clock::now() + delay_;
         while (std::chrono::steady_clock::now() < until)
             if (stop.stop_requested())
@@ -72,7 +72,7 @@ int childProcesses() {
 class HangingEngine : public nec::Engine {
 public:
     std::string run(const std::string& deck, const nec::RunLimits& limits,
-                    std::stop_token stop) const override {
+                    discone::StopToken stop) const override {
         const auto gr = deck.find("\nGR ");
         const int rods =
             gr == std::string::npos ? 0 : std::stoi(deck.substr(deck.find(' ', gr + 4) + 1));
