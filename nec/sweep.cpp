@@ -5,7 +5,6 @@
 #include "deck.h"
 #include "numbers.h"
 #include "output.h"
-#include "parallel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,6 +21,10 @@ struct Band {
     EngineJob job;
 };
 
+PatternRequest sweepPattern(const SweepOptions& options) {
+    return {options.patternStepDeg, 1, 0};
+}
+
 std::vector<Band> bands(const DisconeDimensions& dims, const SweepOptions& options,
                         const std::vector<double>& frequencies) {
     const int points = static_cast<int>(frequencies.size());
@@ -35,13 +38,10 @@ std::vector<Band> bands(const DisconeDimensions& dims, const SweepOptions& optio
         b.first = static_cast<int>(std::lround(static_cast<double>(k) * points / count));
         b.count =
             static_cast<int>(std::lround(static_cast<double>(k + 1) * points / count)) - b.first;
-        const Model model = buildModel(dims, options.model, frequencies[b.first + b.count - 1]);
-        b.job.deck =
-            deck(model, {"discone SWR sweep, one sub-band"}, {frequencies[b.first], b.count, ratio},
-                 DeckUse::Internal, options.patternStepDeg);
-        b.job.limits =
-            limitsFor(model, b.count,
-                      options.patternStepDeg > 0 ? patternSamples(options.patternStepDeg) : 0);
+        b.job.model = buildModel(dims, options.model, frequencies[b.first + b.count - 1]);
+        b.job.frequencies = {frequencies[b.first], b.count, ratio};
+        b.job.pattern = sweepPattern(options);
+        b.job.limits = limitsFor(b.job.model, b.count, b.job.pattern);
         b.job.weight = b.count;
         out.push_back(std::move(b));
     }
@@ -59,7 +59,9 @@ double highestOf(const DisconeDimensions& dims, const SweepOptions& options) {
                                      0.999 * highestModelledMHz(dims, options.model)));
 }
 
-RunLimits limitsFor(const Model& model, int frequencies, int patternSamples) {
+RunLimits limitsFor(const Model& model, int frequencies, const PatternRequest& pattern) {
+    const int directions =
+        pattern.wanted() ? patternSamples(pattern.thetaStepDeg) * pattern.phiCount : 0;
     // Work per frequency: filling the matrix (every segment against those of
     // one sector) and factoring one block per copy. nec2c does about 5e7
     // units a second on one 2 GHz core; the limit allows a machine five times
@@ -73,7 +75,7 @@ RunLimits limitsFor(const Model& model, int frequencies, int patternSamples) {
     const double all = sector * model.copies;
     const double work = all * sector + model.copies * sector * sector * sector / 3;
     const double seconds = 10 + 10 * frequencies * work * 2e-8;
-    const double bytes = 64e3 + all * 200 + frequencies * (4e3 + all * 150 + patternSamples * 150);
+    const double bytes = 64e3 + all * 200 + frequencies * (4e3 + all * 150 + directions * 150);
     return {std::chrono::milliseconds(static_cast<long long>(seconds * 1000)),
             static_cast<std::size_t>(4 * bytes)};
 }
@@ -105,9 +107,7 @@ Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options, const
     std::vector<EngineJob> jobs;
     for (const Band& b : work)
         jobs.push_back(b.job);
-    std::vector<std::vector<FrequencyResult>> results;
-    for (const std::string& output : runJobs(jobs, options.jobs, engine, stop, progress))
-        results.push_back(parseOutput(output));
+    const std::vector<JobResults> results = engine.runAll(jobs, options.jobs, stop, progress);
 
     Sweep sweep;
     sweep.designMHz = dims.LowestFrequency;
@@ -124,13 +124,11 @@ Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options, const
         for (int i = 0; i < work[k].count; ++i) {
             const double f = frequencies[work[k].first + i];
             const FrequencyResult& z = results[k][i];
-            // nec2c prints five digits of the frequency it used.
-            if (!(std::abs(z.frequencyMHz - f) <= 1e-4 * f))
-                throw NecError("nec2c computed " + number(z.frequencyMHz) + " MHz instead of " +
-                               number(f) + " MHz");
             SweepPoint point{f, z.ohms, 0, z.ohms, std::nullopt};
             if (options.patternStepDeg > 0) {
-                const Beam raw = beamOf(z.pattern);
+                if (z.cuts.empty())
+                    throw NecError("the engine computed no pattern at " + number(f, 6) + " MHz");
+                const Beam raw = beamOf(z.cuts.front().samples);
                 if (!(raw.averageGain >= kLowestAverageGain &&
                       raw.averageGain <= kHighestAverageGain))
                     throw NecError(
@@ -256,7 +254,9 @@ std::vector<std::string> deckHeader(const DisconeDimensions& dimensions, Unit un
     for (const DimensionDescriptor& row : descriptors(Unit::Inches)) {
         const bool solid = row.dimension == Dimension::MeshSpacing && dimensions.MeshSpacing.solid;
         lines.push_back("  " + std::string(row.key) + " " + texts[row.dimension] +
-                        (solid ? "" : unit == Unit::Inches ? " in" : " cm"));
+                        (solid                  ? ""
+                         : unit == Unit::Inches ? " in"
+                                                : " cm"));
     }
     return lines;
 }
@@ -323,7 +323,7 @@ std::string printedDeck(const DisconeDimensions& dims, const SweepOptions& optio
     comments.insert(comments.end(), lines.begin(), lines.end());
     const double ratio = std::pow(high / dims.LowestFrequency, 1.0 / (options.points - 1));
     return deck(m, comments, {dims.LowestFrequency, options.points, ratio}, DeckUse::Printed,
-                kSweepPatternStepDeg);
+                {kSweepPatternStepDeg, 1, 0});
 }
 
 } // namespace discone::nec

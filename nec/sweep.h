@@ -16,12 +16,11 @@
 #include "formatter.h"
 #include "model.h"
 #include "numtext.h"
-#include "parallel.h"
 
+#include "portable.h"
 #include <complex>
 #include <functional>
 #include <optional>
-#include "portable.h"
 #include <string>
 #include <string_view>
 #include <utility>
@@ -91,9 +90,9 @@ Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options, const
                StopToken stop = {}, const Progress& progress = {});
 
 // The limits of one run of `model` at `frequencies` frequencies, each with
-// `patternSamples` directions: time and output grow with its segments, with
-// room for a slow, busy machine.
-RunLimits limitsFor(const Model& model, int frequencies, int patternSamples = 0);
+// `pattern`'s directions: time and output grow with its segments, with room
+// for a slow, busy machine.
+RunLimits limitsFor(const Model& model, int frequencies, const PatternRequest& pattern = {});
 
 // `points` frequencies from low to high, equal ratios between neighbours.
 std::vector<double> sweepFrequencies(double lowMHz, double highMHz, int points);
