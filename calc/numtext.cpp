@@ -5,7 +5,6 @@
 #include "errors.h"
 
 #include <algorithm>
-#include <cfenv>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -295,20 +294,6 @@ std::string roundToPlaces(float value, int places, const Separators& sep) {
     float rounded = 0;
     std::from_chars(buf, res.ptr, rounded, std::chars_format::fixed);
     return singleText(rounded, sep);
-}
-
-void clearArithmeticStatus() noexcept {
-    std::feclearexcept(FE_ALL_EXCEPT);
-}
-
-void arithmeticCheck() {
-    const int raised = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
-    if (raised == 0)
-        return;
-    std::feclearexcept(FE_ALL_EXCEPT);
-    if (raised & FE_DIVBYZERO)
-        throw CalculationError(ErrorKind::DivisionByZero);
-    throw CalculationError(ErrorKind::Overflow);
 }
 
 } // namespace discone

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Number text: conversions between floats and the texts the user reads and
-// types, in the user's locale, and the floating-point check after each step.
+// types, in the user's locale.
 //
 // Written texts round the exact binary value (never a shortest decimal form)
 // to 7 (single) or 15 (double) significant digits, ties to even, and use
@@ -56,12 +56,5 @@ double roundToDoubleText(double value);
 // The value rounded to `places` decimals (ties to even on the exact binary
 // value), stored as a single again and written with singleText.
 std::string roundToPlaces(float value, int places, const Separators& sep);
-
-// The floating-point check: clears the status, and later throws
-// DivisionByZero or Overflow (for overflow or an invalid operation) if any of
-// the steps since the last check raised one. Underflow and inexact are
-// ignored.
-void clearArithmeticStatus() noexcept;
-void arithmeticCheck();
 
 } // namespace discone
