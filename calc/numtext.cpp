@@ -3,6 +3,7 @@
 #include "numtext.h"
 
 #include "errors.h"
+#include "portable.h"
 
 #include <algorithm>
 #include <charconv>
@@ -22,10 +23,10 @@ struct Rounded {
 };
 
 template <class Float> Rounded roundSignificant(Float value, int significant) {
-    // to_chars rounds the exact binary value, ties to even.
+    // Scientific text rounds the exact binary value, ties to even.
     char buf[48];
-    auto res =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, significant - 1);
+    auto res = portable::toChars(buf, buf + sizeof buf, value, std::chars_format::scientific,
+                                 significant - 1);
     Rounded r;
     const char* p = buf;
     if (*p == '-') {
@@ -186,7 +187,7 @@ template <class Float> Float readNumber(std::string_view text, const Separators&
     Float value{};
     const char* first = plain.text.data();
     const char* last = first + plain.text.size();
-    auto res = std::from_chars(first, last, value, std::chars_format::general);
+    auto res = portable::fromChars(first, last, value);
     if (res.ec == std::errc::result_out_of_range) {
         if (plain.decimalExponent >= 0)
             throw CalculationError(ErrorKind::Overflow, std::string(text));
@@ -220,7 +221,7 @@ std::string fixedText(double value, int decimals, const Separators& sep) {
         return value > 0 ? "inf" : "-inf";
     char buf[400]; // the largest double in fixed notation
     const auto res =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+        portable::toChars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
     std::string out(buf, res.ptr);
     if (const auto point = out.find('.'); point != std::string::npos)
         out.replace(point, 1, sep.decimal);
@@ -271,7 +272,7 @@ std::optional<double> readPlainNumber(std::string_view text, const Separators& s
             return std::nullopt;
     }
     double value = 0;
-    const auto res = std::from_chars(s.data(), s.data() + i, value);
+    const auto res = portable::fromChars(s.data(), s.data() + i, value);
     if (i != s.size() || res.ptr != s.data() + i || res.ec != std::errc() || !std::isfinite(value))
         return std::nullopt;
     return value;
@@ -279,9 +280,10 @@ std::optional<double> readPlainNumber(std::string_view text, const Separators& s
 
 double roundToDoubleText(double value) {
     char buf[48];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    const auto res =
+        portable::toChars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
     double rounded = value;
-    std::from_chars(buf, res.ptr, rounded, std::chars_format::scientific);
+    portable::fromChars(buf, res.ptr, rounded);
     return rounded;
 }
 
@@ -289,10 +291,10 @@ std::string roundToPlaces(float value, int places, const Separators& sep) {
     // Fixed notation with `places` decimals rounds the exact binary value,
     // ties to even; the nearest single to that decimal is the result.
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, static_cast<double>(value),
-                             std::chars_format::fixed, places);
+    auto res = portable::toChars(buf, buf + sizeof buf, static_cast<double>(value),
+                                 std::chars_format::fixed, places);
     float rounded = 0;
-    std::from_chars(buf, res.ptr, rounded, std::chars_format::fixed);
+    portable::fromChars(buf, res.ptr, rounded);
     return singleText(rounded, sep);
 }
 
