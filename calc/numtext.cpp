@@ -44,26 +44,32 @@ template <class Float> Rounded roundSignificant(Float value, int significant) {
     return r;
 }
 
+// The rounded digits in fixed notation, however many zeros that takes.
+void appendFixed(std::string& out, const Rounded& r, const Separators& sep) {
+    const int e = r.exponent;
+    if (e < 0) {
+        out += '0';
+        out += sep.decimal;
+        out.append(static_cast<size_t>(-e - 1), '0');
+        out.append(r.digits, static_cast<size_t>(r.count));
+        return;
+    }
+    const int whole = e + 1;
+    for (int i = 0; i < whole; ++i)
+        out += i < r.count ? r.digits[i] : '0';
+    if (r.count > whole) {
+        out += sep.decimal;
+        out.append(r.digits + whole, static_cast<size_t>(r.count - whole));
+    }
+}
+
 std::string format(const Rounded& r, int significant, const Separators& sep) {
     std::string out;
     if (r.negative)
         out += '-';
     const int e = r.exponent;
     if (e >= -5 && e < significant) {
-        if (e < 0) {
-            out += '0';
-            out += sep.decimal;
-            out.append(static_cast<size_t>(-e - 1), '0');
-            out.append(r.digits, static_cast<size_t>(r.count));
-        } else {
-            const int whole = e + 1;
-            for (int i = 0; i < whole; ++i)
-                out += i < r.count ? r.digits[i] : '0';
-            if (r.count > whole) {
-                out += sep.decimal;
-                out.append(r.digits + whole, static_cast<size_t>(r.count - whole));
-            }
-        }
+        appendFixed(out, r, sep);
         return out;
     }
     out += r.digits[0];
@@ -80,9 +86,15 @@ std::string format(const Rounded& r, int significant, const Separators& sep) {
     return out;
 }
 
+std::string nonFiniteText(double value) {
+    return std::isnan(value) ? "nan" : value > 0 ? "inf" : "-inf";
+}
+
 template <class Float> std::string numberText(Float value, int significant, const Separators& sep) {
     if (value == 0)
         return "0"; // negative zero too
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
     return format(roundSignificant(value, significant), significant, sep);
 }
 
@@ -211,8 +223,6 @@ std::string doubleText(double value, const Separators& sep) {
 }
 
 std::string significantText(double value, int digits, const Separators& sep) {
-    if (!std::isfinite(value))
-        return std::isnan(value) ? "nan" : value > 0 ? "inf" : "-inf";
     return numberText(value, std::clamp(digits, 1, 17), sep);
 }
 
@@ -296,6 +306,17 @@ std::string roundToPlaces(float value, int places, const Separators& sep) {
     float rounded = 0;
     portable::fromChars(buf, res.ptr, rounded);
     return singleText(rounded, sep);
+}
+
+std::string readableText(double value, int significantDigits, const Separators& sep) {
+    if (value == 0)
+        return "0"; // negative zero too
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
+    const Rounded r = roundSignificant(value, std::clamp(significantDigits, 1, 17));
+    std::string out = r.negative ? "-" : "";
+    appendFixed(out, r, sep);
+    return out;
 }
 
 } // namespace discone

@@ -57,4 +57,12 @@ double roundToDoubleText(double value);
 // value), stored as a single again and written with singleText.
 std::string roundToPlaces(float value, int places, const Separators& sep);
 
+// For people, never in E notation: the exact binary value rounded to at
+// most `significantDigits` (1 to 17) significant digits, ties to even, in
+// fixed notation however large or small ("100000", "0.000012"), without
+// trailing zeros or digit groups, with the locale's decimal separator; "0"
+// for zero and negative zero. A value that is not finite is the caller's
+// to avoid: it comes out as "inf", "-inf" or "nan".
+std::string readableText(double value, int significantDigits, const Separators& sep);
+
 } // namespace discone

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// Writing number text (Single text, Double text, Round to places) and the
-// checked steps. Expected values are known texts of the program or
+// Writing number text (Single text, Double text, Round to places, readable
+// text) and the checked steps. Expected values are known texts of the program or
 // were worked out independently (exact decimal expansion of the
 // binary value, rounded by hand / with arbitrary-precision arithmetic).
 #include "checked.h"
@@ -305,6 +305,59 @@ TEST(CheckedStep, EarlierFlagsAreNotLookedAt) {
     EXPECT_EQ(calctest::run([] { (void)single(quotient(2834.0, 146.0)); }), Outcome::Ok);
 }
 #endif
+
+// ------------------------------------------------------------ Readable text
+
+struct ReadableCase {
+    const char* name;
+    double value;
+    int digits;
+    Separators sep;
+    std::string expected;
+};
+
+void PrintTo(const ReadableCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ReadableTextTest : public ::testing::TestWithParam<ReadableCase> {};
+
+TEST_P(ReadableTextTest, Writes) {
+    const auto& c = GetParam();
+    EXPECT_EQ(discone::readableText(c.value, c.digits, c.sep), c.expected);
+}
+
+// Worked out by hand from the exact binary values: 2.675 is
+// 2.67499999999999982..., 1e23 is 99999999999999991611392, 1/3 is
+// 0.333333333333333314829..., the smallest subnormal 4.94065645841...e-324.
+INSTANTIATE_TEST_SUITE_P(
+    NumberText, ReadableTextTest,
+    ::testing::Values(
+        ReadableCase{"e5", 1e5, 15, kEnglish, "100000"},
+        ReadableCase{"integer", 16370, 15, kEnglish, "16370"},
+        ReadableCase{"small", 0.000012, 3, kEnglish, "0.000012"},
+        ReadableCase{"tiny", 1e-10, 3, kEnglish, "0.0000000001"},
+        ReadableCase{"large", 1.5e20, 15, kEnglish, "150000000000000000000"},
+        ReadableCase{"e23_all_digits", 1e23, 17, kEnglish, "99999999999999992000000"},
+        ReadableCase{"zero", 0.0, 4, kEnglish, "0"},
+        ReadableCase{"negative_zero", -0.0, 4, kEnglish, "0"},
+        ReadableCase{"negative", -2.5, 3, kEnglish, "-2.5"},
+        ReadableCase{"rounded", 2.0 / 3.0, 4, kEnglish, "0.6667"},
+        ReadableCase{"rounds_into_next_place", 9.9996, 4, kEnglish, "10"},
+        ReadableCase{"tie_to_even", 0.125, 2, kEnglish, "0.12"},
+        ReadableCase{"tie_to_even_up", 0.375, 2, kEnglish, "0.38"},
+        ReadableCase{"binary_below_tie", 2.675, 3, kEnglish, "2.67"},
+        ReadableCase{"at_most_17_digits", 1.0 / 3.0, 40, kEnglish, "0.33333333333333331"},
+        ReadableCase{"at_least_one_digit", 2.5, 0, kEnglish, "2"},
+        ReadableCase{"smallest_subnormal", kDoubleMin, 2, kEnglish,
+                     "0." + std::string(323, '0') + "49"},
+        ReadableCase{"comma_no_groups", 1234.5, 6, kCommaDecimal, "1234,5"},
+        ReadableCase{"arabic", 0.5, 3, kArabic, "0\u066b5"},
+        ReadableCase{"infinity", std::numeric_limits<double>::infinity(), 3, kEnglish, "inf"},
+        ReadableCase{"minus_infinity", -std::numeric_limits<double>::infinity(), 3, kEnglish,
+                     "-inf"},
+        ReadableCase{"nan", std::nan(""), 3, kEnglish, "nan"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // --------------------------------------------------------------- Error kinds
 
