@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
@@ -26,6 +25,15 @@ using discone::portable::fromChars;
 using discone::portable::toChars;
 namespace fallback = discone::portable::fallback;
 using Format = std::chars_format;
+
+// The value with the same bits, as std::bit_cast (which Emscripten's libc++
+// lacks) gives it.
+template <typename To, typename From> To bitsAs(const From& from) {
+    static_assert(sizeof(To) == sizeof(From));
+    To to;
+    std::memcpy(&to, &from, sizeof to);
+    return to;
+}
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
@@ -155,8 +163,7 @@ TEST_P(Locales, ReadsKnownTexts) {
             else if (std::isnan(c.value))
                 EXPECT_TRUE(std::isnan(value));
             else
-                EXPECT_EQ(std::bit_cast<std::uint64_t>(value),
-                          std::bit_cast<std::uint64_t>(c.value));
+                EXPECT_EQ(bitsAs<std::uint64_t>(value), bitsAs<std::uint64_t>(c.value));
         }
     }
 }
@@ -210,8 +217,8 @@ TEST_P(Locales, StandInMatchesTheLibrary) {
     for (int i = 0; i < kValues; ++i) {
         const std::uint64_t bits = random();
         const bool single = i % 2 == 1;
-        const double value = single ? double(std::bit_cast<float>(std::uint32_t(bits)))
-                                    : std::bit_cast<double>(bits);
+        const double value =
+            single ? double(bitsAs<float>(std::uint32_t(bits))) : bitsAs<double>(bits);
         const Format format = formats[(bits >> 7) % 3];
         // Fixed texts of large values are long: fewer decimals there.
         const int precision = int((bits >> 11) % (format == Format::fixed ? 12 : 19));
@@ -228,8 +235,7 @@ TEST_P(Locales, StandInMatchesTheLibrary) {
             const auto r = fallback::fromChars(theirs, end, x);
             const auto s = std::from_chars(theirs, end, y);
             if (r.ptr != s.ptr || r.ec != s.ec ||
-                (s.ec == std::errc() &&
-                 std::bit_cast<std::uint32_t>(x) != std::bit_cast<std::uint32_t>(y) &&
+                (s.ec == std::errc() && bitsAs<std::uint32_t>(x) != bitsAs<std::uint32_t>(y) &&
                  !(std::isnan(x) && std::isnan(y) && std::signbit(x) == std::signbit(y))))
                 report("reading single " + std::string(static_cast<const char*>(theirs), end));
         } else {
@@ -237,8 +243,7 @@ TEST_P(Locales, StandInMatchesTheLibrary) {
             const auto r = fallback::fromChars(theirs, end, x);
             const auto s = std::from_chars(theirs, end, y);
             if (r.ptr != s.ptr || r.ec != s.ec ||
-                (s.ec == std::errc() &&
-                 std::bit_cast<std::uint64_t>(x) != std::bit_cast<std::uint64_t>(y) &&
+                (s.ec == std::errc() && bitsAs<std::uint64_t>(x) != bitsAs<std::uint64_t>(y) &&
                  !(std::isnan(x) && std::isnan(y) && std::signbit(x) == std::signbit(y))))
                 report("reading double " + std::string(static_cast<const char*>(theirs), end));
         }
