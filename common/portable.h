@@ -41,7 +41,12 @@ namespace discone {
 
 using StopToken = std::stop_token;
 using StopSource = std::stop_source;
-template <class Callback> using StopCallback = std::stop_callback<Callback>;
+// A class rather than an alias, so that its callback type is deduced with
+// compilers that deduce no alias template's arguments (clang before 19).
+template <class Callback> class StopCallback : public std::stop_callback<Callback> {
+public:
+    using std::stop_callback<Callback>::stop_callback;
+};
 
 #else
 
@@ -131,9 +136,9 @@ private:
     std::uint64_t id_ = 0;
 };
 
-template <class Callback> StopCallback(StopToken, Callback) -> StopCallback<Callback>;
-
 #endif
+
+template <class Callback> StopCallback(StopToken, Callback) -> StopCallback<Callback>;
 
 namespace portable {
 
