@@ -3,22 +3,23 @@
 #
 # The newcomer's entry points. Each target first installs what is missing.
 #   make run     build and start the program
-#   make test    build and run every test
+#   make test    build and run every test, then the WebAssembly build's
 #   make bench   build with optimisation and run the benchmarks
 #   make fuzz    fuzz the number reader, both units, the command line and the
 #                Touchstone reader (FUZZ_SECONDS)
 #   make check-asan   every test under AddressSanitizer and UBSan
+#   make check-wasm   the plain libraries' tests built with Emscripten, run by Node
 #   make package      a .deb in build-release/, checked by lintian
 
 # The builds are CMake's presets (CMakePresets.json), so an IDE that reads
 # them makes the same ones: development (build/), release (build-release/),
-# sanitizers (build-asan/) and fuzzing (build-fuzz/).
+# sanitizers (build-asan/), fuzzing (build-fuzz/) and wasm (build-wasm/).
 
 FUZZ_SECONDS ?= 120
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps deps-fuzz deps-package configure build run test build-release bench \
-        fuzz check-asan package clean format
+.PHONY: all deps deps-fuzz deps-package deps-wasm configure build run test build-release bench \
+        fuzz check-asan check-wasm package clean format
 
 # $(call configure,DIR,PRESET): configures DIR with the preset only when it
 # has no build tree yet (Ninja re-runs CMake itself when a build file
@@ -39,6 +40,9 @@ deps-fuzz:
 deps-package:
 	@scripts/install-deps package
 
+deps-wasm:
+	@scripts/install-deps wasm
+
 configure: deps
 	$(call configure,build,development)
 
@@ -50,6 +54,7 @@ run: build
 
 test: build
 	ctest --preset development -j $(JOBS)
+	@$(MAKE) --no-print-directory check-wasm
 
 build-release: deps
 	$(call configure,build-release,release)
@@ -73,6 +78,11 @@ check-asan: deps
 	@cmake --build --preset sanitizers -j $(JOBS)
 	ctest --preset sanitizers -j $(JOBS)
 
+check-wasm: deps-wasm
+	$(call configure,build-wasm,wasm)
+	@cmake --build --preset wasm -j $(JOBS)
+	ctest --preset wasm -j $(JOBS)
+
 package: deps-package build-release
 	cd build-release && cpack -G DEB
 	lintian --fail-on error,warning --pedantic -I build-release/discone_*.deb
@@ -81,4 +91,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-release build-fuzz build-asan
+	rm -rf build build-release build-fuzz build-asan build-wasm

@@ -42,7 +42,7 @@ private:
 
 bool readNumber(std::string_view text, double& value) {
     text = trimmed(text);
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = portable::fromChars(text.data(), text.data() + text.size(), value);
     return error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
 }
 

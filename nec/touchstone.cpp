@@ -71,7 +71,8 @@ double numberOf(std::string_view word, int line) {
     if (digits.size() > 1 && digits[0] == '+' && digits[1] != '+' && digits[1] != '-')
         digits.remove_prefix(1);
     double value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    const auto [end, error] =
+        portable::fromChars(digits.data(), digits.data() + digits.size(), value);
     if (error == std::errc::result_out_of_range)
         fail(line, quoted(word) + " is out of range");
     if (error != std::errc() || end != digits.data() + digits.size())
