@@ -26,7 +26,7 @@ constexpr std::size_t kMegabyte = std::size_t{1} << 20;
 }
 
 // What a name that is not a regular file names, for the refusal.
-const char* specialKind(mode_t mode) {
+const char* kindOf(mode_t mode) {
     if (S_ISFIFO(mode))
         return "a named pipe";
     if (S_ISCHR(mode))
@@ -42,7 +42,7 @@ const char* specialKind(mode_t mode) {
 [[noreturn]] void refuse(const std::string& path, mode_t mode) {
     if (S_ISDIR(mode))
         fail(path, EISDIR);
-    fail(path, std::string("it is ") + specialKind(mode) + ", not a regular file");
+    fail(path, std::string("it is ") + kindOf(mode) + ", not a regular file");
 }
 
 [[noreturn]] void tooLarge(const std::string& path, std::size_t maxBytes) {

@@ -53,10 +53,10 @@ public:
     // holds nothing and takes nothing more.
     void add(const std::string& path, std::string_view bytes);
 
-    // Throws SaveCancelled if `stop` was requested, or FileError for the
-    // first target that could not be replaced, the ones before it having
-    // been put back (a file system without hard links cannot keep an old
-    // target for that, so there one that was replaced stays replaced).
+    // Once only. Throws SaveCancelled if `stop` was requested, or FileError
+    // for the first target that could not be replaced, the ones before it
+    // having been put back (a file system without hard links cannot keep an
+    // old target for that, so there one that was replaced stays replaced).
     void commit(StopToken stop = {});
 
 private:
