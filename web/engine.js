@@ -92,8 +92,15 @@ export class Engine {
                 if (this.#slots.length >= this.#size)
                     return;
                 slot = { worker: null, job: null };
+                try {
+                    this.#start(slot);
+                } catch (e) {
+                    // No worker at all (a policy forbids it, say): the deck fails.
+                    const error = `the engine's worker could not be started: ${e.message}`;
+                    this.#report(this.#queue.shift(), { error });
+                    continue;
+                }
                 this.#slots.push(slot);
-                this.#start(slot);
             }
             const job = this.#queue.shift();
             job.id = ++this.#lastId;
@@ -131,9 +138,10 @@ export class Engine {
             if (slot.worker !== worker)
                 return;
             const job = slot.job;
+            const error = `the engine's worker failed: ${event.message || 'no reason given'}`;
             this.#restart(slot);
             if (job)
-                this.#report(job, { error: `the engine's worker failed: ${event.message}` });
+                this.#report(job, { error });
             this.#dispatch();
         });
     }
@@ -141,7 +149,12 @@ export class Engine {
     #restart(slot) {
         slot.worker.terminate();
         slot.job = null;
-        this.#start(slot);
+        try {
+            this.#start(slot);
+        } catch {
+            // The next deck tries again, and fails if no worker can start.
+            this.#slots = this.#slots.filter((s) => s !== slot);
+        }
     }
 
     #finish(slot, id, result) {
