@@ -10,16 +10,20 @@
 #   make check-asan   every test under AddressSanitizer and UBSan
 #   make check-wasm   the plain libraries' tests built with Emscripten, run by Node
 #   make package      a .deb in build-release/, checked by lintian
+#   make web          the web page, one folder of static files: build-web/site/
+#   make web-run      the web page served on localhost (WEB_PORT)
+#   make check-web    the web page's engine tests, under Node.js
 
 # The builds are CMake's presets (CMakePresets.json), so an IDE that reads
 # them makes the same ones: development (build/), release (build-release/),
 # sanitizers (build-asan/), fuzzing (build-fuzz/) and wasm (build-wasm/).
 
 FUZZ_SECONDS ?= 120
+WEB_PORT ?= 8000
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps deps-fuzz deps-package deps-wasm configure build run test build-release bench \
-        fuzz check-asan check-wasm package clean format
+.PHONY: all deps deps-fuzz deps-package deps-wasm deps-web configure build run test \
+        build-release bench fuzz check-asan check-wasm package clean format web web-run check-web
 
 # $(call configure,DIR,PRESET): configures DIR with the preset only when it
 # has no build tree yet (Ninja re-runs CMake itself when a build file
@@ -42,6 +46,8 @@ deps-package:
 
 deps-wasm:
 	@scripts/install-deps wasm
+deps-web:
+	@scripts/install-deps web
 
 configure: deps
 	$(call configure,build,development)
@@ -87,8 +93,31 @@ package: deps-package build-release
 	cd build-release && cpack -G DEB
 	lintian --fail-on error,warning --pedantic -I build-release/discone_*.deb
 
+# The web page is built by Emscripten in build-web/, configured by hand:
+#   emcmake cmake -S . -B build-web -G Ninja -DDISCONE_WITHOUT_QT=ON \
+#       -DBUILD_TESTING=OFF -DDISCONE_BENCH=OFF
+# Only the page's targets are built there.
+web: deps-web
+	@[ -f build-web/build.ninja ] || { mkdir -p build-web && \
+	    emcmake cmake -S . -B build-web -G Ninja -DDISCONE_WITHOUT_QT=ON \
+	        -DBUILD_TESTING=OFF -DDISCONE_BENCH=OFF >build-web/configure.log 2>&1; } || \
+	    { cat build-web/configure.log; rm -f build-web/build.ninja; exit 1; }
+	@cmake --build build-web -j $(JOBS) --target web_site
+
+web-run: web
+	@echo "The web page: http://localhost:$(WEB_PORT)/ (Ctrl-C stops the server)"
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build-web/site
+
+# The tests need the build tree configured with them.
+check-web: web
+	@grep -q '^BUILD_TESTING:BOOL=ON' build-web/CMakeCache.txt || \
+	    cmake build-web -DBUILD_TESTING=ON >build-web/configure.log 2>&1 || \
+	    { cat build-web/configure.log; exit 1; }
+	@cmake --build build-web -j $(JOBS) --target web_site
+	ctest --test-dir build-web -R '^web_' --output-on-failure -j $(JOBS)
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-release build-fuzz build-asan build-wasm
+	rm -rf build build-release build-fuzz build-asan build-wasm build-web
