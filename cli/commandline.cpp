@@ -4,6 +4,10 @@
 
 #include "dimensions.h"
 #include "messages.h"
+#include "printable.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace discone::cli {
 
@@ -33,23 +37,35 @@ std::string dimensionLines(const ResultTexts& texts) {
 }
 
 std::string quoted(std::string_view text) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    static constexpr std::pair<char, char> kEscapes[] = {{'\\', '\\'}, {'\a', 'a'}, {'\b', 'b'},
-                                                         {'\t', 't'},  {'\n', 'n'}, {'\v', 'v'},
-                                                         {'\f', 'f'},  {'\r', 'r'}};
+    // printable()'s escapes, the common control characters as C writes them.
+    static constexpr std::pair<std::string_view, char> kLetters[] = {
+        {"07", 'a'}, {"08", 'b'}, {"09", 't'}, {"0a", 'n'}, {"0b", 'v'}, {"0c", 'f'}, {"0d", 'r'}};
+    const std::string escaped = printable(text);
     std::string out = "'";
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        bool escaped = false;
-        for (const auto& [raw, letter] : kEscapes) {
-            if (ch == raw) {
-                out += '\\';
-                out += letter;
-                escaped = true;
+    for (std::size_t i = 0; i < escaped.size(); ++i) {
+        out += escaped[i];
+        if (escaped[i] != '\\' || i + 1 == escaped.size())
+            continue;
+        if (escaped[i + 1] == 'x' && i + 3 < escaped.size()) {
+            const std::string_view hex = std::string_view(escaped).substr(i + 2, 2);
+            const auto letter = std::find_if(std::begin(kLetters), std::end(kLetters),
+                                             [hex](const auto& l) { return l.first == hex; });
+            if (letter != std::end(kLetters)) {
+                out += letter->second;
+                i += 3;
+                continue;
             }
         }
-        if (escaped)
-            continue;
+        out += escaped[++i]; // the escape's next character: never taken for an escape itself
+    }
+    return out + "'";
+}
+
+std::string oneLine(std::string_view message) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out;
+    for (const char ch : message) {
+        const auto c = static_cast<unsigned char>(ch);
         if (c < 0x20 || c == 0x7f) {
             out += "\\x";
             out += kHex[c >> 4];
@@ -58,8 +74,15 @@ std::string quoted(std::string_view text) {
             out += ch;
         }
     }
-    out += '\'';
     return out;
+}
+
+std::vector<std::string> Request::outputs() const {
+    std::vector<std::string> files;
+    for (const std::string* file : {&s1pFile, &plotFile, &patternFile})
+        if (!file->empty())
+            files.push_back(*file);
+    return files;
 }
 
 std::string calculationErrorLine(const CalculationError& error, std::string_view given) {
@@ -72,6 +95,16 @@ Result run(std::span<const std::string_view> args, const Context& context) {
     if (auto* answer = std::get_if<Result>(&parsed))
         return *answer;
     const Request& r = std::get<Request>(parsed);
+
+    // Names compared as files before anything runs: the measurement must not
+    // be written over, nor two outputs into one file.
+    if (context.files && !r.outputs().empty()) {
+        std::vector<std::string> inputs;
+        if (!r.measuredFile.empty())
+            inputs.push_back(r.measuredFile);
+        if (const auto same = context.files->sameFile(inputs, r.outputs()))
+            return usageError({same->message()});
+    }
 
     DisconeDimensions dimensions;
     ResultTexts texts;

@@ -10,21 +10,23 @@
 // '='. A calculation prints one "key<TAB>text" line per dimension, the texts
 // exactly those the window shows; a failed one prints one line naming the
 // kind of failure and what is wrong with FREQ. The model options predict how
-// the antenna will perform, through the engine and the pictures the program
-// hands in, so this library needs neither a NEC-2 program nor Qt.
+// the antenna will perform through the study, with the engine, the pictures
+// and the files the program hands in, so this library needs neither a NEC-2
+// program, nor Qt, nor a disk.
 #pragma once
 
 #include "errors.h"
+#include "fileidentity.h"
 #include "formatter.h"
 #include "numtext.h"
-#include "pattern.h"
-#include "sweep.h"
+#include "savefile.h"
+#include "study.h"
 
+#include "portable.h"
 #include <bitset>
 #include <optional>
 #include <span>
 #include <stdexcept>
-#include "portable.h"
 #include <string>
 #include <string_view>
 #include <utility>
@@ -38,46 +40,46 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1; // FREQ, the model's run, a file or the output failed
 inline constexpr int kExitUsage = 2;
 
-// A picture that could not be drawn or written; the message is one line.
+// A picture that could not be drawn; the message is one line.
 class PictureError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-// An SWR curve: (MHz, SWR) pairs in rising frequency.
-using SwrCurve = std::vector<std::pair<double, double>>;
-
-// The program's pictures, as far as the command line needs them. Each file
-// is an .svg or .png picture; `title` names the design.
+// The program's pictures, as far as the command line needs them: each
+// drawn into the bytes of an .svg or .png file by its name, so that the
+// command line writes every file at once or none.
 class Pictures {
 public:
     virtual ~Pictures() = default;
-    // Finds out, before any work is done, whether `file` can be written
-    // (its folder exists and takes a new file). Throws PictureError or
-    // FileError.
+    // Finds out before any work whether `file` names a picture. Throws
+    // PictureError.
     virtual void prepare(const std::string& file) const = 0;
-    // The sweep's SWR, with its gain at the horizon where it has one, and a
-    // measured curve beside it unless that is empty. Throws PictureError, or
-    // SaveCancelled when `stop` is requested before the file is in place.
-    virtual void swrPlot(const nec::Sweep& sweep, const SwrCurve& measured,
-                         const std::string& title, const std::string& file,
-                         StopToken stop) const = 0;
-    // Elevation patterns; throws as swrPlot does.
-    virtual void patternPlot(const std::vector<nec::ElevationCut>& cuts, const std::string& title,
-                             const std::string& file, StopToken stop) const = 0;
+    // The prediction's SWR, with its gain at the horizon and the measurement
+    // beside it where it has them. Throws PictureError.
+    virtual std::string swrPicture(const study::Prediction& prediction,
+                                   const std::string& file) const = 0;
+    // The elevation patterns; throws as swrPicture does.
+    virtual std::string patternPicture(const study::Patterns& patterns,
+                                       const std::string& file) const = 0;
 };
 
-// The files the command line reads and writes besides its pictures: a
-// measured Touchstone file and the written one.
+// The files the command line reads and writes.
 class Files {
 public:
     virtual ~Files() = default;
-    // The whole file, at most `maxBytes` of it; throws FileError.
+    // The whole file, at most `maxBytes` of it, a regular file only; throws
+    // FileError.
     virtual std::string read(const std::string& path, std::size_t maxBytes) const = 0;
-    // As discone::checkCanSave and discone::saveFile.
+    // Whether `path` can be written, before any work (discone::checkCanSave).
     virtual void prepare(const std::string& path) const = 0;
-    virtual void save(const std::string& path, std::string_view bytes,
-                      StopToken stop) const = 0;
+    // Every file written, or none (discone::saveFiles).
+    virtual void save(std::span<const FileToSave> files, StopToken stop) const = 0;
+    // The first output that is the same file as an input or an earlier
+    // output (discone::firstSameFile).
+    virtual std::optional<SameFileNames>
+    sameFile(const std::vector<std::string>& inputs,
+             const std::vector<std::string>& outputs) const = 0;
 };
 
 // The files on disk, read within the bound and written through the one
@@ -86,7 +88,9 @@ class DiskFiles : public Files {
 public:
     std::string read(const std::string& path, std::size_t maxBytes) const override;
     void prepare(const std::string& path) const override;
-    void save(const std::string& path, std::string_view bytes, StopToken stop) const override;
+    void save(std::span<const FileToSave> files, StopToken stop) const override;
+    std::optional<SameFileNames> sameFile(const std::vector<std::string>& inputs,
+                                          const std::vector<std::string>& outputs) const override;
 };
 
 // What the program hands the command line.
@@ -95,7 +99,7 @@ struct Context {
     const nec::Engine* engine = nullptr; // runs the model; none: the model options fail
     const Pictures* pictures = nullptr;  // draws; none: --plot and --pattern fail
     const Files* files = nullptr;        // none: --s1p and --measured fail
-    StopToken stop;                // requested when the program is interrupted
+    StopToken stop;                      // requested when the program is interrupted
     nec::Progress progress;              // the sweep's progress
 };
 
@@ -107,8 +111,8 @@ struct Result {
     bool interrupted = false;
 };
 
-// What the arguments ask for: the calculation, and the model's options
-// already as the sweep takes them.
+// What the arguments ask for: the calculation, and the study's options
+// already as the study takes them.
 struct Request {
     std::optional<Unit> unit;
     std::string_view frequency; // FREQ as given
@@ -120,12 +124,15 @@ struct Request {
     std::string s1pFile;        // --s1p
     std::string measuredFile;   // --measured
     std::vector<double> at;     // --at: the pattern's frequencies, MHz
-    nec::SweepOptions sweep;
+    std::string_view atText;    // --at as given
+    study::Options options;
     std::bitset<32> given;         // by option id
     std::string_view modelOption;  // the first option that needs one of the model's outputs
     std::string_view windowOption; // the first of Qt's options
 
     bool needsSweep() const { return table || !plotFile.empty() || !s1pFile.empty(); }
+    // The files written, in the order they are named in messages.
+    std::vector<std::string> outputs() const;
 };
 
 // The arguments read and checked; a Result when they are answered already
@@ -143,8 +150,9 @@ std::string helpText(const Separators& sep);
 // characters escaped), ended by a newline.
 std::string calculationErrorLine(const CalculationError& error, std::string_view given);
 
-// `text` in single quotes, with control characters and backslashes escaped
-// as in C ("\t", "\x1b"), so a message stays on one line.
+// `text` in single quotes, made printable (discone::printable: control
+// characters, bytes that are not UTF-8 and backslashes escaped, as "\x1b"
+// and "\\"), so a message stays one readable line.
 std::string quoted(std::string_view text);
 
 } // namespace discone::cli

@@ -62,7 +62,8 @@ std::string optionLines(Section section, const Separators& sep) {
         if (row.section != section)
             continue;
         std::string text(row.help);
-        if (row.kind == ValueKind::Whole)
+        if (row.kind == ValueKind::Whole ||
+            (row.kind == ValueKind::Decimal && std::isfinite(row.high)))
             text += ", " + amount(row.low, sep) + " to " + amount(row.high, sep);
         else if (row.kind == ValueKind::Decimal && row.low > 0)
             text += ", at least " + amount(row.low, sep);
@@ -111,14 +112,17 @@ std::string helpText(const Separators& sep) {
                       "cannot take is refused in one line that names the limit and what would "
                       "fit.");
     text += optionLines(Section::Model, sep) + '\n';
-    text += paragraph("A value may also follow its option after '=', as in --cm=146, and a FREQ "
-                      "that starts with '-' is still a frequency. FREQ is read like the window's "
-                      "input box: blanks around it, a sign, the locale's decimal and digit-group "
-                      "separators and an exponent (1" +
-                      sep.decimal +
-                      "46E2) are accepted. MM and MHZ are plain numbers: digits "
-                      "with at most one decimal separator (the locale's or a point) and an "
-                      "exponent.");
+    text += paragraph(
+        "A value may also follow its option after '=', as in --cm=146, and a FREQ "
+        "that starts with '-' is still a frequency. FREQ is read like the window's "
+        "input box: blanks around it, a sign, the locale's decimal and digit-group "
+        "separators and an exponent (1" +
+        sep.decimal +
+        "46E2) are accepted. MM, MHZ and OHMS are plain numbers: digits "
+        "with at most one decimal separator (the locale's or a point) and an "
+        "exponent. The frequencies of --at are separated by commas, so their "
+        "decimals take a point in every locale: " +
+        (sep.decimal == "." ? std::string("300.5.") : "300.5, not 300" + sep.decimal + "5."));
     text += "\nExit status:\n";
     text += wrapped("if OK,", "  0  ", 5);
     text += wrapped("if FREQ cannot be calculated with (not a number, zero, too large or too "

@@ -8,8 +8,8 @@
 // killed by that signal, so the shell sees 130, 143 or 129 as usual.
 #pragma once
 
-#include <csignal>
 #include "portable.h"
+#include <csignal>
 #include <thread>
 
 namespace discone::cli {

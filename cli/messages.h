@@ -30,12 +30,9 @@ inline Result usageError(std::initializer_list<std::string_view> problem) {
         false};
 }
 
-// A message from below (a file's name in it, nec2c's words) kept on one
-// line: control characters escaped as quoted() escapes them.
-inline std::string oneLine(std::string_view message) {
-    const std::string q = quoted(message);
-    return q.substr(1, q.size() - 2);
-}
+// A message from below (nec2c's words, a file's name already made
+// printable) kept on one line: control characters escaped as \xNN.
+std::string oneLine(std::string_view message);
 
 inline Result failure(int status, std::string_view message) {
     return {status, {}, joined({"discone: ", oneLine(message), "\n"}), false};

@@ -1,18 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The model options' work, once the design is calculated: the deck, the
-// sweep with its table, Touchstone file and picture, a measured file read
-// beside it, the elevation patterns, and the tuning. Every file is checked
-// before the work starts and written through the checked path; nothing is
-// printed unless everything worked.
-#include "deck.h"
-#include "report.h"
+// The model options' work once the design is calculated: the study asked
+// for what the options name, and its outputs written. Every name is checked
+// before the work starts, no file is written over another or over the
+// measurement, the files are written all at once or not at all, and
+// nothing is printed unless everything worked.
 #include "messages.h"
+#include "options.h"
 #include "readfile.h"
-#include "savefile.h"
-#include "touchstone.h"
-#include "tune.h"
+#include "study.h"
 
 namespace discone::cli {
 
@@ -20,53 +17,50 @@ namespace {
 
 constexpr std::size_t kLargestMeasurement = 16u << 20; // bytes; 100,000 points take 5 MB
 
-std::string designTitle(const Request& r, const DisconeDimensions& dimensions,
-                        const Separators& sep) {
-    return joined({"Discone for ", singleText(dimensions.LowestFrequency, sep), " MHz (",
-                   nec::unitWord(*r.unit), "): ", std::to_string(r.sweep.model.radials),
-                   " rods of ", doubleText(r.sweep.model.wireDiameterMm, sep), " mm"});
-}
-
-// A measured one-port file as SWR against 50 ohms.
-SwrCurve readMeasured(const std::string& file, const Files& files) {
-    nec::OnePort data;
-    try {
-        data = nec::withReference(nec::readTouchstone(files.read(file, kLargestMeasurement)));
-    } catch (const nec::TouchstoneError& error) {
-        throw FileError(file + ": " + error.what());
-    }
-    SwrCurve curve;
-    for (const nec::ReflectionPoint& p : data.points)
-        curve.emplace_back(p.frequencyMHz, nec::reflectionSwr(p.s11));
-    return curve;
-}
-
-// The design F' for the band, and its seven lines as --inches F' or --cm F'
+// The tuned design F', and its seven lines as --inches F' or --cm F'
 // prints them.
 Result tuned(const Request& r, const DisconeDimensions& dimensions, const Context& c) {
-    const nec::Tuning t = nec::tune(dimensions.LowestFrequency, r.sweep.model, *c.engine, c.stop);
     const Separators& sep = c.separators;
-    const std::string design = singleText(t.designMHz, sep);
-    const DisconeDimensions cut = calculateDimensions(readSingle(design, sep));
+    const study::Tuned t =
+        study::tune(dimensions.LowestFrequency, r.options, *c.engine, c.stop, {}, sep);
+    const DisconeDimensions cut =
+        calculateDimensions(readSingle(singleText(t.tuning.designMHz, sep), sep));
     Result result;
-    result.out = "# for SWR below 2 from " + singleText(dimensions.LowestFrequency, sep) +
-                 " MHz, cut for " + design + " MHz\n# the tuned design's SWR stays below 2 up to " +
-                 fixedText(t.staysBelowUpToMHz, 3, sep) + " MHz\n" +
-                 dimensionLines(formatDimensions(cut, *r.unit, sep));
+    for (const std::string& line : t.lines)
+        result.out += "# " + line + "\n";
+    result.out += dimensionLines(formatDimensions(cut, *r.unit, sep));
     return result;
 }
 
+// A setting the design does not suit, in the option's name.
+Result settingError(const study::SettingError& error, const Request& r, const Separators& sep) {
+    std::string name;
+    for (const OptionRow& row : options())
+        if (row.setting == error.setting())
+            name = row.name;
+    std::string hint;
+    // "--at 300,5" is two frequencies; where the locale writes 300,5 for
+    // three hundred and a half, say so.
+    if (error.setting() == study::Setting::PatternAt && sep.decimal == "," &&
+        r.atText.find(',') != std::string_view::npos)
+        hint = joined({"; the commas in ", quoted(r.atText),
+                       " separate frequencies: write decimals with a point, such as 300.5"});
+    return usageError({"'", name, "': ", error.what(), hint});
+}
+
 Result work(const Request& r, const DisconeDimensions& dimensions, const Context& c) {
+    const Separators& sep = c.separators;
+    const study::Design design{dimensions, *r.unit};
     Result result;
     if (r.deck)
-        result.out = nec::printedDeck(dimensions, r.sweep, *r.unit);
+        result.out = study::printedDeck(design, r.options);
     if (!r.tune && !r.needsSweep() && r.patternFile.empty())
         return result;
     if (!c.engine)
         return failure(kExitFailure, "this program cannot run the model");
     if (r.tune)
         return tuned(r, dimensions, c);
-    // Before the sweep, not after it: a wrong folder or file is found at once.
+    // Before the work, not after it: a wrong name or folder is found at once.
     for (const std::string* picture : {&r.plotFile, &r.patternFile}) {
         if (picture->empty())
             continue;
@@ -74,52 +68,41 @@ Result work(const Request& r, const DisconeDimensions& dimensions, const Context
             return failure(kExitFailure, "this program cannot draw pictures");
         c.pictures->prepare(*picture);
     }
-    if ((!r.s1pFile.empty() || !r.measuredFile.empty()) && !c.files)
+    if ((!r.s1pFile.empty() || !r.measuredFile.empty() || !r.outputs().empty()) && !c.files)
         return failure(kExitFailure, "this program cannot read or write files");
-    if (!r.s1pFile.empty())
-        c.files->prepare(r.s1pFile);
-    const SwrCurve measured =
-        r.measuredFile.empty() ? SwrCurve{} : readMeasured(r.measuredFile, *c.files);
-    const std::string title = designTitle(r, dimensions, c.separators);
+    for (const std::string& output : r.outputs())
+        c.files->prepare(output);
+    std::optional<study::Measurement> measurement;
+    if (!r.measuredFile.empty())
+        measurement = study::readMeasurement(r.measuredFile,
+                                             c.files->read(r.measuredFile, kLargestMeasurement));
 
+    std::vector<std::pair<std::string, std::string>> files; // name, bytes
     if (r.needsSweep()) {
-        const nec::Sweep sweep = nec::runSweep(dimensions, r.sweep, *c.engine, c.stop, c.progress);
-        if (r.table) {
-            result.out += study::sweepTable(sweep);
-            std::vector<std::string> lines = study::buildNotes(sweep, *r.unit, {".", ""});
-            if (!measured.empty())
-                for (std::string& line :
-                     study::summaryLines(nec::summarize(measured), {".", ""}, "measured "))
-                    lines.push_back(std::move(line));
-            for (const std::string& line : lines)
-                result.out += "# " + line + '\n';
-        }
+        const study::Prediction prediction =
+            study::predict(design, r.options, measurement ? &*measurement : nullptr, *c.engine,
+                           c.stop, c.progress, sep);
+        if (r.table)
+            result.out += study::table(prediction);
+        if (prediction.measured && prediction.measured->warning)
+            result.err += joined({"discone: warning: ", *prediction.measured->warning, "\n"});
         if (!r.s1pFile.empty())
-            c.files->save(
-                r.s1pFile,
-                nec::writeTouchstone(nec::onePort(sweep),
-                                     {"discone " DISCONE_VERSION
-                                      ": the predicted S11 of the design below, against 50 "
-                                      "ohms, its impedance NEC-2's times the model's average "
-                                      "gain",
-                                      title}),
-                c.stop);
+            files.emplace_back(r.s1pFile, study::touchstone(prediction));
         if (!r.plotFile.empty())
-            c.pictures->swrPlot(sweep, measured, title, r.plotFile, c.stop);
+            files.emplace_back(r.plotFile, c.pictures->swrPicture(prediction, r.plotFile));
     }
     if (!r.patternFile.empty()) {
-        std::vector<double> frequencies = r.at;
-        if (frequencies.empty()) {
-            // Those of f, 2 f, 3 f, 5 f and 10 f that the rods allow.
-            const double top = nec::highestModelledMHz(dimensions, r.sweep.model);
-            for (double mhz : nec::patternFrequencies(dimensions.LowestFrequency))
-                if (mhz <= top)
-                    frequencies.push_back(mhz);
-        }
-        const auto cuts = nec::elevationCuts(dimensions, r.sweep.model, frequencies, *c.engine,
-                                             c.stop, r.sweep.jobs);
-        c.pictures->patternPlot(cuts, title + ", elevation patterns", r.patternFile, c.stop);
+        const study::Plan plan = study::plan(design, r.options, sep);
+        const auto frequencies = study::patternFrequencies(design, plan, r.at, sep);
+        files.emplace_back(
+            r.patternFile,
+            c.pictures->patternPicture(
+                study::patterns(design, plan, frequencies, *c.engine, c.stop, sep), r.patternFile));
     }
+    std::vector<FileToSave> saved;
+    for (const auto& [name, bytes] : files)
+        saved.push_back({name, bytes});
+    c.files->save(saved, c.stop);
     return result;
 }
 
@@ -133,13 +116,20 @@ void DiskFiles::prepare(const std::string& path) const {
     checkCanSave(path);
 }
 
-void DiskFiles::save(const std::string& path, std::string_view bytes, StopToken stop) const {
-    saveFile(path, bytes, stop);
+void DiskFiles::save(std::span<const FileToSave> files, StopToken stop) const {
+    saveFiles(files, stop);
+}
+
+std::optional<SameFileNames> DiskFiles::sameFile(const std::vector<std::string>& inputs,
+                                                 const std::vector<std::string>& outputs) const {
+    return firstSameFile(inputs, outputs);
 }
 
 Result runModel(const Request& r, const DisconeDimensions& dimensions, const Context& c) {
     try {
         return work(r, dimensions, c);
+    } catch (const study::SettingError& error) {
+        return settingError(error, r, c.separators);
     } catch (const nec::ModelError& error) {
         return failure(kExitUsage, error.message(c.separators));
     } catch (const nec::Cancelled&) {

@@ -2,75 +2,99 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "options.h"
 
-#include "model.h"
-#include "sweep.h"
+#include <iterator>
+#include <vector>
 
 namespace discone::cli {
 
 namespace {
 
-using nec::kDefaultPoints;
-using nec::kDefaultRadials;
-using nec::kDefaultWireDiameterMm;
-
 constexpr double kNoDefault = NAN;
 
+// The command line's own options, in the order --help lists them; the
+// study's settings follow the model's outputs.
 // clang-format off
-const OptionRow kOptions[] = {
+const OptionRow kOwn[] = {
     {OptionId::Inches, "--inches", "", "FREQ", ValueKind::Frequency, Section::Calculation,
-     -INFINITY, INFINITY, kNoDefault, "print the dimensions in inches"},
+     -INFINITY, INFINITY, kNoDefault, "print the dimensions in inches", std::nullopt},
     {OptionId::Cm, "--cm", "", "FREQ", ValueKind::Frequency, Section::Calculation,
-     -INFINITY, INFINITY, kNoDefault, "print the dimensions in centimetres"},
+     -INFINITY, INFINITY, kNoDefault, "print the dimensions in centimetres", std::nullopt},
     {OptionId::Help, "--help", "-h", "", ValueKind::None, Section::Calculation,
-     -INFINITY, INFINITY, kNoDefault, "display this help and exit"},
+     -INFINITY, INFINITY, kNoDefault, "display this help and exit", std::nullopt},
     {OptionId::Version, "--version", "", "", ValueKind::None, Section::Calculation,
-     -INFINITY, INFINITY, kNoDefault, "output version information and exit"},
+     -INFINITY, INFINITY, kNoDefault, "output version information and exit", std::nullopt},
     {OptionId::Nec, "--nec", "", "", ValueKind::None, Section::Model, -INFINITY, INFINITY,
      kNoDefault, "print the NEC-2 model of the antenna as a card deck instead of the dimensions, "
                  "for opening in xnec2c or running in nec2c: one pin on the axis with the one "
-                 "source, so the impedance they print is the antenna's"},
+                 "source, so the impedance they print is the antenna's", std::nullopt},
     {OptionId::Swr, "--swr", "", "", ValueKind::None, Section::Model, -INFINITY, INFINITY,
-     kNoDefault, "print the antenna's predicted SWR against 50 ohms instead of the dimensions, "
+     kNoDefault, "print the antenna's predicted SWR against 50 ohms (or --z0's) instead of the dimensions, "
                  "for gnuplot, numpy or a spreadsheet: header lines, one line per frequency "
                  "(MHz, resistance and reactance in ohms, SWR, gain at the horizon and of the "
                  "strongest lobe in dBi, the lobe's elevation in degrees, separated by tabs, "
                  "with a point in every locale) and a summary in '#' lines; the impedance and "
-                 "the gains are corrected by the model's average gain"},
+                 "the gains are corrected by the model's average gain", std::nullopt},
     {OptionId::Plot, "--plot", "", "FILE", ValueKind::File, Section::Model, -INFINITY, INFINITY,
      kNoDefault, "draw the SWR, and under it the gain at the horizon, into FILE, an .svg or a "
-                 ".png picture"},
+                 ".png picture", std::nullopt},
     {OptionId::S1p, "--s1p", "", "FILE", ValueKind::File, Section::Model, -INFINITY, INFINITY,
-     kNoDefault, "write the predicted sweep into FILE as a Touchstone file (S11 against 50 ohms), "
-                 "for analyser software and NEC programs"},
+     kNoDefault, "write the predicted sweep into FILE as a Touchstone file (S11 against 50 ohms, or --z0's), "
+                 "for analyser software and NEC programs", std::nullopt},
     {OptionId::Measured, "--measured", "", "FILE", ValueKind::File, Section::Model, -INFINITY,
      INFINITY, kNoDefault, "read the finished antenna's SWR from FILE, a one-port Touchstone file "
                            "(.s1p) as a NanoVNA or another analyser writes it, and show it beside "
-                           "the prediction: drawn by --plot, summed up by --swr"},
+                           "the prediction: drawn by --plot, summed up by --swr", std::nullopt},
     {OptionId::Pattern, "--pattern", "", "FILE", ValueKind::File, Section::Model, -INFINITY,
      INFINITY, kNoDefault, "draw the elevation patterns (gain in dBi against the elevation, the "
                            "horizon marked) at FREQ and at 2, 3, 5 and 10 times FREQ into FILE, "
-                           "an .svg or a .png picture"},
-    {OptionId::At, "--at", "", "MHZ,...", ValueKind::List, Section::Model, -INFINITY, INFINITY,
-     kNoDefault, "the frequencies of --pattern instead, up to 8, separated by commas (with a "
-                 "point for decimals in every locale)"},
+                           "an .svg or a .png picture", std::nullopt},
     {OptionId::Tune, "--tune", "", "", ValueKind::None, Section::Model, -INFINITY, INFINITY,
      kNoDefault, "cut the antenna for the band: find the design frequency F' whose antenna's SWR "
                  "first drops below 2 at FREQ, with the wires of --radials and --wire-diameter, "
-                 "and print F' and its dimensions, as --inches F' or --cm F' would"},
-    {OptionId::Radials, "--radials", "", "N", ValueKind::Whole, Section::Model,
-     nec::kMinimumRadials, nec::kMaximumRadials, kDefaultRadials,
-     "rods in the disc and in the cone"},
-    {OptionId::WireDiameter, "--wire-diameter", "", "MM", ValueKind::Decimal, Section::Model,
-     nec::kMinimumWireDiameterMm, INFINITY, kDefaultWireDiameterMm,
-     "the rods' diameter in millimetres"},
-    {OptionId::To, "--to", "", "MHZ", ValueKind::Decimal, Section::Model, 0, INFINITY, kNoDefault,
-     "the highest frequency of the sweep, above FREQ (default ten times FREQ, or where the "
-     "rods reach NEC-2's thin-wire limit)"},
-    {OptionId::Points, "--points", "", "N", ValueKind::Whole, Section::Model,
-     nec::kMinimumPoints, nec::kMaximumPoints, kDefaultPoints,
-     "frequencies in the sweep, spaced evenly on a logarithmic scale"},
+                 "and print F' and its dimensions, as --inches F' or --cm F' would", std::nullopt},
 };
 // clang-format on
+
+// The option of each of the study's settings, in the study's order.
+constexpr std::pair<study::Setting, OptionId> kSettingOptions[] = {
+    {study::Setting::PatternAt, OptionId::At},
+    {study::Setting::Radials, OptionId::Radials},
+    {study::Setting::WireDiameter, OptionId::WireDiameter},
+    {study::Setting::Highest, OptionId::To},
+    {study::Setting::Points, OptionId::Points},
+    {study::Setting::ReferenceOhms, OptionId::Z0},
+    {study::Setting::Feedline, OptionId::Feedline},
+};
+
+ValueKind kindOf(study::Reading reading) {
+    switch (reading) {
+    case study::Reading::Whole:
+        return ValueKind::Whole;
+    case study::Reading::Decimal:
+        return ValueKind::Decimal;
+    case study::Reading::List:
+        return ValueKind::List;
+    case study::Reading::Text:
+        return ValueKind::Text;
+    }
+    return ValueKind::Text;
+}
+
+std::vector<OptionRow> allOptions() {
+    std::vector<OptionRow> rows(std::begin(kOwn), std::end(kOwn));
+    for (const auto& [id, option] : kSettingOptions) {
+        const study::SettingDescriptor& d = study::setting(id);
+        rows.push_back({option, d.option, "", d.metavar, kindOf(d.reading), Section::Model, d.low,
+                        d.high, d.byDefault, d.help, id});
+    }
+    return rows;
+}
+
+// Made at first use: the study's table is another file's.
+const std::vector<OptionRow>& table() {
+    static const std::vector<OptionRow> rows = allOptions();
+    return rows;
+}
 
 // Qt's own options (QGuiApplication's and QApplication's), which open the
 // windows, and whether each takes a value.
@@ -94,21 +118,21 @@ constexpr WindowOption kWindowOptions[] = {
 } // namespace
 
 std::span<const OptionRow> options() {
-    return kOptions;
+    return table();
 }
 
 const OptionRow* findOption(std::string_view name) {
-    for (const OptionRow& row : kOptions)
+    for (const OptionRow& row : table())
         if (row.name == name || (!row.shortName.empty() && row.shortName == name))
             return &row;
     return nullptr;
 }
 
 const OptionRow& option(OptionId id) {
-    for (const OptionRow& row : kOptions)
+    for (const OptionRow& row : table())
         if (row.id == id)
             return row;
-    return kOptions[0]; // every id has a row
+    return table()[0]; // every id has a row
 }
 
 std::string synopsis(const OptionRow& row) {

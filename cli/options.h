@@ -4,11 +4,16 @@
 // The command line's options: one table that gives each option its name,
 // the value it takes, its limits, its default and its help, read by the
 // parser, by --help (and so by the manual page made from it) and by the fuzz
-// target. Also the options Qt takes for the windows, which the program must
-// tell apart from its own.
+// target. The study's settings (--radials, --wire-diameter, ...) come into
+// it from the study's own table, which the windows' fields read too. Also
+// the options Qt takes for the windows, which the program must tell apart
+// from its own.
 #pragma once
 
+#include "settings.h"
+
 #include <cmath>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,6 +37,8 @@ enum class OptionId {
     S1p,
     Measured,
     Tune,
+    Z0,
+    Feedline,
 };
 
 // What follows an option.
@@ -42,6 +49,7 @@ enum class ValueKind {
     Whole,     // digits only, from low to high
     Decimal,   // digits with at most one decimal separator and an exponent, from low
     List,      // such numbers with a point, separated by commas
+    Text,      // read by the study (a cable and its length)
 };
 
 enum class Section { Calculation, Model };
@@ -56,6 +64,7 @@ struct OptionRow {
     double low = -INFINITY, high = INFINITY; // limits, both included
     double byDefault = NAN;                  // NAN: none, or given in `help`
     std::string_view help;                   // one sentence without the limits and default
+    std::optional<study::Setting> setting;   // the study's setting it gives
 };
 
 std::span<const OptionRow> options();

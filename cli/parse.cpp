@@ -15,15 +15,6 @@ namespace discone::cli {
 
 namespace {
 
-std::optional<int> wholeNumber(std::string_view text) {
-    int value = 0;
-    const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || text[0] == '-' || text[0] == '+' || res.ec != std::errc() ||
-        res.ptr != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
 bool endsWithNoCase(std::string_view text, std::string_view suffix) {
     if (text.size() < suffix.size())
         return false;
@@ -36,35 +27,24 @@ bool endsWithNoCase(std::string_view text, std::string_view suffix) {
     return true;
 }
 
-// The option's number, checked against its limits; a usage error otherwise.
+// The option's number, read and checked by its setting; a usage error
+// otherwise.
 std::optional<Result> readNumber(const OptionRow& row, std::string_view value,
                                  const Separators& sep, double& into) {
-    std::optional<double> number;
-    if (row.kind == ValueKind::Whole) {
-        if (auto n = wholeNumber(value))
-            number = *n;
-    } else {
-        number = readPlainNumber(value, sep);
-    }
-    const bool inside =
-        number && *number >= row.low && *number <= row.high && (row.low > 0 || *number > 0);
-    if (inside) {
+    const study::SettingDescriptor& setting = study::setting(*row.setting);
+    if (const auto number = study::readSetting(setting, value, sep)) {
         into = *number;
         return std::nullopt;
     }
-    std::string wanted =
-        row.kind == ValueKind::Whole
-            ? "a whole number from " + doubleText(row.low, sep) + " to " + doubleText(row.high, sep)
-        : row.low > 0 ? "a number of at least " + doubleText(row.low, sep)
-                      : std::string("a number above zero");
-    return usageError(
-        {"'", row.name, "' takes ", wanted, " (", row.help, "), not ", quoted(value)});
+    return usageError({"'", row.name, "' takes ", study::wanted(setting, sep), " (", row.help,
+                       "), not ", quoted(value)});
 }
 
 // --at's frequencies: plain numbers separated by commas, so a point is their
 // decimal separator in every locale.
 std::optional<Result> readList(Request& r, const OptionRow& row, std::string_view value) {
     const Separators point{".", ""};
+    r.atText = value;
     for (std::size_t start = 0;;) {
         const std::size_t comma = value.find(',', start);
         const std::string_view item = value.substr(start, comma - start);
@@ -130,16 +110,28 @@ std::optional<Result> apply(Request& r, const OptionRow& row, std::string_view v
     case OptionId::At:
         return readList(r, row, value);
     case OptionId::Radials:
-        r.sweep.model.radials = static_cast<int>(number);
+        r.options.radials = static_cast<int>(number);
         break;
     case OptionId::WireDiameter:
-        r.sweep.model.wireDiameterMm = number;
+        r.options.wireDiameterMm = number;
         break;
     case OptionId::To:
-        r.sweep.highestMHz = number;
+        r.options.highestMHz = number;
         break;
     case OptionId::Points:
-        r.sweep.points = static_cast<int>(number);
+        r.options.points = static_cast<int>(number);
+        break;
+    case OptionId::Z0:
+        r.options.referenceOhms = number;
+        break;
+    case OptionId::Feedline:
+        try {
+            r.options.feedline = study::parseFeedline(value);
+        } catch (const study::FeedlineError& error) {
+            return usageError({"'", row.name, "': ", error.what()});
+        }
+        if (r.modelOption.empty())
+            r.modelOption = row.name;
         break;
     case OptionId::Help:
     case OptionId::Version:
@@ -232,13 +224,8 @@ std::variant<Request, Result> parse(std::span<const std::string_view> args, cons
                    r.given.test(static_cast<std::size_t>(OptionId::Points))))
         return usageError({"'--tune' prints the tuned design's dimensions, with --radials and "
                            "--wire-diameter only; model the design it gives with a second run"});
-    // Two outputs into one file would leave only the last.
-    const std::string_view files[] = {r.plotFile, r.patternFile, r.s1pFile};
-    for (std::size_t i = 0; i < 3; ++i)
-        for (std::size_t j = i + 1; j < 3; ++j)
-            if (!files[i].empty() && files[i] == files[j])
-                return usageError({"two outputs are to be written into ", quoted(files[i]),
-                                   ": give each its own file"});
+    if (r.options.feedline && !r.table && r.plotFile.empty())
+        return usageError({"'--feedline' is shown with --swr or --plot: give one of them"});
     return r;
 }
 

@@ -62,19 +62,24 @@ QByteArray render(bool svg, const QString& title, const Draw& draw, const std::s
     return buffer.data();
 }
 
-void write(const std::string& fileName, const QString& title, const Draw& draw,
-           StopToken stop) {
+// The picture's bytes in the kind its name asks for.
+std::string picture(const std::string& fileName, const QString& title, const Draw& draw) {
     if (!isPictureName(fileName))
         fail(fileName, "a picture's name must end in .svg or .png");
-    if (stop.stop_requested())
-        throw SaveCancelled();
     QByteArray bytes;
     {
         const DrawingApplication application;
         bytes = render(endsWithNoCase(fileName, ".svg"), title, draw, fileName);
     }
+    return bytes.toStdString();
+}
+
+void write(const std::string& fileName, const QString& title, const Draw& draw, StopToken stop) {
+    if (stop.stop_requested())
+        throw SaveCancelled();
+    const std::string bytes = picture(fileName, title, draw);
     try {
-        saveFile(fileName, std::string_view(bytes.constData(), std::size_t(bytes.size())), stop);
+        saveFile(fileName, bytes, stop);
     } catch (const FileError& error) {
         throw PlotError(error.what());
     }
@@ -96,6 +101,22 @@ void checkPictureName(const std::string& fileName) {
     }
 }
 
+std::string swrChartPicture(const SwrChart& chart, const std::string& fileName) {
+    if (chart.predicted.empty())
+        fail(fileName, "there is no SWR to draw");
+    return picture(fileName, chart.title, [&](QPainter& painter, const QRectF& area) {
+        drawSwrChart(painter, area, chart);
+    });
+}
+
+std::string patternChartPicture(const PatternChart& chart, const std::string& fileName) {
+    if (chart.cuts.empty())
+        fail(fileName, "there is no radiation pattern to draw");
+    return picture(fileName, chart.title, [&](QPainter& painter, const QRectF& area) {
+        drawPatternChart(painter, area, chart);
+    });
+}
+
 void writeSwrChart(const SwrChart& chart, const std::string& fileName, StopToken stop) {
     if (chart.predicted.empty())
         fail(fileName, "there is no SWR to draw");
@@ -104,8 +125,7 @@ void writeSwrChart(const SwrChart& chart, const std::string& fileName, StopToken
         [&](QPainter& painter, const QRectF& area) { drawSwrChart(painter, area, chart); }, stop);
 }
 
-void writePatternChart(const PatternChart& chart, const std::string& fileName,
-                       StopToken stop) {
+void writePatternChart(const PatternChart& chart, const std::string& fileName, StopToken stop) {
     if (chart.cuts.empty())
         fail(fileName, "there is no radiation pattern to draw");
     write(

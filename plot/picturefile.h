@@ -27,11 +27,16 @@ bool isPictureName(std::string_view fileName);
 // PlotError.
 void checkPictureName(const std::string& fileName);
 
+// The picture's bytes, for a caller that writes several files at once.
+// Throws PlotError for a name that is not a picture's, a chart with nothing
+// to draw, or a program whose application object cannot draw.
+std::string swrChartPicture(const SwrChart& chart, const std::string& fileName);
+std::string patternChartPicture(const PatternChart& chart, const std::string& fileName);
+
 // Throws PlotError for a name that is not a picture's, a chart with nothing
 // to draw, a program whose application object cannot draw, or a file that
 // cannot be written.
 void writeSwrChart(const SwrChart& chart, const std::string& fileName, StopToken stop = {});
-void writePatternChart(const PatternChart& chart, const std::string& fileName,
-                       StopToken stop = {});
+void writePatternChart(const PatternChart& chart, const std::string& fileName, StopToken stop = {});
 
 } // namespace discone::plot

@@ -25,36 +25,39 @@ namespace {
 
 namespace plot = discone::plot;
 
+// What the chart library draws, its failures as the command line's.
+template <class Drawing> auto draw(const Drawing& drawing) {
+    try {
+        return drawing();
+    } catch (const plot::PlotError& error) {
+        throw discone::cli::PictureError(error.what());
+    }
+}
+
 // The command line's pictures, drawn by the chart library.
 class Pictures : public discone::cli::Pictures {
 public:
     void prepare(const std::string& file) const override {
         draw([&] { plot::checkPictureName(file); });
     }
-    void swrPlot(const discone::nec::Sweep& sweep, const discone::cli::SwrCurve& measured,
-                 const std::string& title, const std::string& file,
-                 discone::StopToken stop) const override {
-        draw([&] {
-            plot::writeSwrChart(
-                discone::ui::sweepChart(sweep, QString::fromStdString(title), measured), file,
-                stop);
+    std::string swrPicture(const discone::study::Prediction& prediction,
+                           const std::string& file) const override {
+        const auto measured = prediction.measured ? prediction.measured->swr
+                                                  : std::vector<std::pair<double, double>>{};
+        return draw([&] {
+            return plot::swrChartPicture(
+                discone::ui::sweepChart(prediction.sweep, QString::fromStdString(prediction.title),
+                                        measured),
+                file);
         });
     }
-    void patternPlot(const std::vector<discone::nec::ElevationCut>& cuts, const std::string& title,
-                     const std::string& file, discone::StopToken stop) const override {
-        draw([&] {
-            plot::writePatternChart(discone::ui::patternChart(cuts, QString::fromStdString(title)),
-                                    file, stop);
+    std::string patternPicture(const discone::study::Patterns& patterns,
+                               const std::string& file) const override {
+        return draw([&] {
+            return plot::patternChartPicture(
+                discone::ui::patternChart(patterns.cuts, QString::fromStdString(patterns.title)),
+                file);
         });
-    }
-
-private:
-    template <class Drawing> static void draw(const Drawing& drawing) {
-        try {
-            drawing();
-        } catch (const plot::PlotError& error) {
-            throw discone::cli::PictureError(error.what());
-        }
     }
 };
 

@@ -9,12 +9,11 @@
 #include "picturefile.h"
 #include "predictionwindow.h"
 #include "program.h"
-#include "report.h"
 #include "readfile.h"
+#include "report.h"
 #include "savefile.h"
 #include "separators.h"
 #include "sweepchart.h"
-#include "touchstone.h"
 #include "windowclasses.h"
 
 #include <QClipboard>
@@ -92,10 +91,14 @@ QString PredictionWindow::askFileName(const QString& title, const QStringList& f
 }
 
 void PredictionWindow::savePlot(const QString& path) {
-    if (!sweep_)
+    if (!prediction_)
         return notify(QStringLiteral("There is no prediction to save yet."), true);
     try {
-        plot::writeSwrChart(sweepChart(*sweep_, chartTitle(), measured_), fileName(path));
+        plot::writeSwrChart(sweepChart(prediction_->sweep, chartTitle(),
+                                       prediction_->measured
+                                           ? prediction_->measured->swr
+                                           : std::vector<std::pair<double, double>>{}),
+                            fileName(path));
         notify(QStringLiteral("Saved the plot as %1").arg(path), false);
     } catch (const plot::PlotError& error) {
         notify(QString::fromStdString(error.what()), true);
@@ -103,30 +106,24 @@ void PredictionWindow::savePlot(const QString& path) {
 }
 
 void PredictionWindow::saveDeck(const QString& path) {
-    const std::optional<nec::SweepOptions> options = design_ ? readOptions() : std::nullopt;
+    const std::optional<study::Options> options = design_ ? readOptions() : std::nullopt;
     if (!options)
         return notify(QStringLiteral("There is no design with sound values to save yet."), true);
     try {
-        saveFile(fileName(path), nec::printedDeck(*design_, *options, unit_));
+        saveFile(fileName(path), study::printedDeck(design(), *options));
         notify(QStringLiteral("Saved the NEC-2 deck as %1").arg(path), false);
     } catch (const nec::ModelError& error) {
         notify(QString::fromStdString(error.message(systemSeparators())), true);
-    } catch (const FileError& error) {
+    } catch (const std::exception& error) { // a setting or the file
         notify(QString::fromStdString(error.what()), true);
     }
 }
 
 void PredictionWindow::saveTouchstone(const QString& path) {
-    if (!sweep_)
+    if (!prediction_)
         return notify(QStringLiteral("There is no prediction to save yet."), true);
     try {
-        saveFile(fileName(path),
-                 nec::writeTouchstone(nec::onePort(*sweep_),
-                                      {"discone " DISCONE_VERSION
-                                       ": the predicted S11 of the design below, against 50 "
-                                       "ohms, its impedance NEC-2's times the model's average "
-                                       "gain",
-                                       chartTitle().toStdString()}));
+        saveFile(fileName(path), study::touchstone(*prediction_));
         notify(QStringLiteral("Saved the Touchstone file as %1").arg(path), false);
     } catch (const FileError& error) {
         notify(QString::fromStdString(error.what()), true);
@@ -135,18 +132,14 @@ void PredictionWindow::saveTouchstone(const QString& path) {
 
 void PredictionWindow::loadMeasurement(const QString& path) {
     try {
-        const std::string bytes = readFile(fileName(path), kLargestMeasurement);
-        nec::OnePort data;
-        try {
-            data = nec::withReference(nec::readTouchstone(bytes));
-        } catch (const nec::TouchstoneError& error) {
-            throw FileError(fileName(path) + ": " + error.what());
-        }
-        measured_.clear();
-        for (const nec::ReflectionPoint& p : data.points)
-            measured_.emplace_back(p.frequencyMHz, nec::reflectionSwr(p.s11));
+        const std::string name = fileName(path);
+        measurement_ = study::readMeasurement(name, readFile(name, kLargestMeasurement));
+        if (prediction_)
+            study::compare(*prediction_, &*measurement_, systemSeparators());
         showResults();
-        notify(QStringLiteral("Loaded %1 measured points from %2").arg(measured_.size()).arg(path),
+        notify(QStringLiteral("Loaded %1 measured points from %2")
+                   .arg(measurement_->data.points.size())
+                   .arg(path),
                false);
     } catch (const FileError& error) {
         notify(QString::fromStdString(error.what()), true);
@@ -154,10 +147,12 @@ void PredictionWindow::loadMeasurement(const QString& path) {
 }
 
 void PredictionWindow::copyTable() {
-    if (!sweep_)
+    if (!prediction_)
         return notify(QStringLiteral("There is no prediction to copy yet."), true);
-    QGuiApplication::clipboard()->setText(QString::fromStdString(study::sweepTable(*sweep_)));
-    notify(QStringLiteral("Copied the table of %1 frequencies.").arg(sweep_->points.size()), false);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(study::table(*prediction_)));
+    notify(
+        QStringLiteral("Copied the table of %1 frequencies.").arg(prediction_->sweep.points.size()),
+        false);
 }
 
 void PredictionWindow::useTunedDesign() {
@@ -167,7 +162,8 @@ void PredictionWindow::useTunedDesign() {
     auto* form = static_cast<Form1*>(open ? open : program_.showWindow(WindowKind::Form1));
     const Unit unit = unit_;
     findControl<TextBox>(form, "Text14")
-        ->setBoxText(QString::fromStdString(singleText(tuned_->designMHz, systemSeparators())));
+        ->setBoxText(
+            QString::fromStdString(singleText(tuned_->tuning.designMHz, systemSeparators())));
     try {
         if (unit == Unit::Inches)
             form->Command1_Click();

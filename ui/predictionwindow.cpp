@@ -40,8 +40,7 @@ void showProblem(QLabel* label, const QString& problem) {
 // The highest frequency the sweep reaches unless the user types another,
 // to the digits of the design frequency.
 QString defaultHighest(const DisconeDimensions& design) {
-    return text(singleText(static_cast<float>(nec::kDefaultSpan * design.LowestFrequency),
-                           systemSeparators()));
+    return text(study::defaultHighestText({design, Unit::Inches}, systemSeparators()));
 }
 
 template <class Widget> Widget* named(Widget* widget, const char* name, const QString& accessible) {
@@ -94,10 +93,14 @@ void PredictionWindow::buildControls() {
     const Separators sep = systemSeparators();
     wires_ = named(new QSpinBox(this), "wires",
                    QStringLiteral("Number of wires in the disc and in the cone"));
-    wires_->setRange(nec::kMinimumRadials, nec::kMaximumRadials);
-    wires_->setValue(nec::kDefaultRadials);
-    diameter_ = named(new QLineEdit(text(doubleText(nec::kDefaultWireDiameterMm, sep)), this),
-                      "diameter", QStringLiteral("Wire or rod diameter in millimetres"));
+    const study::SettingDescriptor& radials = study::setting(study::Setting::Radials);
+    wires_->setRange(static_cast<int>(radials.low), static_cast<int>(radials.high));
+    wires_->setValue(static_cast<int>(radials.byDefault));
+    diameter_ = named(
+        new QLineEdit(
+            text(readableText(study::setting(study::Setting::WireDiameter).byDefault, 6, sep)),
+            this),
+        "diameter", QStringLiteral("Wire or rod diameter in millimetres"));
     highest_ = named(new QLineEdit(this), "highest",
                      QStringLiteral("Highest frequency of the sweep in megahertz"));
     diameterProblem_ = named(new QLabel(this), "diameterProblem", {});
@@ -224,7 +227,7 @@ void PredictionWindow::followDesign() {
         return;
     }
     if (!sameAntenna) {
-        sweep_.reset();
+        prediction_.reset();
         tuned_.reset();
         showTuning({});
         showResults();
@@ -239,7 +242,7 @@ void PredictionWindow::setState(State state, const QString& status) {
     if (state == State::Failed)
         colours.setColor(QPalette::WindowText, kProblem);
     status_->setPalette(colours);
-    const bool shown = sweep_.has_value() && state != State::Running;
+    const bool shown = prediction_.has_value() && state != State::Running;
     for (QPushButton* b : {savePlot_, saveTouchstone_, copyTable_})
         b->setEnabled(shown);
     showWork();
@@ -251,32 +254,35 @@ void PredictionWindow::showWork() {
     cancel_->setEnabled(work_.busy());
 }
 
-// The charts and the summary of the sweep shown, with the measurement.
+// The charts and the summary of the prediction shown, with the measurement.
 void PredictionWindow::showResults() {
-    const Separators sep = systemSeparators();
     QStringList lines;
-    if (sweep_) {
+    if (prediction_) {
+        const study::Prediction& p = *prediction_;
         const QString title = chartTitle();
-        swrView_->setChart(sweepChart(*sweep_, title, measured_));
-        const plot::BeamChart beam = beamChart(*sweep_, title);
+        swrView_->setChart(
+            sweepChart(p.sweep, title,
+                       p.measured ? p.measured->swr : std::vector<std::pair<double, double>>{}));
+        const plot::BeamChart beam = beamChart(p.sweep, title);
         if (beam.points.empty())
             beamView_->setDrawing(nullptr);
         else
             beamView_->setDrawing([beam](QPainter& painter, const QRectF& area) {
                 plot::drawBeamChart(painter, area, beam);
             });
-        for (const std::string& line : study::summaryLines(nec::summarize(*sweep_), sep))
-            lines << text(line);
-        for (const std::string& line : study::buildNotes(*sweep_, unit_, sep))
-            lines << text(line);
+        for (const auto* part : {&p.summary, &p.notes})
+            for (const std::string& line : *part)
+                lines << text(line);
+        if (p.measured) {
+            for (const std::string& line : p.measured->lines)
+                lines << text(line);
+            if (p.measured->warning)
+                lines << text(*p.measured->warning);
+        }
     } else {
         swrView_->clearChart();
         beamView_->setDrawing(nullptr);
     }
-    if (!measured_.empty())
-        for (const std::string& line :
-             study::summaryLines(nec::summarize(measured_), sep, "measured "))
-            lines << text(line);
     summary_->setPlainText(lines.join(u'\n'));
     const QString description =
         lines.isEmpty() ? QStringLiteral("No prediction yet") : lines.join(QStringLiteral("; "));
@@ -289,7 +295,7 @@ void PredictionWindow::showTuning(const QString& line) {
     const bool usable = tuned_.has_value();
     use_->setEnabled(usable);
     use_->setText(usable ? QStringLiteral("Use %1 MHz")
-                               .arg(text(singleText(tuned_->designMHz, systemSeparators())))
+                               .arg(text(singleText(tuned_->tuning.designMHz, systemSeparators())))
                          : QStringLiteral("Use the tuned design"));
 }
 
@@ -302,47 +308,55 @@ void PredictionWindow::notify(const QString& line, bool problem) {
 }
 
 // "Discone for 146 MHz (inches): 16 rods of 2 mm", as the command line
-// titles its picture.
+// titles its picture, in the unit shown now.
 QString PredictionWindow::chartTitle() const {
-    const Separators sep = systemSeparators();
-    return QStringLiteral("Discone for %1 MHz (%2): %3 rods of %4 mm")
-        .arg(text(singleText(design_->LowestFrequency, sep)),
-             text(std::string(nec::unitWord(unit_))), QString::number(sweep_->model.radials),
-             text(doubleText(sweep_->model.wireDiameterMm, sep)));
+    return text(study::title(design(), prediction_->plan, systemSeparators()));
 }
 
-std::optional<nec::SweepOptions> PredictionWindow::readOptions() {
+std::optional<study::Options> PredictionWindow::readOptions() {
     const Separators sep = systemSeparators();
-    const QString example = QLatin1Char('1') + text(sep.decimal) + QLatin1Char('5');
-    nec::SweepOptions options;
+    study::Options options;
     options.points = points_;
-    options.model.radials = wires_->value();
-    QString diameterProblem, highestProblem;
-    if (const auto mm = readPlainNumber(diameter_->text().toStdString(), sep); !mm)
-        diameterProblem =
-            QStringLiteral("Type the diameter as digits, such as 2 or %1").arg(example);
-    else if (*mm < nec::kMinimumWireDiameterMm)
-        diameterProblem = QStringLiteral("At least %1 mm")
-                              .arg(text(doubleText(nec::kMinimumWireDiameterMm, sep)));
+    options.radials = wires_->value();
+    showFieldProblem(std::nullopt, {});
+    const study::SettingDescriptor& diameter = study::setting(study::Setting::WireDiameter);
+    if (const auto mm = study::readSetting(diameter, diameter_->text().toStdString(), sep))
+        options.wireDiameterMm = *mm;
     else
-        options.model.wireDiameterMm = *mm;
+        showFieldProblem(diameter.id,
+                         QStringLiteral("Type %1 mm, such as 2 or %2")
+                             .arg(text(study::wanted(diameter, sep)),
+                                  QLatin1Char('1') + text(sep.decimal) + QLatin1Char('5')));
     // The default leaves the sweep free to end early where the rods reach
     // NEC-2's limits, as the command line does.
     if (highest_->text() != defaultHighest(*design_)) {
-        const auto mhz = readPlainNumber(highest_->text().toStdString(), sep);
-        if (mhz && *mhz > 0)
+        const study::SettingDescriptor& highest = study::setting(study::Setting::Highest);
+        if (const auto mhz = study::readSetting(highest, highest_->text().toStdString(), sep))
             options.highestMHz = *mhz;
         else
-            highestProblem = QStringLiteral("Type the frequency as digits, such as %1")
-                                 .arg(defaultHighest(*design_));
+            showFieldProblem(highest.id, QStringLiteral("Type a frequency above %1 MHz, such as %2")
+                                             .arg(text(singleText(design_->LowestFrequency, sep)),
+                                                  defaultHighest(*design_)));
     }
-    showProblem(diameterProblem_, diameterProblem);
-    showProblem(highestProblem_, highestProblem);
-    diameter_->setAccessibleDescription(diameterProblem);
-    highest_->setAccessibleDescription(highestProblem);
-    if (!diameterProblem.isEmpty() || !highestProblem.isEmpty())
+    if (!diameterProblem_->text().isEmpty() || !highestProblem_->text().isEmpty())
         return std::nullopt;
     return options;
+}
+
+void PredictionWindow::showFieldProblem(std::optional<study::Setting> setting,
+                                        const QString& problem) {
+    const std::pair<study::Setting, std::pair<QLineEdit*, QLabel*>> fields[] = {
+        {study::Setting::WireDiameter, {diameter_, diameterProblem_}},
+        {study::Setting::Highest, {highest_, highestProblem_}}};
+    for (const auto& [id, field] : fields) {
+        if (setting && *setting != id)
+            continue;
+        QString shown = problem;
+        if (!shown.isEmpty())
+            shown[0] = shown[0].toUpper();
+        showProblem(field.second, shown);
+        field.first->setAccessibleDescription(shown);
+    }
 }
 
 void PredictionWindow::setPoints(int points) {

@@ -17,8 +17,7 @@
 
 #include "backgroundwork.h"
 #include "formatter.h"
-#include "sweep.h"
-#include "tune.h"
+#include "study.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -84,11 +83,14 @@ private:
     QString chartTitle() const;
     // The options the fields give, or nothing, with each problem beside its
     // field.
-    std::optional<nec::SweepOptions> readOptions();
+    std::optional<study::Options> readOptions();
+    // Shows `problem` beside the field of `setting`, or clears every field's.
+    void showFieldProblem(std::optional<study::Setting> setting, const QString& problem);
+    study::Design design() const { return {*design_, unit_}; }
 
     // predictionwork.cpp: sweeps and tuning.
     void startSweep();
-    void sweepDone(nec::Sweep sweep);
+    void sweepDone(study::Prediction prediction);
     void startTuning();
     void workEnded(const Ending& ending, bool tuning);
 
@@ -123,12 +125,12 @@ private:
     std::optional<DisconeDimensions> design_; // the design shown; none before a calculation
     Unit unit_ = Unit::Inches;
     int points_ = nec::kDefaultPoints;
-    std::optional<nec::Sweep> sweep_; // the sweep shown
-    std::optional<nec::Tuning> tuned_;
-    nec::ModelOptions tunedFor_;                      // the wires `tuned_` is for
-    std::vector<std::pair<double, double>> measured_; // MHz, SWR
-    QString folder_;                                  // where the file dialogs open
-    BackgroundWork work_;                             // last: its threads are stopped first
+    std::optional<study::Prediction> prediction_; // the prediction shown
+    std::optional<study::Tuned> tuned_;
+    study::Options tunedFor_;                       // the wires `tuned_` is for
+    std::optional<study::Measurement> measurement_; // the measurement loaded
+    QString folder_;                                // where the file dialogs open
+    BackgroundWork work_;                           // last: its threads are stopped first
 };
 
 } // namespace discone::ui

@@ -20,8 +20,10 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-bool sameWires(const nec::ModelOptions& a, const nec::ModelOptions& b) {
-    return a.radials == b.radials && a.wireDiameterMm == b.wireDiameterMm;
+// The wires of a tuning and of a plan, as the model has them.
+bool sameWires(const study::Options& tuned, const study::Plan& plan) {
+    return tuned.radials == plan.sweep.model.radials &&
+           tuned.wireDiameterMm == plan.sweep.model.wireDiameterMm;
 }
 
 } // namespace
@@ -30,24 +32,39 @@ void PredictionWindow::startSweep() {
     pause_.stop();
     if (!design_)
         return;
-    const std::optional<nec::SweepOptions> options = readOptions();
+    const std::optional<study::Options> options = readOptions();
     if (!options)
         return;
-    if (tuned_ && !sameWires(tunedFor_, options->model)) {
+    const Separators sep = systemSeparators();
+    // Every setting checked against the design before anything runs.
+    study::Plan plan;
+    try {
+        plan = study::plan(design(), *options, sep);
+    } catch (const study::SettingError& error) {
+        return showFieldProblem(error.setting(), QString::fromStdString(error.what()));
+    } catch (const nec::ModelError& error) {
+        prediction_.reset();
+        showResults();
+        const QString message = QString::fromStdString(error.message(sep));
+        swrView_->setPlaceholder(message);
+        beamView_->setPlaceholder(message);
+        return setState(State::Failed, message);
+    }
+    if (tuned_ && !sameWires(tunedFor_, plan)) {
         tuned_.reset();
         showTuning({});
     }
     const nec::Engine* engine = &program_.engine();
     work_.start(
-        [design = *design_, options = *options, engine](StopToken stop,
-                                                        const BackgroundWork::Progress& progress) {
-            return nec::runSweep(design, options, *engine, stop, progress);
+        [design = design(), options = *options, measurement = measurement_, engine,
+         sep](StopToken stop, const BackgroundWork::Progress& progress) {
+            return study::predict(design, options, measurement ? &*measurement : nullptr, *engine,
+                                  stop, progress, sep);
         },
-        [this](nec::Sweep sweep) { sweepDone(std::move(sweep)); },
+        [this](study::Prediction prediction) { sweepDone(std::move(prediction)); },
         [this](const Ending& ending) { workEnded(ending, false); });
     progress_->setRange(0, 0); // busy until the first part is done
-    const Separators sep = systemSeparators();
-    if (!sweep_) {
+    if (!prediction_) {
         swrView_->setPlaceholder(QStringLiteral("Predicting…"));
         beamView_->setPlaceholder(QStringLiteral("Predicting…"));
     }
@@ -56,36 +73,39 @@ void PredictionWindow::startSweep() {
                  .arg(text(singleText(design_->LowestFrequency, sep)), highest_->text()));
 }
 
-void PredictionWindow::sweepDone(nec::Sweep sweep) {
+void PredictionWindow::sweepDone(study::Prediction prediction) {
     const Separators sep = systemSeparators();
-    sweep_ = std::move(sweep);
+    prediction_ = std::move(prediction);
+    const nec::Sweep& sweep = prediction_->sweep;
     showResults();
     setState(State::Done,
              QStringLiteral("Predicted for %1 rods of %2 mm at %3 frequencies from %4 to %5 MHz.")
-                 .arg(QString::number(sweep_->model.radials),
-                      text(doubleText(sweep_->model.wireDiameterMm, sep)),
-                      QString::number(sweep_->points.size()),
-                      text(significantText(sweep_->points.front().frequencyMHz, 6, sep)),
-                      text(significantText(sweep_->points.back().frequencyMHz, 6, sep))));
+                 .arg(QString::number(sweep.model.radials),
+                      text(readableText(sweep.model.wireDiameterMm, 6, sep)),
+                      QString::number(sweep.points.size()),
+                      text(readableText(sweep.points.front().frequencyMHz, 6, sep)),
+                      text(readableText(sweep.points.back().frequencyMHz, 6, sep))));
     if (!tuned_)
         startTuning();
 }
 
 void PredictionWindow::startTuning() {
     const double target = design_->LowestFrequency;
-    const nec::ModelOptions wires = sweep_->model;
+    study::Options wires;
+    wires.radials = prediction_->plan.sweep.model.radials;
+    wires.wireDiameterMm = prediction_->plan.sweep.model.wireDiameterMm;
     const nec::Engine* engine = &program_.engine();
     work_.start(
-        [target, wires, engine](StopToken stop, const BackgroundWork::Progress& progress) {
-            return nec::tune(target, wires, *engine, stop, progress);
+        [target, wires, engine,
+         sep = systemSeparators()](StopToken stop, const BackgroundWork::Progress& progress) {
+            return study::tune(target, wires, *engine, stop, progress, sep);
         },
-        [this, wires](nec::Tuning tuning) {
-            const Separators sep = systemSeparators();
-            tuned_ = tuning;
+        [this, wires](study::Tuned tuning) {
+            tuned_ = std::move(tuning);
             tunedFor_ = wires;
-            showTuning(QStringLiteral("For SWR below 2 from %1 MHz, cut for %2 MHz")
-                           .arg(text(singleText(static_cast<float>(tuning.targetMHz), sep)),
-                                text(singleText(tuning.designMHz, sep))));
+            QString line = QString::fromStdString(tuned_->lines.front());
+            line[0] = line[0].toUpper();
+            showTuning(line);
             showWork();
         },
         [this](const Ending& ending) { workEnded(ending, true); });
@@ -107,7 +127,7 @@ void PredictionWindow::workEnded(const Ending& ending, bool tuning) {
             QStringLiteral("Cancelled. Change a value, or calculate again, to predict again."));
         return;
     }
-    sweep_.reset();
+    prediction_.reset();
     showResults();
     swrView_->setPlaceholder(ending.message);
     beamView_->setPlaceholder(ending.message);

@@ -28,16 +28,17 @@ public:
     enum class Behaviour { Draw, Fail };
     explicit FakePictures(Behaviour behaviour = Behaviour::Draw) : behaviour_(behaviour) {}
     void prepare(const std::string& file) const override { discone::checkCanSave(file); }
-    void swrPlot(const discone::nec::Sweep& sweep, const SwrCurve& measured,
-                 const std::string& title, const std::string& file,
-                 discone::StopToken stop) const override {
-        draw(title, file, stop);
-        drawn.back().points = sweep.points.size() + measured.size();
+    std::string swrPicture(const discone::study::Prediction& p,
+                           const std::string& file) const override {
+        draw(p.title, file);
+        drawn.back().points = p.sweep.points.size() + (p.measured ? p.measured->swr.size() : 0);
+        return "picture";
     }
-    void patternPlot(const std::vector<discone::nec::ElevationCut>& cuts, const std::string& title,
-                     const std::string& file, discone::StopToken stop) const override {
-        draw(title, file, stop);
-        drawn.back().points = cuts.size();
+    std::string patternPicture(const discone::study::Patterns& patterns,
+                               const std::string& file) const override {
+        draw(patterns.title, file);
+        drawn.back().points = patterns.cuts.size();
+        return "picture";
     }
     struct Drawn {
         std::string title, file;
@@ -46,14 +47,24 @@ public:
     mutable std::vector<Drawn> drawn;
 
 private:
-    void draw(const std::string& title, const std::string& file, discone::StopToken stop) const {
+    void draw(const std::string& title, const std::string& file) const {
         if (behaviour_ == Behaviour::Fail)
-            throw PictureError("cannot write " + file + ": No space left on device");
-        if (stop.stop_requested())
-            throw discone::SaveCancelled();
+            throw PictureError("cannot draw " + file + ": the stand-in fails");
         drawn.push_back({title, file});
     }
     Behaviour behaviour_;
+};
+
+// Reads and checks names on disk, but keeps what it is to write.
+class KeptFiles : public DiskFiles {
+public:
+    void save(std::span<const discone::FileToSave> files, discone::StopToken stop) const override {
+        if (stop.stop_requested())
+            throw discone::SaveCancelled();
+        for (const discone::FileToSave& f : files)
+            saved.emplace_back(f.path, f.bytes);
+    }
+    mutable std::vector<std::pair<std::string, std::string>> saved;
 };
 
 const discone::Separators kComma{",", "."};
@@ -81,7 +92,7 @@ TEST_P(Run, PrintsTheAnswerOrOneLine) {
     discone::StopSource stop;
     if (c.interrupt)
         stop.request_stop();
-    const DiskFiles files;
+    const KeptFiles files;
     const Result r = run(c.args, {kComma, &engine, &pictures, &files, stop.get_token(), {}});
     EXPECT_EQ(r.status, c.status);
     EXPECT_EQ(r.interrupted, c.interrupt);
@@ -143,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
              .args = {"--cm", "146", "--swr", "--plot", "swr.png"},
              .pictures = FakePictures::Behaviour::Fail,
              .status = kExitFailure,
-             .errPart = "No space left on device",
+             .errPart = "cannot draw swr.png: the stand-in fails",
              .engineRuns = true},
         // A folder that does not exist is found before the sweep, not after.
         Case{.name = "folder_missing",

@@ -109,17 +109,20 @@ private slots:
         QTest::addColumn<QString>("shown"); // the status of the new sweep, or the problem
         QTest::newRow("digit groups")
             << "diameter"
-            << "1,5" << false << "Type the diameter as digits, such as 2 or 1.5";
+            << "1,5" << false << "Type a number of at least 0.05 mm, such as 2 or 1.5";
         QTest::newRow("unit") << "diameter"
-                              << "2mm" << false << "Type the diameter as digits";
+                              << "2mm" << false << "Type a number of at least 0.05 mm";
         QTest::newRow("too thin") << "diameter"
-                                  << "0.01" << false << "At least 0.05 mm";
+                                  << "0.01" << false << "Type a number of at least 0.05 mm";
         QTest::newRow("decimals") << "diameter"
                                   << "2.5" << true << "16 rods of 2.5 mm";
         QTest::newRow("exponent") << "diameter"
                                   << "25e-1" << true << "16 rods of 2.5 mm";
         QTest::newRow("negative frequency") << "highest"
-                                            << "-1000" << false << "Type the frequency as digits";
+                                            << "-1000" << false << "Type a frequency above 146 MHz";
+        QTest::newRow("design frequency")
+            << "highest"
+            << "146" << false << "The highest frequency must be above the design frequency 146";
         QTest::newRow("frequency") << "highest"
                                    << "1000" << true << "frequencies from 146 to 1000 MHz";
     }
