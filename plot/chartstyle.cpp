@@ -3,11 +3,12 @@
 #include "chartstyle.h"
 
 #include <QFontMetricsF>
-#include <QLocale>
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
+#include <string>
 
 namespace discone::plot::style {
 
@@ -20,28 +21,32 @@ Sizes::Sizes(const QRectF& area)
     heading.setBold(true);
 }
 
-QString number(double value, int digits) {
+QString number(double value, const Separators& sep, int digits) {
     if (std::isnan(value))
         return QStringLiteral("?");
     if (std::isinf(value))
         return value > 0 ? QStringLiteral("∞") : QStringLiteral("−∞");
     const int magnitude =
         value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::abs(value))));
-    // In the user's words, as the window shows its numbers, without digit
-    // groups, which would crowd the axes.
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    QString text = locale.toString(value, 'f', std::clamp(digits - 1 - magnitude, 0, 9));
-    const QString point = locale.decimalPoint();
-    if (text.contains(point)) {
-        while (text.endsWith(QLatin1Char('0')))
-            text.chop(1);
-        if (text.endsWith(point))
-            text.chop(point.size());
+    // Written without the C library's locale, which a Qt program sets from
+    // the environment; the separators are the caller's.
+    std::array<char, 400> buffer{};
+    const auto written =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed,
+                      std::clamp(digits - 1 - magnitude, 0, 9));
+    std::string text(buffer.data(), written.ptr);
+    if (const auto point = text.find('.'); point != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+        else
+            text.replace(point, 1, sep.decimal);
     }
-    if (text == QLatin1String("-0") || text == locale.negativeSign() + QLatin1Char('0'))
+    if (text == "-0")
         return QStringLiteral("0");
-    return text.replace(locale.negativeSign(), QChar(0x2212));
+    if (text.starts_with('-'))
+        text.replace(0, 1, "\u2212");
+    return QString::fromStdString(text);
 }
 
 QColor cutColour(int index) {
