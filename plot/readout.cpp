@@ -8,6 +8,7 @@
 
 #include <QStringList>
 
+#include <cmath>
 #include <complex>
 
 namespace discone::plot {
@@ -16,6 +17,17 @@ namespace {
 
 QString mhzText(double mhz, const Separators& sep) {
     return style::number(mhz, sep, 4) + QStringLiteral(" MHz");
+}
+
+// With a fixed number of decimals, as the prediction's summary writes its
+// numbers, and the chart's true minus sign.
+QString fixed(double value, int decimals, const Separators& sep) {
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("∞") : QStringLiteral("−∞");
+    QString text = QString::fromStdString(fixedText(value, decimals, sep));
+    if (text.startsWith(u'-'))
+        text[0] = QChar(0x2212);
+    return text;
 }
 
 } // namespace
@@ -31,8 +43,8 @@ QString describe(const SwrChart& chart, const SwrReadout& r) {
     const Separators& sep = chart.separators;
     const bool db = chart.scale == MatchScale::ReturnLoss;
     const auto match = [&](double v) {
-        return db ? QStringLiteral("return loss %1 dB").arg(style::number(v, sep, 3))
-                  : QStringLiteral("SWR %1").arg(style::number(v, sep, 3));
+        return db ? QStringLiteral("return loss %1 dB").arg(fixed(v, 1, sep))
+                  : QStringLiteral("SWR %1").arg(fixed(v, 2, sep));
     };
     QStringList parts;
     if (r.predicted)
@@ -41,7 +53,7 @@ QString describe(const SwrChart& chart, const SwrReadout& r) {
     if (r.measured)
         parts << QStringLiteral("measured ") + match(*r.measured);
     if (r.horizonDbi)
-        parts << QStringLiteral("%1 dBi at the horizon").arg(style::number(*r.horizonDbi, sep, 3));
+        parts << QStringLiteral("%1 dBi at the horizon").arg(fixed(*r.horizonDbi, 1, sep));
     if (parts.isEmpty())
         return {};
     return mhzText(r.frequencyMHz, sep) + QStringLiteral(": ") + parts.join(QStringLiteral(", "));
@@ -72,11 +84,10 @@ QString describe(const BeamChart& chart, const BeamReadout& r) {
         return {};
     QStringList parts;
     if (r.horizonDbi)
-        parts << QStringLiteral("%1 dBi at the horizon").arg(style::number(*r.horizonDbi, sep, 3));
+        parts << QStringLiteral("%1 dBi at the horizon").arg(fixed(*r.horizonDbi, 1, sep));
     if (r.peakDbi && r.peakElevationDeg)
         parts << QStringLiteral("strongest lobe %1 dBi at %2°")
-                     .arg(style::number(*r.peakDbi, sep, 3),
-                          style::number(std::round(*r.peakElevationDeg * 10) / 10, sep, 3));
+                     .arg(fixed(*r.peakDbi, 1, sep), fixed(*r.peakElevationDeg, 0, sep));
     return mhzText(r.frequencyMHz, sep) + QStringLiteral(": ") + parts.join(QStringLiteral(", "));
 }
 
@@ -88,7 +99,7 @@ ImpedanceReadout readImpedanceChart(const ImpedanceChart& chart, double mhz) {
 namespace {
 
 QString impedanceText(double r, double x, const Separators& sep) {
-    return QStringLiteral("R %1 Ω, X %2 Ω").arg(style::number(r, sep, 4), style::number(x, sep, 3));
+    return QStringLiteral("R %1 Ω, X %2 Ω").arg(fixed(r, 1, sep), fixed(x, 1, sep));
 }
 
 } // namespace
@@ -110,7 +121,7 @@ QString describe(const SmithChart& chart, std::size_t index) {
     const double swr = gamma >= 1 ? INFINITY : (1 + gamma) / (1 - gamma);
     return mhzText(p.frequencyMHz, sep) + QStringLiteral(": ") +
            impedanceText(p.resistance, p.reactance, sep) +
-           QStringLiteral(", SWR %1").arg(style::number(swr, sep, 3));
+           QStringLiteral(", SWR %1").arg(fixed(swr, 2, sep));
 }
 
 } // namespace discone::plot

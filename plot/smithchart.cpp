@@ -120,7 +120,7 @@ void drawGrid(const frame::Frame& f, const SmithGeometry& g, const Separators& s
     painter.setPen(QPen(style::kText, f.sizes.line));
     painter.drawEllipse(c, radius, radius);
 
-    // Resistance labels along the axis, reactance labels outside the rim.
+    // Resistance labels under the axis, reactance labels outside the rim.
     painter.setPen(QColor(90, 90, 90));
     const double ref = g.referenceOhms();
     for (const double r : kLabelled) {
@@ -128,7 +128,7 @@ void drawGrid(const frame::Frame& f, const SmithGeometry& g, const Separators& s
         const QPointF at = g.point({r * ref, 0});
         drawLabel(painter,
                   QPointF(at.x() + f.metrics.horizontalAdvance(text) / 2 + f.gap / 2,
-                          at.y() - f.line / 2),
+                          at.y() + f.line / 2),
                   text, f.metrics);
     }
     for (const double x : kLabelled)

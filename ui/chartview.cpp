@@ -113,9 +113,10 @@ ReadoutView::ReadoutView(QWidget* parent) : ChartView(parent) {
     setMouseTracking(true);
 }
 
-void ReadoutView::resetCursor() {
+void ReadoutView::showChart(Drawing drawing) {
     mouse_.reset();
     setCursor(std::nullopt);
+    setDrawing(std::move(drawing));
 }
 
 void ReadoutView::setCursor(std::optional<double> cursor) {
@@ -136,7 +137,8 @@ void ReadoutView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ReadoutView::leaveEvent(QEvent* event) {
-    resetCursor();
+    mouse_.reset();
+    setCursor(std::nullopt);
     ChartView::leaveEvent(event);
 }
 
@@ -199,6 +201,7 @@ void ReadoutView::paintOver(QPainter& painter) {
     box.moveBottomLeft(at + QPoint(12, mouse_ ? -12 : box.height()));
     if (box.right() > width() - 4)
         box.moveRight(at.x() - 12);
+    box.moveLeft(std::clamp(box.left(), 4, std::max(4, width() - 4 - box.width())));
     if (box.top() < 4)
         box.moveTop(at.y() + 12);
     painter.setPen(QColor(90, 90, 90));
@@ -214,18 +217,14 @@ SwrView::SwrView(QWidget* parent) : ReadoutView(parent) {}
 void SwrView::setChart(const plot::SwrChart& chart) {
     chart_ = chart;
     forThisUser(chart_, chart_.predicted);
-    geometry_ = {};
-    resetCursor();
-    setDrawing([this](QPainter& painter, const QRectF& area) {
+    showChart([this](QPainter& painter, const QRectF& area) {
         geometry_ = plot::drawSwrChart(painter, area, chart_);
     });
 }
 
 void SwrView::clearChart() {
-    geometry_ = {};
     chart_ = {};
-    resetCursor();
-    setDrawing(nullptr);
+    showChart(nullptr);
 }
 
 QString SwrView::readingAt(const QPointF& point) const {
@@ -281,18 +280,14 @@ BeamView::BeamView(QWidget* parent) : ReadoutView(parent) {}
 void BeamView::setChart(const plot::BeamChart& chart) {
     chart_ = chart;
     forThisUser(chart_, chart_.points);
-    geometry_ = {};
-    resetCursor();
-    setDrawing([this](QPainter& painter, const QRectF& area) {
+    showChart([this](QPainter& painter, const QRectF& area) {
         geometry_ = plot::drawBeamChart(painter, area, chart_);
     });
 }
 
 void BeamView::clearChart() {
-    geometry_ = {};
     chart_ = {};
-    resetCursor();
-    setDrawing(nullptr);
+    showChart(nullptr);
 }
 
 std::vector<double> BeamView::stops() const {
@@ -333,18 +328,14 @@ ImpedanceView::ImpedanceView(QWidget* parent) : ReadoutView(parent) {}
 void ImpedanceView::setChart(const plot::ImpedanceChart& chart) {
     chart_ = chart;
     forThisUser(chart_, chart_.points);
-    geometry_ = {};
-    resetCursor();
-    setDrawing([this](QPainter& painter, const QRectF& area) {
+    showChart([this](QPainter& painter, const QRectF& area) {
         geometry_ = plot::drawImpedanceChart(painter, area, chart_);
     });
 }
 
 void ImpedanceView::clearChart() {
-    geometry_ = {};
     chart_ = {};
-    resetCursor();
-    setDrawing(nullptr);
+    showChart(nullptr);
 }
 
 std::vector<double> ImpedanceView::stops() const {
@@ -382,18 +373,14 @@ SmithView::SmithView(QWidget* parent) : ReadoutView(parent) {}
 void SmithView::setChart(const plot::SmithChart& chart) {
     chart_ = chart;
     chart_.separators = systemSeparators();
-    geometry_ = {};
-    resetCursor();
-    setDrawing([this](QPainter& painter, const QRectF& area) {
+    showChart([this](QPainter& painter, const QRectF& area) {
         geometry_ = plot::drawSmithChart(painter, area, chart_);
     });
 }
 
 void SmithView::clearChart() {
-    geometry_ = {};
     chart_ = {};
-    resetCursor();
-    setDrawing(nullptr);
+    showChart(nullptr);
 }
 
 std::vector<double> SmithView::stops() const {

@@ -86,8 +86,9 @@ protected:
     // The hairline through the cursor, if the chart has one.
     virtual std::optional<QLineF> hairlineAt(double) const { return std::nullopt; }
 
-    // A new chart: no cursor.
-    void resetCursor();
+    // A new chart (nullptr: none), with no cursor. The drawing must set the
+    // geometry the read-out uses.
+    void showChart(Drawing drawing);
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -60,20 +60,22 @@ private slots:
         QTest::addColumn<QString>("reading");
         // A computed point: its own values.
         QTest::newRow("computed point")
-            << 200.0 << false << "200 MHz: SWR 2.4, 1.1 dBi at the horizon";
+            << 200.0 << false << "200 MHz: SWR 2.40, 1.1 dBi at the horizon";
         // Between 200 (2.4) and 500 MHz (1.6): at 316.23 MHz, log(316.23 /
         // 200) / log(500 / 200) = 0.5 of the way, SWR 2.0; the gain halfway
         // between 100 and 1000 MHz, 0.5 dBi.
         QTest::newRow("between") << std::sqrt(1e5) << false
-                                 << "316.2 MHz: SWR 2, 0.5 dBi at the horizon";
+                                 << "316.2 MHz: SWR 2.00, 0.5 dBi at the horizon";
         // The measured curve 2.5 to 1.5 over the decade: 2.0 halfway.
-        QTest::newRow("measured") << std::sqrt(1e5) << true
-                                  << "316.2 MHz: predicted SWR 2, measured SWR 2, 0.5 dBi at the "
-                                     "horizon";
+        QTest::newRow("measured")
+            << std::sqrt(1e5) << true
+            << "316.2 MHz: predicted SWR 2.00, measured SWR 2.00, 0.5 dBi at the "
+               "horizon";
         // 150 MHz: log(1.5) / log(2) = 0.585 of the way from 3 to 2.4, SWR
-        // 2.649; gain 2 - 3 log10(1.5) = 1.472 dBi.
+        // 2.649; gain 2 - 3 log10(1.5) = 1.472 dBi. SWR to two decimals, gains to
+        // one, as the summary writes them.
         QTest::newRow("near the start")
-            << 150.0 << false << "150 MHz: SWR 2.65, 1.47 dBi at the horizon";
+            << 150.0 << false << "150 MHz: SWR 2.65, 1.5 dBi at the horizon";
     }
     void readsTheCurvesInTheColumn() {
         QFETCH(double, mhz);
@@ -146,10 +148,10 @@ private slots:
         // 570 and 590 MHz: the geometric middle is 579.7 MHz.
         QTest::newRow("nearer the first") << 572.0
                                           << "572 MHz: 0.5 dBi at the horizon, strongest lobe "
-                                             "3 dBi at −62°";
+                                             "3.0 dBi at −62°";
         QTest::newRow("nearer the second") << 588.0
                                            << "588 MHz: 0.5 dBi at the horizon, strongest lobe "
-                                              "4 dBi at 56°";
+                                              "4.0 dBi at 56°";
     }
     void beamReadsTheNearerLobeAcrossAJump() {
         QFETCH(double, mhz);
