@@ -52,14 +52,19 @@ double Frame::drawLegendRow(const QPointF& at, const std::vector<LegendEntry>& e
     return entries.empty() ? 0 : line;
 }
 
-QRectF Frame::drawLegendBox(const QRectF& panel, const std::vector<LegendEntry>& entries) const {
-    const double swatch = 2 * sizes.text;
+QRectF Frame::legendBox(const QRectF& panel, const std::vector<LegendEntry>& entries) const {
     double widest = 0;
     for (const LegendEntry& e : entries)
         widest = std::max(widest, metrics.horizontalAdvance(e.name));
-    const double width = swatch + 3 * gap + widest;
-    const QRectF box(panel.right() - width - gap, panel.top() + gap, width,
-                     double(entries.size()) * line + gap);
+    const double width = 2 * sizes.text + 3 * gap + widest;
+    return {panel.right() - width - gap, panel.top() + gap, width,
+            double(entries.size()) * line + gap};
+}
+
+void Frame::drawLegendBox(const QRectF& panel, const std::vector<LegendEntry>& entries) const {
+    const double swatch = 2 * sizes.text;
+    const QRectF box = legendBox(panel, entries);
+    const double width = box.width();
     painter.setPen(QPen(style::kGrid, sizes.line));
     painter.setBrush(QColor(255, 255, 255, 230));
     painter.drawRect(box);
@@ -72,7 +77,6 @@ QRectF Frame::drawLegendBox(const QRectF& panel, const std::vector<LegendEntry>&
         painter.drawText(QRectF(box.left() + 2 * gap + swatch, y - line / 2, width, line),
                          Qt::AlignLeft | Qt::AlignVCenter, entries[i].name);
     }
-    return box;
 }
 
 double ValueAxis::y(const QRectF& panel, double value) const {
@@ -136,6 +140,15 @@ class LabelRows {
 public:
     LabelRows(const QRectF& panel, double line, double gap, int rows)
         : panel_(panel), line_(line), gap_(gap), taken_(std::size_t(rows)) {}
+
+    // Keeps labels off `box`.
+    void reserve(const QRectF& box) {
+        for (std::size_t row = 0; row < taken_.size(); ++row) {
+            const double top = panel_.top() + gap_ / 2 + double(row) * line_;
+            if (top < box.bottom() && top + line_ > box.top())
+                taken_[row].emplace_back(box.left(), box.right());
+        }
+    }
 
     // The rectangle for a label `width` wide from `left`, or none.
     std::optional<QRectF> place(double left, double width) {
@@ -274,7 +287,9 @@ FrequencyGeometry drawFrequencyFrame(const Frame& f, const FrequencyFrame& spec)
             painter.drawText(QRectF(r.left(), at - line - gap / 2, r.width() - gap, line),
                              Qt::AlignRight | Qt::AlignVCenter, guide.label);
         }
-    LabelRows rows(rects.front(), line, gap, 3);
+    LabelRows rows(rects.front(), line, gap, 4);
+    if (!spec.legendBox.empty())
+        rows.reserve(f.legendBox(rects.front(), spec.legendBox));
     if (spec.designMHz >= low * 0.999 && spec.designMHz <= high * 1.001) {
         const double x = g.x(spec.designMHz);
         painter.setPen(QPen(style::kDesign, f.sizes.curve * 0.6, Qt::DashDotLine));

@@ -48,8 +48,9 @@ public:
     void drawEmpty(const QString& note) const;
     // The entries in a row from `at`; returns the row's height.
     double drawLegendRow(const QPointF& at, const std::vector<LegendEntry>& entries) const;
-    // The entries in a box in the top right corner of `panel`; returns it.
-    QRectF drawLegendBox(const QRectF& panel, const std::vector<LegendEntry>& entries) const;
+    // The entries in a box in the top right corner of `panel`.
+    QRectF legendBox(const QRectF& panel, const std::vector<LegendEntry>& entries) const;
+    void drawLegendBox(const QRectF& panel, const std::vector<LegendEntry>& entries) const;
 };
 
 // A value axis in whole steps.
@@ -90,7 +91,10 @@ struct FrequencyFrame {
     std::vector<BandMark> bands;
     Separators separators;
     std::vector<LegendEntry> legendRow; // over the panels; empty: none
-    QStringList notes;                  // over the panels, in `notesColour`
+    // In the first panel's top right corner, drawn by the chart over its
+    // curves; the frame keeps its labels out of the way.
+    std::vector<LegendEntry> legendBox;
+    QStringList notes; // over the panels, in `notesColour`
     QColor notesColour = style::kGoodSwr;
     double roomOverPanels = 0; // for marks over the top edge
 };

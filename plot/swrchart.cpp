@@ -247,6 +247,9 @@ SwrGeometry drawSwrChart(QPainter& painter, const QRectF& area, const SwrChart& 
     spec.bands = chart.bands;
     spec.separators = sep;
     spec.notes = notes;
+    if (measured)
+        spec.legendBox = {{QStringLiteral("predicted"), style::kPredicted},
+                          {QStringLiteral("measured"), style::kMeasured}};
     const double markSize = f.sizes.text * 0.7;
     spec.roomOverPanels = notes.isEmpty() ? 0 : markSize;
     const QString ohms = style::number(chart.referenceOhms, sep) + QStringLiteral(" Ω");
@@ -298,8 +301,7 @@ SwrGeometry drawSwrChart(QPainter& painter, const QRectF& area, const SwrChart& 
     drawExcursionMarks(painter, g, chart.measured, measuredRuns, style::kMeasured, markSize);
     drawExcursionMarks(painter, g, predicted, predictedRuns, style::kPredicted, markSize);
     if (measured)
-        f.drawLegendBox(swrPanel, {{QStringLiteral("predicted"), style::kPredicted},
-                                   {QStringLiteral("measured"), style::kMeasured}});
+        f.drawLegendBox(swrPanel, spec.legendBox);
     return g;
 }
 
