@@ -173,9 +173,132 @@ private:
 
 } // namespace
 
+namespace {
+
+// The space between a panel and the one above it.
+double spaceAbove(const Panel& panel, const Frame& f) {
+    return panel.captionAbove.isEmpty() ? 1.5 * f.line : 2 * f.line + f.gap;
+}
+
+// The panels stacked in `plotArea`, each its share of the height.
+FrequencyGeometry layOut(const Frame& f, const FrequencyFrame& spec, const QRectF& plotArea) {
+    double between = 0, shares = 0;
+    for (std::size_t i = 0; i < spec.panels.size(); ++i) {
+        shares += spec.panels[i].share;
+        between += i > 0 ? spaceAbove(spec.panels[i], f) : 0;
+    }
+    std::vector<QRectF> rects;
+    std::vector<ValueAxis> axes;
+    double y = plotArea.top();
+    for (std::size_t i = 0; i < spec.panels.size(); ++i) {
+        y += i > 0 ? spaceAbove(spec.panels[i], f) : 0;
+        const double height = (plotArea.height() - between) * spec.panels[i].share / shares;
+        rects.emplace_back(plotArea.left(), y, plotArea.width(), height);
+        axes.push_back(spec.panels[i].axis);
+        y += height;
+    }
+    return {rects, axes, spec.lowMHz, spec.highMHz};
+}
+
+// One panel's value grid, its labels (every other one, down from the top,
+// where they would crowd), its upright title and its captions; the zero
+// line darker.
+void drawValueGrid(const Frame& f, const FrequencyGeometry& g, std::size_t i, const Panel& p,
+                   const Separators& sep) {
+    QPainter& painter = f.painter;
+    const QRectF& r = g.panel(i);
+    const QPen grid(style::kGrid, f.sizes.line), zero(QColor(120, 120, 120), f.sizes.line);
+    const int every =
+        std::abs(g.y(i, p.axis.low + p.axis.step) - g.y(i, p.axis.low)) < 1.6 * f.line ? 2 : 1;
+    const int steps = int(std::lround((p.axis.high - p.axis.low) / p.axis.step));
+    for (int k = 0; k <= steps; ++k) {
+        const double v = p.axis.low + k * p.axis.step, at = g.y(i, v);
+        painter.setPen(std::abs(v) < 1e-9 ? zero : grid);
+        painter.drawLine(QPointF(r.left(), at), QPointF(r.right(), at));
+        if ((p.axis.downward ? k : steps - k) % every != 0)
+            continue;
+        painter.setPen(style::kText);
+        painter.drawText(
+            QRectF(f.area.left(), at - f.line / 2, r.left() - f.gap - f.area.left(), f.line),
+            Qt::AlignRight | Qt::AlignVCenter, style::number(v, sep));
+    }
+    style::drawUpwardText(painter, QPointF(f.area.left() + f.gap + f.line / 2, r.center().y()),
+                          f.metrics.elidedText(p.title, Qt::ElideRight, r.height()));
+    if (!p.caption.isEmpty())
+        painter.drawText(r.adjusted(f.gap * 2, f.gap / 2, -f.gap, 0), Qt::AlignLeft | Qt::AlignTop,
+                         p.caption);
+    if (!p.captionAbove.isEmpty())
+        painter.drawText(QRectF(r.left(), r.top() - f.line - f.gap / 2, r.width(), f.line),
+                         Qt::AlignLeft | Qt::AlignVCenter, p.captionAbove);
+}
+
+struct ShownBand {
+    const BandMark* band;
+    double left, right;
+};
+
+// The bands' spans through every panel, at least two pixels wide.
+std::vector<ShownBand> drawBands(const Frame& f, const FrequencyGeometry& g,
+                                 const std::vector<BandMark>& bands) {
+    std::vector<ShownBand> shown;
+    const double low = g.lowMHz(), high = g.highMHz();
+    for (const BandMark& band : bands) {
+        if (!(band.highMHz > low && band.lowMHz < high))
+            continue;
+        double from = g.x(std::max(band.lowMHz, low)), to = g.x(std::min(band.highMHz, high));
+        if (to - from < 2)
+            from = std::max(g.panel(0).left(), to - 2), to = from + 2;
+        shown.push_back({&band, from, to});
+        for (std::size_t i = 0; i < g.panelCount(); ++i)
+            f.painter.fillRect(QRectF(from, g.panel(i).top(), to - from, g.panel(i).height()),
+                               style::kBand);
+    }
+    return shown;
+}
+
+// The guides, the design frequency's line, then its value and the bands'
+// names in rows under the top edge where they touch nothing else.
+void drawMarks(const Frame& f, const FrequencyGeometry& g, const FrequencyFrame& spec,
+               const std::vector<ShownBand>& bands) {
+    QPainter& painter = f.painter;
+    for (std::size_t i = 0; i < g.panelCount(); ++i) {
+        const QRectF& r = g.panel(i);
+        for (const Guide& guide : spec.panels[i].guides) {
+            const double at = g.y(i, guide.value);
+            painter.setPen(QPen(guide.colour, f.sizes.curve * 0.6, guide.style));
+            painter.drawLine(QPointF(r.left(), at), QPointF(r.right(), at));
+            painter.drawText(QRectF(r.left(), at - f.line - f.gap / 2, r.width() - f.gap, f.line),
+                             Qt::AlignRight | Qt::AlignVCenter, guide.label);
+        }
+    }
+    const QRectF& top = g.panel(0);
+    LabelRows rows(top, f.line, f.gap, 4);
+    if (!spec.legendBox.empty())
+        rows.reserve(f.legendBox(top, spec.legendBox));
+    if (spec.designMHz >= g.lowMHz() * 0.999 && spec.designMHz <= g.highMHz() * 1.001) {
+        const double x = g.x(spec.designMHz);
+        painter.setPen(QPen(style::kDesign, f.sizes.curve * 0.6, Qt::DashDotLine));
+        for (std::size_t i = 0; i < g.panelCount(); ++i)
+            painter.drawLine(QPointF(x, g.panel(i).top()), QPointF(x, g.panel(i).bottom()));
+        const QString value =
+            style::number(spec.designMHz, spec.separators, 6) + QStringLiteral(" MHz");
+        const double width = f.metrics.horizontalAdvance(value) + 2;
+        const bool leftOfLine = x + f.gap + width > top.right() - f.gap;
+        if (const auto box = rows.place(leftOfLine ? x - f.gap - width : x + f.gap, width))
+            painter.drawText(*box, Qt::AlignCenter, value);
+    }
+    painter.setPen(style::kBandText);
+    for (const ShownBand& b : bands) {
+        const double width = f.metrics.horizontalAdvance(b.band->name) + 2;
+        if (const auto box = rows.place((b.left + b.right - width) / 2, width))
+            painter.drawText(*box, Qt::AlignCenter, b.band->name);
+    }
+}
+
+} // namespace
+
 FrequencyGeometry drawFrequencyFrame(const Frame& f, const FrequencyFrame& spec) {
     QPainter& painter = f.painter;
-    const double line = f.line, gap = f.gap;
     const Separators& sep = spec.separators;
 
     // The margins: the value labels and the upright titles on the left, the
@@ -184,134 +307,44 @@ FrequencyGeometry drawFrequencyFrame(const Frame& f, const FrequencyFrame& spec)
     for (const Panel& p : spec.panels)
         for (double v = p.axis.low; v <= p.axis.high + 1e-9; v += p.axis.step)
             widest = std::max(widest, f.metrics.horizontalAdvance(style::number(v, sep)));
-    const double left = f.area.left() + 3 * gap + line + widest;
+    const double left = f.area.left() + 3 * f.gap + f.line + widest;
 
     // Over the panels: a legend row, then the notes with room for marks.
     double top = f.top;
     if (!spec.legendRow.empty())
-        top += f.drawLegendRow(QPointF(left, top), spec.legendRow) + gap / 2;
+        top += f.drawLegendRow(QPointF(left, top), spec.legendRow) + f.gap / 2;
     painter.setPen(spec.notesColour);
+    const double noteWidth = f.area.width() - 2 * f.gap;
     for (const QString& note : spec.notes) {
-        painter.drawText(QRectF(f.area.left() + gap, top, f.area.width() - 2 * gap, line),
-                         Qt::AlignCenter,
-                         f.metrics.elidedText(note, Qt::ElideRight, f.area.width() - 2 * gap));
-        top += line;
+        painter.drawText(QRectF(f.area.left() + f.gap, top, noteWidth, f.line), Qt::AlignCenter,
+                         f.metrics.elidedText(note, Qt::ElideRight, noteWidth));
+        top += f.line;
     }
-    top += spec.roomOverPanels + gap;
+    top += spec.roomOverPanels + f.gap;
 
     const QRectF plotArea(QPointF(left, top), QPointF(f.area.right() - f.sizes.text,
-                                                      f.area.bottom() - 2 * line - 3 * gap));
-    double between = 0, shares = 0;
-    for (std::size_t i = 0; i < spec.panels.size(); ++i) {
-        shares += spec.panels[i].share;
-        if (i > 0)
-            between += spec.panels[i].captionAbove.isEmpty() ? 1.5 * line : 2 * line + gap;
-    }
-    std::vector<QRectF> rects;
-    std::vector<ValueAxis> axes;
-    double y = plotArea.top();
-    for (std::size_t i = 0; i < spec.panels.size(); ++i) {
-        if (i > 0)
-            y += spec.panels[i].captionAbove.isEmpty() ? 1.5 * line : 2 * line + gap;
-        const double height = (plotArea.height() - between) * spec.panels[i].share / shares;
-        rects.emplace_back(plotArea.left(), y, plotArea.width(), height);
-        axes.push_back(spec.panels[i].axis);
-        y += height;
-    }
-    const FrequencyGeometry g(rects, axes, spec.lowMHz, spec.highMHz);
-    const double low = g.lowMHz(), high = g.highMHz();
-
-    // The bands under everything, at least two pixels wide.
-    std::vector<std::pair<const BandMark*, std::pair<double, double>>> shownBands;
-    for (const BandMark& band : spec.bands) {
-        if (!(band.highMHz > low && band.lowMHz < high))
-            continue;
-        double left = g.x(std::max(band.lowMHz, low)), right = g.x(std::min(band.highMHz, high));
-        if (right - left < 2)
-            left = std::max(plotArea.left(), right - 2), right = left + 2;
-        shownBands.push_back({&band, {left, right}});
-        for (const QRectF& r : rects)
-            painter.fillRect(QRectF(left, r.top(), right - left, r.height()), style::kBand);
-    }
-
-    // Value grids and labels, every other one down from the top where they
-    // would crowd; the zero line darker.
+                                                      f.area.bottom() - 2 * f.line - 3 * f.gap));
+    const FrequencyGeometry g = layOut(f, spec, plotArea);
+    const std::vector<ShownBand> bands = drawBands(f, g, spec.bands);
+    for (std::size_t i = 0; i < g.panelCount(); ++i)
+        drawValueGrid(f, g, i, spec.panels[i], sep);
     const QPen grid(style::kGrid, f.sizes.line), minorGrid(style::kMinorGrid, f.sizes.line);
-    const QPen zero(QColor(120, 120, 120), f.sizes.line);
-    const double titleX = f.area.left() + gap + line / 2;
-    for (std::size_t i = 0; i < rects.size(); ++i) {
-        const Panel& p = spec.panels[i];
-        const QRectF& r = rects[i];
-        const int every =
-            std::abs(g.y(i, p.axis.low + p.axis.step) - g.y(i, p.axis.low)) < 1.6 * line ? 2 : 1;
-        const int steps = int(std::lround((p.axis.high - p.axis.low) / p.axis.step));
-        for (int k = 0; k <= steps; ++k) {
-            const double v = p.axis.low + k * p.axis.step, at = g.y(i, v);
-            painter.setPen(std::abs(v) < 1e-9 ? zero : grid);
-            painter.drawLine(QPointF(r.left(), at), QPointF(r.right(), at));
-            // Labelled from the top down.
-            if ((p.axis.downward ? k : steps - k) % every != 0)
-                continue;
-            painter.setPen(style::kText);
-            painter.drawText(
-                QRectF(f.area.left(), at - line / 2, r.left() - gap - f.area.left(), line),
-                Qt::AlignRight | Qt::AlignVCenter, style::number(v, sep));
-        }
-        style::drawUpwardText(painter, QPointF(titleX, r.center().y()),
-                              f.metrics.elidedText(p.title, Qt::ElideRight, r.height()));
-        if (!p.caption.isEmpty())
-            painter.drawText(r.adjusted(gap * 2, gap / 2, -gap, 0), Qt::AlignLeft | Qt::AlignTop,
-                             p.caption);
-        if (!p.captionAbove.isEmpty())
-            painter.drawText(QRectF(r.left(), r.top() - line - gap / 2, r.width(), line),
-                             Qt::AlignLeft | Qt::AlignVCenter, p.captionAbove);
-    }
-    for (const axis::FrequencyTick& t : axis::frequencyTicks(low, high)) {
+    for (const axis::FrequencyTick& t : axis::frequencyTicks(g.lowMHz(), g.highMHz())) {
         painter.setPen(t.major ? grid : minorGrid);
-        for (const QRectF& r : rects)
-            painter.drawLine(QPointF(g.x(t.mhz), r.top()), QPointF(g.x(t.mhz), r.bottom()));
+        for (std::size_t i = 0; i < g.panelCount(); ++i)
+            painter.drawLine(QPointF(g.x(t.mhz), g.panel(i).top()),
+                             QPointF(g.x(t.mhz), g.panel(i).bottom()));
     }
     painter.setPen(style::kText);
     axis::drawFrequencyLabels(
-        painter, low, high, [&](double mhz) { return g.x(mhz); }, f.metrics, gap, line,
-        rects.back().bottom(), plotArea, f.area, sep);
-
-    // Guides, the design frequency with its value, and the bands' names in
-    // rows under the top edge where they touch nothing else.
-    for (std::size_t i = 0; i < rects.size(); ++i)
-        for (const Guide& guide : spec.panels[i].guides) {
-            const QRectF& r = rects[i];
-            const double at = g.y(i, guide.value);
-            painter.setPen(QPen(guide.colour, f.sizes.curve * 0.6, guide.style));
-            painter.drawLine(QPointF(r.left(), at), QPointF(r.right(), at));
-            painter.drawText(QRectF(r.left(), at - line - gap / 2, r.width() - gap, line),
-                             Qt::AlignRight | Qt::AlignVCenter, guide.label);
-        }
-    LabelRows rows(rects.front(), line, gap, 4);
-    if (!spec.legendBox.empty())
-        rows.reserve(f.legendBox(rects.front(), spec.legendBox));
-    if (spec.designMHz >= low * 0.999 && spec.designMHz <= high * 1.001) {
-        const double x = g.x(spec.designMHz);
-        painter.setPen(QPen(style::kDesign, f.sizes.curve * 0.6, Qt::DashDotLine));
-        for (const QRectF& r : rects)
-            painter.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
-        const QString value = style::number(spec.designMHz, sep, 6) + QStringLiteral(" MHz");
-        const double width = f.metrics.horizontalAdvance(value) + 2;
-        const bool leftOfLine = x + gap + width > rects.front().right() - gap;
-        if (const auto box = rows.place(leftOfLine ? x - gap - width : x + gap, width))
-            painter.drawText(*box, Qt::AlignCenter, value);
-    }
-    painter.setPen(style::kBandText);
-    for (const auto& [band, span] : shownBands) {
-        const double width = f.metrics.horizontalAdvance(band->name) + 2;
-        if (const auto box = rows.place((span.first + span.second - width) / 2, width))
-            painter.drawText(*box, Qt::AlignCenter, band->name);
-    }
+        painter, g.lowMHz(), g.highMHz(), [&](double mhz) { return g.x(mhz); }, f.metrics, f.gap,
+        f.line, g.panel(g.panelCount() - 1).bottom(), plotArea, f.area, sep);
+    drawMarks(f, g, spec, bands);
 
     painter.setPen(QPen(style::kText, f.sizes.line));
     painter.setBrush(Qt::NoBrush);
-    for (const QRectF& r : rects)
-        painter.drawRect(r);
+    for (std::size_t i = 0; i < g.panelCount(); ++i)
+        painter.drawRect(g.panel(i));
     return g;
 }
 
