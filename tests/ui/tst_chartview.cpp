@@ -170,6 +170,39 @@ private slots:
         moveTo(view, QPointF(g.x(mhz), g.panel(1).center().y()));
         QCOMPARE(view.reading(), reading);
     }
+
+    // The Smith view reads the computed point nearest the pointer.
+    void smithReadsTheNearestPoint_data() {
+        QTest::addColumn<int>("point");
+        QTest::addColumn<QPointF>("offset");
+        QTest::addColumn<QString>("reading");
+        // 25 + j25 against 50 ohms reflects (-1 + 2j) / 5, |0.447|: SWR
+        // 1.447 / 0.553 = 2.62.
+        QTest::newRow("on the point")
+            << 1 << QPointF(0, 0) << "200 MHz: R 25.0 Ω, X 25.0 Ω, SWR 2.62";
+        QTest::newRow("beside it")
+            << 1 << QPointF(6, -4) << "200 MHz: R 25.0 Ω, X 25.0 Ω, SWR 2.62";
+        QTest::newRow("matched") << 0 << QPointF(-5, 5) << "100 MHz: R 50.0 Ω, X 0.0 Ω, SWR 1.00";
+    }
+    void smithReadsTheNearestPoint() {
+        QFETCH(int, point);
+        QFETCH(QPointF, offset);
+        QFETCH(QString, reading);
+        plot::SmithChart smith;
+        smith.predicted = {{100, 50, 0}, {200, 25, 25}, {400, 150, -100}};
+        smith.separators = ui::systemSeparators();
+        ui::SmithView view;
+        view.resize(700, 600);
+        view.setChart(smith);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const plot::SmithGeometry g = geometryOf(view, [&](QPainter& p, const QRectF& area) {
+            return plot::drawSmithChart(p, area, smith);
+        });
+        const plot::ImpedancePoint& p = smith.predicted[std::size_t(point)];
+        moveTo(view, g.point({p.resistance, p.reactance}) + offset);
+        QCOMPARE(view.reading(), reading);
+    }
 };
 
 DISCONE_UI_TEST_MAIN(ChartViewTest)
