@@ -167,6 +167,50 @@ private slots:
         QVERIFY(svg.contains(QStringLiteral(">1000<")));
         QVERIFY(svg.contains(QStringLiteral(">146,5 MHz<")));
     }
+
+    // Each new chart is written as a picture of its size, and refused with
+    // nothing to draw, naming the file.
+    void writesPictures_data() {
+        QTest::addColumn<int>("chart"); // 0 beam, 1 impedance, 2 Smith
+        QTest::addColumn<bool>("empty");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("beam") << 0 << false << QSize(960, 600);
+        QTest::newRow("impedance") << 1 << false << QSize(960, 600);
+        QTest::newRow("Smith") << 2 << false << QSize(760, 680);
+        QTest::newRow("empty beam") << 0 << true << QSize();
+        QTest::newRow("empty Smith") << 2 << true << QSize();
+    }
+    void writesPictures() {
+        QFETCH(int, chart);
+        QFETCH(bool, empty);
+        QFETCH(QSize, size);
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("chart.png").toStdString();
+        BeamChart beam;
+        ImpedanceChart impedance;
+        SmithChart smith;
+        if (!empty) {
+            beam.points = {{100, 0, 2, -5}, {1000, -3, 4, -40}};
+            impedance.points = {{100, 20, -30}, {1000, 60, 10}};
+            smith.predicted = impedance.points;
+        }
+        try {
+            if (chart == 0)
+                writeBeamChart(beam, path);
+            else if (chart == 1)
+                writeImpedanceChart(impedance, path);
+            else
+                writeSmithChart(smith, path);
+            QVERIFY(!empty);
+        } catch (const PlotError& e) {
+            QVERIFY2(empty, e.what());
+            QVERIFY(QString(e.what()).contains(dir.filePath("chart.png")));
+        }
+        if (empty)
+            QVERIFY(!QFile::exists(dir.filePath("chart.png")));
+        else
+            QCOMPARE(QImage(dir.filePath("chart.png")).size(), size);
+    }
 };
 
 QTEST_APPLESS_MAIN(NewCharts)
