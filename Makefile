@@ -3,22 +3,27 @@
 #
 # The newcomer's entry points. Each target first installs what is missing.
 #   make run     build and start the program
-#   make test    build and run every test
+#   make test    build and run every test, then the WebAssembly build's
 #   make bench   build with optimisation and run the benchmarks
 #   make fuzz    fuzz the number reader, both units, the command line and the
 #                Touchstone reader (FUZZ_SECONDS)
 #   make check-asan   every test under AddressSanitizer and UBSan
+#   make check-wasm   the plain libraries' tests built with Emscripten, run by Node
 #   make package      a .deb in build-release/, checked by lintian
+#   make web          the web page, one folder of static files: build-web/site/
+#   make web-run      the web page served on localhost (WEB_PORT)
+#   make check-web    the web page's engine tests, under Node.js
 
 # The builds are CMake's presets (CMakePresets.json), so an IDE that reads
 # them makes the same ones: development (build/), release (build-release/),
-# sanitizers (build-asan/) and fuzzing (build-fuzz/).
+# sanitizers (build-asan/), fuzzing (build-fuzz/) and wasm (build-wasm/).
 
 FUZZ_SECONDS ?= 120
+WEB_PORT ?= 8000
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps deps-fuzz deps-package configure build run test build-release bench \
-        fuzz check-asan package clean format
+.PHONY: all deps deps-fuzz deps-package deps-wasm deps-web configure build run test \
+        build-release bench fuzz check-asan check-wasm package clean format web web-run check-web
 
 # $(call configure,DIR,PRESET): configures DIR with the preset only when it
 # has no build tree yet (Ninja re-runs CMake itself when a build file
@@ -39,6 +44,11 @@ deps-fuzz:
 deps-package:
 	@scripts/install-deps package
 
+deps-wasm:
+	@scripts/install-deps wasm
+deps-web:
+	@scripts/install-deps web
+
 configure: deps
 	$(call configure,build,development)
 
@@ -50,6 +60,7 @@ run: build
 
 test: build
 	ctest --preset development -j $(JOBS)
+	@$(MAKE) --no-print-directory check-wasm
 
 build-release: deps
 	$(call configure,build-release,release)
@@ -73,12 +84,40 @@ check-asan: deps
 	@cmake --build --preset sanitizers -j $(JOBS)
 	ctest --preset sanitizers -j $(JOBS)
 
+check-wasm: deps-wasm
+	$(call configure,build-wasm,wasm)
+	@cmake --build --preset wasm -j $(JOBS)
+	ctest --preset wasm -j $(JOBS)
+
 package: deps-package build-release
 	cd build-release && cpack -G DEB
 	lintian --fail-on error,warning --pedantic -I build-release/discone_*.deb
+
+# The web page is built by Emscripten in build-web/, configured by hand:
+#   emcmake cmake -S . -B build-web -G Ninja -DDISCONE_WITHOUT_QT=ON \
+#       -DBUILD_TESTING=OFF -DDISCONE_BENCH=OFF
+# Only the page's targets are built there.
+web: deps-web
+	@[ -f build-web/build.ninja ] || { mkdir -p build-web && \
+	    emcmake cmake -S . -B build-web -G Ninja -DDISCONE_WITHOUT_QT=ON \
+	        -DBUILD_TESTING=OFF -DDISCONE_BENCH=OFF >build-web/configure.log 2>&1; } || \
+	    { cat build-web/configure.log; rm -f build-web/build.ninja; exit 1; }
+	@cmake --build build-web -j $(JOBS) --target web_site
+
+web-run: web
+	@echo "The web page: http://localhost:$(WEB_PORT)/ (Ctrl-C stops the server)"
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build-web/site
+
+# The tests need the build tree configured with them.
+check-web: web
+	@grep -q '^BUILD_TESTING:BOOL=ON' build-web/CMakeCache.txt || \
+	    cmake build-web -DBUILD_TESTING=ON >build-web/configure.log 2>&1 || \
+	    { cat build-web/configure.log; exit 1; }
+	@cmake --build build-web -j $(JOBS) --target web_site
+	ctest --test-dir build-web -R '^web_' --output-on-failure -j $(JOBS)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-release build-fuzz build-asan
+	rm -rf build build-release build-fuzz build-asan build-wasm build-web

@@ -2,13 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dimensions.h"
 
+#include "checked.h"
 #include "numtext.h"
 
 #include <cmath>
-
-#if defined(__clang__)
-#pragma STDC FENV_ACCESS ON
-#endif
 
 namespace discone {
 
@@ -24,33 +21,26 @@ constexpr float kWavelengthNumerator = 984.0f; // feet times MHz
 constexpr double kMeshFraction = 0.02;         // mesh opening / wavelength
 constexpr double kInchesPerFoot = 12.0;
 constexpr double kSmallestMesh = 0.125; // inches; anything finer is "SOLID"
-
-// Each dimension is stored as a single before its check, and the next step
-// starts from the rounded value. The stores go through volatile so that every
-// step is done, in order, before the status is read.
-void store(float& field, double value) {
-    *static_cast<volatile float*>(&field) = static_cast<float>(value);
-    arithmeticCheck();
-}
 } // namespace
 
+// Each dimension is stored as a single, checked, and the next step starts
+// from the rounded value.
 DisconeDimensions calculateDimensions(float frequency) {
+    using checked::finite;
+    using checked::quotient;
+    using checked::single;
     DisconeDimensions d;
-    clearArithmeticStatus();
     d.LowestFrequency = frequency;
     const double f = frequency;
-    store(d.HeightToDisc, static_cast<double>(kHeightNumerator) / f);
-    store(d.SideLength, d.HeightToDisc / std::sin(kSideAngle));
-    store(d.SkirtDiameter, d.HeightToDisc * std::tan(kSkirtAngle) * 2);
-    store(d.MinimumDiameter, d.SideLength * kTopFraction);
-    store(d.DiscSpacing, d.MinimumDiameter * kGapFraction);
-    store(d.DiscDiameter, d.SkirtDiameter * kDiscFraction);
+    d.HeightToDisc = single(quotient(kHeightNumerator, f));
+    d.SideLength = single(quotient(d.HeightToDisc, std::sin(kSideAngle)));
+    d.SkirtDiameter = single(d.HeightToDisc * std::tan(kSkirtAngle) * 2);
+    d.MinimumDiameter = single(d.SideLength * kTopFraction);
+    d.DiscSpacing = single(d.MinimumDiameter * kGapFraction);
+    d.DiscDiameter = single(d.SkirtDiameter * kDiscFraction);
 
-    volatile double wavelength = static_cast<double>(kWavelengthNumerator) / f;
-    arithmeticCheck();
-    volatile double fraction = wavelength * kMeshFraction;
-    volatile double mesh = fraction * kInchesPerFoot;
-    arithmeticCheck();
+    const double wavelength = quotient(kWavelengthNumerator, f);
+    const double mesh = finite(wavelength * kMeshFraction * kInchesPerFoot);
 
     // The opening is shown as its 15-digit double text, and both the test
     // against the smallest opening and the centimetre value start from the

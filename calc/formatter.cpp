@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formatter.h"
 
-#if defined(__clang__)
-#pragma STDC FENV_ACCESS ON
-#endif
+#include "checked.h"
 
 namespace discone {
 namespace {
@@ -35,12 +33,9 @@ constexpr DescriptorTable kCentimetres = {{
 }};
 // clang-format on
 
-// A product is checked on its own: the status is cleared once before the
-// products, and a check clears it again only when it fails.
+// Each product is checked as it is formed.
 std::string centimetres(double inches, const Separators& sep) {
-    volatile double product = inches * kCentimetresPerInch;
-    arithmeticCheck();
-    return doubleText(product, sep);
+    return doubleText(checked::finite(inches * kCentimetresPerInch), sep);
 }
 
 std::string text(const DisconeDimensions& d, const DimensionDescriptor& row,
@@ -68,7 +63,6 @@ const DescriptorTable& descriptors(Unit unit) noexcept {
 
 ResultTexts formatDimensions(const DisconeDimensions& dimensions, Unit unit,
                              const Separators& sep) {
-    clearArithmeticStatus();
     ResultTexts texts;
     for (const DimensionDescriptor& row : descriptors(unit))
         texts[row.dimension] = text(dimensions, row, sep);

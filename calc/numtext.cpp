@@ -3,9 +3,9 @@
 #include "numtext.h"
 
 #include "errors.h"
+#include "portable.h"
 
 #include <algorithm>
-#include <cfenv>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -23,10 +23,10 @@ struct Rounded {
 };
 
 template <class Float> Rounded roundSignificant(Float value, int significant) {
-    // to_chars rounds the exact binary value, ties to even.
+    // Scientific text rounds the exact binary value, ties to even.
     char buf[48];
-    auto res =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, significant - 1);
+    auto res = portable::toChars(buf, buf + sizeof buf, value, std::chars_format::scientific,
+                                 significant - 1);
     Rounded r;
     const char* p = buf;
     if (*p == '-') {
@@ -44,26 +44,32 @@ template <class Float> Rounded roundSignificant(Float value, int significant) {
     return r;
 }
 
+// The rounded digits in fixed notation, however many zeros that takes.
+void appendFixed(std::string& out, const Rounded& r, const Separators& sep) {
+    const int e = r.exponent;
+    if (e < 0) {
+        out += '0';
+        out += sep.decimal;
+        out.append(static_cast<size_t>(-e - 1), '0');
+        out.append(r.digits, static_cast<size_t>(r.count));
+        return;
+    }
+    const int whole = e + 1;
+    for (int i = 0; i < whole; ++i)
+        out += i < r.count ? r.digits[i] : '0';
+    if (r.count > whole) {
+        out += sep.decimal;
+        out.append(r.digits + whole, static_cast<size_t>(r.count - whole));
+    }
+}
+
 std::string format(const Rounded& r, int significant, const Separators& sep) {
     std::string out;
     if (r.negative)
         out += '-';
     const int e = r.exponent;
     if (e >= -5 && e < significant) {
-        if (e < 0) {
-            out += '0';
-            out += sep.decimal;
-            out.append(static_cast<size_t>(-e - 1), '0');
-            out.append(r.digits, static_cast<size_t>(r.count));
-        } else {
-            const int whole = e + 1;
-            for (int i = 0; i < whole; ++i)
-                out += i < r.count ? r.digits[i] : '0';
-            if (r.count > whole) {
-                out += sep.decimal;
-                out.append(r.digits + whole, static_cast<size_t>(r.count - whole));
-            }
-        }
+        appendFixed(out, r, sep);
         return out;
     }
     out += r.digits[0];
@@ -80,9 +86,15 @@ std::string format(const Rounded& r, int significant, const Separators& sep) {
     return out;
 }
 
+std::string nonFiniteText(double value) {
+    return std::isnan(value) ? "nan" : value > 0 ? "inf" : "-inf";
+}
+
 template <class Float> std::string numberText(Float value, int significant, const Separators& sep) {
     if (value == 0)
         return "0"; // negative zero too
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
     return format(roundSignificant(value, significant), significant, sep);
 }
 
@@ -187,7 +199,7 @@ template <class Float> Float readNumber(std::string_view text, const Separators&
     Float value{};
     const char* first = plain.text.data();
     const char* last = first + plain.text.size();
-    auto res = std::from_chars(first, last, value, std::chars_format::general);
+    auto res = portable::fromChars(first, last, value);
     if (res.ec == std::errc::result_out_of_range) {
         if (plain.decimalExponent >= 0)
             throw CalculationError(ErrorKind::Overflow, std::string(text));
@@ -211,8 +223,6 @@ std::string doubleText(double value, const Separators& sep) {
 }
 
 std::string significantText(double value, int digits, const Separators& sep) {
-    if (!std::isfinite(value))
-        return std::isnan(value) ? "nan" : value > 0 ? "inf" : "-inf";
     return numberText(value, std::clamp(digits, 1, 17), sep);
 }
 
@@ -221,7 +231,7 @@ std::string fixedText(double value, int decimals, const Separators& sep) {
         return value > 0 ? "inf" : "-inf";
     char buf[400]; // the largest double in fixed notation
     const auto res =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+        portable::toChars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
     std::string out(buf, res.ptr);
     if (const auto point = out.find('.'); point != std::string::npos)
         out.replace(point, 1, sep.decimal);
@@ -272,7 +282,7 @@ std::optional<double> readPlainNumber(std::string_view text, const Separators& s
             return std::nullopt;
     }
     double value = 0;
-    const auto res = std::from_chars(s.data(), s.data() + i, value);
+    const auto res = portable::fromChars(s.data(), s.data() + i, value);
     if (i != s.size() || res.ptr != s.data() + i || res.ec != std::errc() || !std::isfinite(value))
         return std::nullopt;
     return value;
@@ -280,9 +290,10 @@ std::optional<double> readPlainNumber(std::string_view text, const Separators& s
 
 double roundToDoubleText(double value) {
     char buf[48];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    const auto res =
+        portable::toChars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
     double rounded = value;
-    std::from_chars(buf, res.ptr, rounded, std::chars_format::scientific);
+    portable::fromChars(buf, res.ptr, rounded);
     return rounded;
 }
 
@@ -290,25 +301,22 @@ std::string roundToPlaces(float value, int places, const Separators& sep) {
     // Fixed notation with `places` decimals rounds the exact binary value,
     // ties to even; the nearest single to that decimal is the result.
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, static_cast<double>(value),
-                             std::chars_format::fixed, places);
+    auto res = portable::toChars(buf, buf + sizeof buf, static_cast<double>(value),
+                                 std::chars_format::fixed, places);
     float rounded = 0;
-    std::from_chars(buf, res.ptr, rounded, std::chars_format::fixed);
+    portable::fromChars(buf, res.ptr, rounded);
     return singleText(rounded, sep);
 }
 
-void clearArithmeticStatus() noexcept {
-    std::feclearexcept(FE_ALL_EXCEPT);
-}
-
-void arithmeticCheck() {
-    const int raised = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
-    if (raised == 0)
-        return;
-    std::feclearexcept(FE_ALL_EXCEPT);
-    if (raised & FE_DIVBYZERO)
-        throw CalculationError(ErrorKind::DivisionByZero);
-    throw CalculationError(ErrorKind::Overflow);
+std::string readableText(double value, int significantDigits, const Separators& sep) {
+    if (value == 0)
+        return "0"; // negative zero too
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
+    const Rounded r = roundSignificant(value, std::clamp(significantDigits, 1, 17));
+    std::string out = r.negative ? "-" : "";
+    appendFixed(out, r, sep);
+    return out;
 }
 
 } // namespace discone

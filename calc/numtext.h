@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Number text: conversions between floats and the texts the user reads and
-// types, in the user's locale, and the floating-point check after each step.
+// types, in the user's locale.
 //
 // Written texts round the exact binary value (never a shortest decimal form)
 // to 7 (single) or 15 (double) significant digits, ties to even, and use
@@ -57,11 +57,12 @@ double roundToDoubleText(double value);
 // value), stored as a single again and written with singleText.
 std::string roundToPlaces(float value, int places, const Separators& sep);
 
-// The floating-point check: clears the status, and later throws
-// DivisionByZero or Overflow (for overflow or an invalid operation) if any of
-// the steps since the last check raised one. Underflow and inexact are
-// ignored.
-void clearArithmeticStatus() noexcept;
-void arithmeticCheck();
+// For people, never in E notation: the exact binary value rounded to at
+// most `significantDigits` (1 to 17) significant digits, ties to even, in
+// fixed notation however large or small ("100000", "0.000012"), without
+// trailing zeros or digit groups, with the locale's decimal separator; "0"
+// for zero and negative zero. A value that is not finite is the caller's
+// to avoid: it comes out as "inf", "-inf" or "nan".
+std::string readableText(double value, int significantDigits, const Separators& sep);
 
 } // namespace discone

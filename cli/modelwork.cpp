@@ -7,6 +7,7 @@
 // before the work starts and written through the checked path; nothing is
 // printed unless everything worked.
 #include "deck.h"
+#include "report.h"
 #include "messages.h"
 #include "readfile.h"
 #include "savefile.h"
@@ -84,11 +85,11 @@ Result work(const Request& r, const DisconeDimensions& dimensions, const Context
     if (r.needsSweep()) {
         const nec::Sweep sweep = nec::runSweep(dimensions, r.sweep, *c.engine, c.stop, c.progress);
         if (r.table) {
-            result.out += nec::sweepTable(sweep);
-            std::vector<std::string> lines = nec::buildNotes(sweep, *r.unit, {".", ""});
+            result.out += study::sweepTable(sweep);
+            std::vector<std::string> lines = study::buildNotes(sweep, *r.unit, {".", ""});
             if (!measured.empty())
                 for (std::string& line :
-                     nec::summaryLines(nec::summarize(measured), {".", ""}, "measured "))
+                     study::summaryLines(nec::summarize(measured), {".", ""}, "measured "))
                     lines.push_back(std::move(line));
             for (const std::string& line : lines)
                 result.out += "# " + line + '\n';

@@ -8,7 +8,7 @@
 // the frequency rises.
 #pragma once
 
-#include "output.h"
+#include "engine.h"
 
 #include <vector>
 

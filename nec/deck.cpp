@@ -42,7 +42,7 @@ int patternSamples(double stepDeg) {
 }
 
 std::string deck(const Model& model, const std::vector<std::string>& comments,
-                 const FrequencySteps& frequencies, DeckUse use, double patternStepDeg) {
+                 const FrequencySteps& frequencies, DeckUse use, const PatternRequest& pattern) {
     std::string out;
     const auto card = [&out](std::initializer_list<std::string> fields) {
         bool first = true;
@@ -81,15 +81,20 @@ std::string deck(const Model& model, const std::vector<std::string>& comments,
     const bool stepped = frequencies.count > 1;
     card({"FR", stepped ? "1" : "0", std::to_string(frequencies.count), "0", "0",
           number(frequencies.startMHz, 12), number(stepped ? frequencies.ratio : 0, 15)});
-    // One phi suffices: the antenna is round. The RP card runs the solution
-    // itself, so it takes XQ's place.
-    if (patternStepDeg > 0)
-        card({"RP", "0", std::to_string(patternSamples(patternStepDeg)), "1", "1000", "0", "0",
-              number(patternStepDeg), "0"});
+    // The RP card runs the solution itself, so it takes XQ's place.
+    if (pattern.wanted())
+        card({"RP", "0", std::to_string(patternSamples(pattern.thetaStepDeg)),
+              std::to_string(pattern.phiCount), "1000", "0", "0", number(pattern.thetaStepDeg),
+              number(pattern.phiCount > 1 ? pattern.phiStepDeg : 0)});
     else
         card({"XQ"});
     card({"EN"});
     return out;
+}
+
+std::string jobDeck(const EngineJob& job) {
+    return deck(job.model, {"discone: one run of the program's own"}, job.frequencies,
+                DeckUse::Internal, job.pattern);
 }
 
 } // namespace discone::nec

@@ -5,20 +5,13 @@
 // written with a point whatever the locale, as the card format needs.
 #pragma once
 
+#include "engine.h"
 #include "model.h"
 
 #include <string>
 #include <vector>
 
 namespace discone::nec {
-
-// The frequencies of an FR card: `count` of them from `startMHz`, each the one
-// before times `ratio` (1 for a single frequency).
-struct FrequencySteps {
-    double startMHz = 0;
-    int count = 1;
-    double ratio = 1;
-};
 
 enum class DeckUse {
     Printed,  // for people and NEC-2 programs: no PT or PQ card, which some viewers refuse
@@ -28,12 +21,14 @@ enum class DeckUse {
 // CM cards (one per comment line, in order; a line longer than a card's 77
 // columns of text continues on the next CM card), CE, the model's GW cards, GR for
 // its copies, GE, PT for internal use (the thin-wire kernel throughout),
-// one EX voltage source per source tag, FR, then XQ, or, with a pattern step
-// in degrees, an RP card for an elevation cut from theta 0 to 180 at each
-// frequency, and EN.
+// one EX voltage source per source tag, FR, then XQ, or, for a pattern, an RP
+// card for its elevation cuts from theta 0 to 180 at each frequency, and EN.
 std::string deck(const Model& model, const std::vector<std::string>& comments,
                  const FrequencySteps& frequencies, DeckUse use = DeckUse::Printed,
-                 double patternStepDeg = 0);
+                 const PatternRequest& pattern = {});
+
+// The deck of one of the program's own runs.
+std::string jobDeck(const EngineJob& job);
 
 // The samples of an elevation cut at `stepDeg`, from theta 0 to 180.
 int patternSamples(double stepDeg);

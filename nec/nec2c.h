@@ -1,17 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// Debian's nec2c as the program's NEC-2 engine. nec2c has no library, so it
-// runs as a program: found on PATH, started without a shell, in a process
-// group of its own (a Ctrl-C at the terminal reaches only this program, which
-// then stops nec2c itself). It reads the deck from a pipe and writes its
-// output into another, so nothing is written to disk and nothing can be left
-// behind; the output is read with a bound, the run with a time limit, and a
-// run that breaks either, or whose caller asks it to stop, is killed with
-// everything it started.
+// Debian's nec2c as the desktop program's NEC-2 engine: each job written as
+// a card deck, run by the nec2c program (nec2cprogram.h), and its printed
+// output read back (output.h), checked against what the job asked for.
 #pragma once
 
 #include "engine.h"
+#include "nec2cprogram.h"
 
 #include <string>
 
@@ -22,13 +18,16 @@ public:
     // `program` is looked for on PATH unless it names a file with a slash.
     explicit Nec2c(std::string program = "nec2c") : program_(std::move(program)) {}
 
-    // Throws NecError; a missing nec2c gives a message that says to install
-    // the nec2c package.
-    std::string run(const std::string& deck, const RunLimits& limits,
-                    StopToken stop) const override;
+    JobResults run(const EngineJob& job, StopToken stop) const override;
 
 private:
-    std::string program_;
+    Nec2cProgram program_;
 };
+
+// The results of `output` as the answer to `job`: its frequencies in order
+// (nec2c prints five digits of each) and, where it asked for a pattern, its
+// cuts. Throws NecError for anything else. For every engine that reads
+// nec2c's printed output.
+JobResults readJobOutput(const EngineJob& job, const std::string& output);
 
 } // namespace discone::nec

@@ -2,16 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numbers.h"
 
+#include "portable.h"
+
 #include <charconv>
 #include <cmath>
 
 namespace discone::nec {
 
-// to_chars never looks at the locale, unlike printf and iostreams.
+// C-locale text whatever the locale, unlike printf and iostreams.
 std::string number(double value, int digits) {
     char text[64];
     const auto end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::general, digits).ptr;
+        portable::toChars(text, text + sizeof text, value, std::chars_format::general, digits).ptr;
     return std::string(text, end);
 }
 
@@ -20,7 +22,7 @@ std::string fixed(double value, int decimals) {
         return value > 0 ? "inf" : "-inf";
     char text[400]; // room for the largest double in fixed notation
     const auto end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
+        portable::toChars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
     return std::string(text, end);
 }
 

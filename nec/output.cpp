@@ -42,7 +42,7 @@ private:
 
 bool readNumber(std::string_view text, double& value) {
     text = trimmed(text);
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = portable::fromChars(text.data(), text.data() + text.size(), value);
     return error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
 }
 
@@ -62,21 +62,24 @@ std::string quote(std::string_view line) {
 }
 
 // A pattern table: a blank line and three heading lines, then one row per
-// direction: theta, phi, the vertical, horizontal and total gains in dB, and
-// more. NEC-2 prints -999.99 for no gain at all. The rows end at a blank
-// line, or at the next card's echo after the deck's last pattern.
-void readPattern(Lines& lines, std::vector<PatternSample>& into) {
+// direction, phi outermost: theta, phi, the vertical, horizontal and total
+// gains in dB, and more. NEC-2 prints -999.99 for no gain at all. The rows
+// end at a blank line, or at the next card's echo after the deck's last
+// pattern.
+void readPattern(Lines& lines, std::vector<PatternCut>& into) {
     std::string_view row;
     for (int i = 0; i < 4; ++i)
         lines.next(row);
-    double theta = 0, gain = 0;
+    double theta = 0, phi = 0, gain = 0;
     for (Lines ahead = lines; ahead.next(row) && !trimmed(row).empty(); lines = ahead) {
         const auto f = fields(row);
         if (f.empty() || !readNumber(f[0], theta))
             break;
-        if (f.size() < 5 || !readNumber(f[4], gain))
+        if (f.size() < 5 || !readNumber(f[1], phi) || !readNumber(f[4], gain))
             throw NecError("nec2c's output has an unreadable pattern line: " + quote(row));
-        into.push_back({theta, gain <= -999 ? -INFINITY : gain});
+        if (into.empty() || into.back().phiDeg != phi)
+            into.push_back({phi, {}});
+        into.back().samples.push_back({theta, gain <= -999 ? -INFINITY : gain});
     }
     if (into.empty())
         throw NecError("nec2c's output has a radiation pattern without values");
@@ -84,8 +87,8 @@ void readPattern(Lines& lines, std::vector<PatternSample>& into) {
 
 } // namespace
 
-std::vector<FrequencyResult> parseOutput(const std::string& output) {
-    std::vector<FrequencyResult> result;
+JobResults parseOutput(const std::string& output) {
+    JobResults result;
     Lines lines(output);
     double frequency = NAN;
     std::string_view firstText;
@@ -102,9 +105,9 @@ std::vector<FrequencyResult> parseOutput(const std::string& output) {
             continue;
         }
         if (line.find("RADIATION PATTERNS") != std::string_view::npos) {
-            if (result.empty() || !result.back().pattern.empty())
+            if (result.empty() || !result.back().cuts.empty())
                 throw NecError("nec2c's output has a radiation pattern without an impedance");
-            readPattern(lines, result.back().pattern);
+            readPattern(lines, result.back().cuts);
             continue;
         }
         if (line.find("ANTENNA INPUT PARAMETERS") == std::string_view::npos)

@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pattern.h"
 
-#include "deck.h"
 #include "numbers.h"
-#include "output.h"
 #include "sweep.h"
 
 #include <cmath>
@@ -19,19 +17,20 @@ std::vector<ElevationCut> elevationCuts(const DisconeDimensions& dims, const Mod
                                         const std::vector<double>& frequenciesMHz,
                                         const Engine& engine, StopToken stop, int atOnce) {
     std::vector<EngineJob> jobs;
+    const PatternRequest pattern{kDrawnPatternStepDeg, 1, 0};
     for (double mhz : frequenciesMHz) {
-        const Model model = buildModel(dims, options, mhz);
-        jobs.push_back({deck(model, {"discone elevation pattern"}, {mhz, 1, 1}, DeckUse::Internal,
-                             kDrawnPatternStepDeg),
-                        limitsFor(model, 1, patternSamples(kDrawnPatternStepDeg)), 1});
+        EngineJob job{buildModel(dims, options, mhz), {mhz, 1, 1}, pattern, {}, 1};
+        job.limits = limitsFor(job.model, 1, pattern);
+        jobs.push_back(std::move(job));
     }
-    const auto outputs = runJobs(jobs, atOnce, engine, stop);
+    const auto results = engine.runAll(jobs, atOnce, stop, {});
     std::vector<ElevationCut> cuts;
-    for (std::size_t i = 0; i < outputs.size(); ++i) {
-        const auto results = parseOutput(outputs[i]);
-        if (results.size() != 1 || results[0].pattern.empty())
-            throw NecError("nec2c computed no pattern at " + number(frequenciesMHz[i]) + " MHz");
-        ElevationCut cut{frequenciesMHz[i], results[0].pattern, beamOf(results[0].pattern)};
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        if (results[i].size() != 1 || results[i][0].cuts.empty())
+            throw NecError("the engine computed no pattern at " + number(frequenciesMHz[i]) +
+                           " MHz");
+        const std::vector<PatternSample>& samples = results[i][0].cuts.front().samples;
+        ElevationCut cut{frequenciesMHz[i], samples, beamOf(samples)};
         const double shift = -10 * std::log10(cut.beam.averageGain);
         for (PatternSample& s : cut.samples)
             s.gainDbi += shift;

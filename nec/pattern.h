@@ -7,8 +7,8 @@
 #pragma once
 
 #include "beam.h"
+#include "engine.h"
 #include "model.h"
-#include "parallel.h"
 
 #include "portable.h"
 #include <vector>
@@ -32,7 +32,6 @@ std::vector<double> patternFrequencies(double designMHz);
 // fails, Cancelled once `stop` is requested.
 std::vector<ElevationCut> elevationCuts(const DisconeDimensions& dims, const ModelOptions& options,
                                         const std::vector<double>& frequenciesMHz,
-                                        const Engine& engine, StopToken stop = {},
-                                        int atOnce = 0);
+                                        const Engine& engine, StopToken stop = {}, int atOnce = 0);
 
 } // namespace discone::nec

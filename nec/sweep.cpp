@@ -5,7 +5,6 @@
 #include "deck.h"
 #include "numbers.h"
 #include "output.h"
-#include "parallel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,6 +21,10 @@ struct Band {
     EngineJob job;
 };
 
+PatternRequest sweepPattern(const SweepOptions& options) {
+    return {options.patternStepDeg, 1, 0};
+}
+
 std::vector<Band> bands(const DisconeDimensions& dims, const SweepOptions& options,
                         const std::vector<double>& frequencies) {
     const int points = static_cast<int>(frequencies.size());
@@ -35,13 +38,10 @@ std::vector<Band> bands(const DisconeDimensions& dims, const SweepOptions& optio
         b.first = static_cast<int>(std::lround(static_cast<double>(k) * points / count));
         b.count =
             static_cast<int>(std::lround(static_cast<double>(k + 1) * points / count)) - b.first;
-        const Model model = buildModel(dims, options.model, frequencies[b.first + b.count - 1]);
-        b.job.deck =
-            deck(model, {"discone SWR sweep, one sub-band"}, {frequencies[b.first], b.count, ratio},
-                 DeckUse::Internal, options.patternStepDeg);
-        b.job.limits =
-            limitsFor(model, b.count,
-                      options.patternStepDeg > 0 ? patternSamples(options.patternStepDeg) : 0);
+        b.job.model = buildModel(dims, options.model, frequencies[b.first + b.count - 1]);
+        b.job.frequencies = {frequencies[b.first], b.count, ratio};
+        b.job.pattern = sweepPattern(options);
+        b.job.limits = limitsFor(b.job.model, b.count, b.job.pattern);
         b.job.weight = b.count;
         out.push_back(std::move(b));
     }
@@ -59,7 +59,9 @@ double highestOf(const DisconeDimensions& dims, const SweepOptions& options) {
                                      0.999 * highestModelledMHz(dims, options.model)));
 }
 
-RunLimits limitsFor(const Model& model, int frequencies, int patternSamples) {
+RunLimits limitsFor(const Model& model, int frequencies, const PatternRequest& pattern) {
+    const int directions =
+        pattern.wanted() ? patternSamples(pattern.thetaStepDeg) * pattern.phiCount : 0;
     // Work per frequency: filling the matrix (every segment against those of
     // one sector) and factoring one block per copy. nec2c does about 5e7
     // units a second on one 2 GHz core; the limit allows a machine five times
@@ -73,7 +75,7 @@ RunLimits limitsFor(const Model& model, int frequencies, int patternSamples) {
     const double all = sector * model.copies;
     const double work = all * sector + model.copies * sector * sector * sector / 3;
     const double seconds = 10 + 10 * frequencies * work * 2e-8;
-    const double bytes = 64e3 + all * 200 + frequencies * (4e3 + all * 150 + patternSamples * 150);
+    const double bytes = 64e3 + all * 200 + frequencies * (4e3 + all * 150 + directions * 150);
     return {std::chrono::milliseconds(static_cast<long long>(seconds * 1000)),
             static_cast<std::size_t>(4 * bytes)};
 }
@@ -105,9 +107,7 @@ Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options, const
     std::vector<EngineJob> jobs;
     for (const Band& b : work)
         jobs.push_back(b.job);
-    std::vector<std::vector<FrequencyResult>> results;
-    for (const std::string& output : runJobs(jobs, options.jobs, engine, stop, progress))
-        results.push_back(parseOutput(output));
+    const std::vector<JobResults> results = engine.runAll(jobs, options.jobs, stop, progress);
 
     Sweep sweep;
     sweep.designMHz = dims.LowestFrequency;
@@ -124,13 +124,11 @@ Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options, const
         for (int i = 0; i < work[k].count; ++i) {
             const double f = frequencies[work[k].first + i];
             const FrequencyResult& z = results[k][i];
-            // nec2c prints five digits of the frequency it used.
-            if (!(std::abs(z.frequencyMHz - f) <= 1e-4 * f))
-                throw NecError("nec2c computed " + number(z.frequencyMHz) + " MHz instead of " +
-                               number(f) + " MHz");
             SweepPoint point{f, z.ohms, 0, z.ohms, std::nullopt};
             if (options.patternStepDeg > 0) {
-                const Beam raw = beamOf(z.pattern);
+                if (z.cuts.empty())
+                    throw NecError("the engine computed no pattern at " + number(f, 6) + " MHz");
+                const Beam raw = beamOf(z.cuts.front().samples);
                 if (!(raw.averageGain >= kLowestAverageGain &&
                       raw.averageGain <= kHighestAverageGain))
                     throw NecError(
@@ -190,59 +188,11 @@ SweepSummary summarize(const Sweep& sweep) {
     return s;
 }
 
-std::vector<std::string> summaryLines(const SweepSummary& summary, const Separators& sep,
-                                      std::string_view prefix) {
-    const std::string p(prefix);
-    std::vector<std::string> lines;
-    if (summary.firstBelowMHz) {
-        lines.push_back(p + "SWR first below 2 at " + fixedText(*summary.firstBelowMHz, 3, sep) +
-                        " MHz");
-        lines.push_back(p + "SWR stays below 2 up to " +
-                        fixedText(*summary.staysBelowUpToMHz, 3, sep) + " MHz");
-    } else {
-        lines.push_back(p + "SWR never below 2");
-    }
-    lines.push_back(p + "lowest SWR " + fixedText(summary.lowestSwr, 3, sep) + " at " +
-                    fixedText(summary.lowestSwrMHz, 3, sep) + " MHz");
-    if (summary.averageGain)
-        lines.push_back(p + "average gain test " + fixedText(summary.averageGain->first, 3, sep) +
-                        " to " + fixedText(summary.averageGain->second, 3, sep));
-    return lines;
-}
-
-std::string sweepTable(const Sweep& sweep) {
-    const bool beams = !sweep.points.empty() && sweep.points.front().beam.has_value();
-    std::string out;
-    if (beams)
-        out += "# impedance: NEC-2's times the model's average gain, which a lossless antenna "
-               "has at 1; gains in dBi put right by it too\n";
-    out += "# frequency_mhz\tresistance_ohm\treactance_ohm\tswr";
-    out += beams ? "\thorizon_gain_dbi\tpeak_gain_dbi\tpeak_elevation_deg\n" : "\n";
-    for (const SweepPoint& p : sweep.points) {
-        out += fixed(p.frequencyMHz, 3) + '\t' + fixed(p.impedance.real(), 2) + '\t' +
-               fixed(p.impedance.imag(), 2) + '\t' + fixed(p.swr, 3);
-        if (p.beam)
-            out += '\t' + fixed(p.beam->horizonDbi, 2) + '\t' + fixed(p.beam->peakDbi, 2) + '\t' +
-                   fixed(p.beam->peakElevationDeg, 1);
-        out += '\n';
-    }
-    // The summary's numbers as the rows write theirs.
-    for (const std::string& line : summaryLines(summarize(sweep), Separators{".", ""}))
-        out += "# " + line + '\n';
-    return out;
-}
-
 std::string_view unitWord(Unit unit) {
     return unit == Unit::Inches ? "inches" : "centimetres";
 }
 
 namespace {
-
-// A length as a builder measures it, in the design's unit.
-std::string length(double metres, Unit unit, const Separators& sep) {
-    return unit == Unit::Inches ? significantText(metres / kMetresPerInch, 4, sep) + " in"
-                                : significantText(metres * 100, 4, sep) + " cm";
-}
 
 // The program, the design and its seven dimensions as printed, with a point
 // as every number of the deck.
@@ -256,26 +206,14 @@ std::vector<std::string> deckHeader(const DisconeDimensions& dimensions, Unit un
     for (const DimensionDescriptor& row : descriptors(Unit::Inches)) {
         const bool solid = row.dimension == Dimension::MeshSpacing && dimensions.MeshSpacing.solid;
         lines.push_back("  " + std::string(row.key) + " " + texts[row.dimension] +
-                        (solid ? "" : unit == Unit::Inches ? " in" : " cm"));
+                        (solid                  ? ""
+                         : unit == Unit::Inches ? " in"
+                                                : " cm"));
     }
     return lines;
 }
 
 } // namespace
-
-std::vector<std::string> buildNotes(const Sweep& sweep, Unit unit, const Separators& sep) {
-    std::vector<std::string> lines;
-    lines.push_back("cone wires " + length(sweep.coneWireLength, unit, sep) +
-                    " from the top ring to the skirt, as modelled; the printed side length "
-                    "runs on to the cone's apex");
-    if (sweep.hubDiameter > 0)
-        lines.push_back("the rods need a hub " + length(sweep.hubDiameter, unit, sep) +
-                        " across: the disc's rods start on it, the cone's on a collar as wide");
-    if (sweep.endsEarlyMHz > 0)
-        lines.push_back("the sweep ends at " + fixedText(sweep.endsEarlyMHz, 3, sep) +
-                        " MHz, where NEC-2's thin-wire model ends for these rods");
-    return lines;
-}
 
 std::string printedDeck(const DisconeDimensions& dims, const SweepOptions& options, Unit unit) {
     std::vector<std::string> comments = deckHeader(dims, unit);
@@ -323,7 +261,7 @@ std::string printedDeck(const DisconeDimensions& dims, const SweepOptions& optio
     comments.insert(comments.end(), lines.begin(), lines.end());
     const double ratio = std::pow(high / dims.LowestFrequency, 1.0 / (options.points - 1));
     return deck(m, comments, {dims.LowestFrequency, options.points, ratio}, DeckUse::Printed,
-                kSweepPatternStepDeg);
+                {kSweepPatternStepDeg, 1, 0});
 }
 
 } // namespace discone::nec

@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The SWR sweep of a designed discone: the input impedance at logarithmically
-// spaced frequencies, the SWR against 50 ohms, a summary of where it is below
-// 2, and the table other programs read.
+// spaced frequencies, the SWR against 50 ohms, and where it is below 2.
 //
 // The sweep is split into sub-bands, each a deck whose segments are fitted to
 // its own highest frequency (fewer segments lower down), and the decks run at
@@ -16,12 +15,11 @@
 #include "formatter.h"
 #include "model.h"
 #include "numtext.h"
-#include "parallel.h"
 
+#include "portable.h"
 #include <complex>
 #include <functional>
 #include <optional>
-#include "portable.h"
 #include <string>
 #include <string_view>
 #include <utility>
@@ -91,9 +89,9 @@ Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options, const
                StopToken stop = {}, const Progress& progress = {});
 
 // The limits of one run of `model` at `frequencies` frequencies, each with
-// `patternSamples` directions: time and output grow with its segments, with
-// room for a slow, busy machine.
-RunLimits limitsFor(const Model& model, int frequencies, int patternSamples = 0);
+// `pattern`'s directions: time and output grow with its segments, with room
+// for a slow, busy machine.
+RunLimits limitsFor(const Model& model, int frequencies, const PatternRequest& pattern = {});
 
 // `points` frequencies from low to high, equal ratios between neighbours.
 std::vector<double> sweepFrequencies(double lowMHz, double highMHz, int points);
@@ -117,27 +115,8 @@ SweepSummary summarize(const Sweep& sweep);
 // rising frequency.
 SweepSummary summarize(const std::vector<std::pair<double, double>>& swrCurve);
 
-// The summary as sentences for people, one per line, each starting with
-// `prefix` (such as "measured "), numbers with the given separators.
-std::vector<std::string> summaryLines(const SweepSummary& summary, const Separators& sep,
-                                      std::string_view prefix = {});
-
-// For other programs (gnuplot, numpy, a spreadsheet): a comment line saying
-// how the impedance is corrected, the header line
-// `# frequency_mhz<TAB>resistance_ohm<TAB>reactance_ohm<TAB>swr` followed,
-// where the sweep has a pattern, by `<TAB>horizon_gain_dbi<TAB>peak_gain_dbi
-// <TAB>peak_elevation_deg`, one row per point, then the summary as `# `
-// lines; numbers with a point in every locale.
-std::string sweepTable(const Sweep& sweep);
-
 // "inches" or "centimetres".
 std::string_view unitWord(Unit unit);
-
-// What a builder cuts, as the model has it, in the design's unit, and where
-// the sweep had to stop short: the cone's wire from the top ring to the
-// skirt (shorter than the printed side length, which runs on to the cone's
-// apex), the hub the rods need, if any. Sentences for people, one per line.
-std::vector<std::string> buildNotes(const Sweep& sweep, Unit unit, const Separators& sep);
 
 // The deck a user opens in a NEC-2 program: the whole sweep as one deck with
 // one feed wire on the axis carrying the one source, so that the impedance

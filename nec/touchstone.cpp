@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace discone::nec {
 
@@ -20,6 +21,8 @@ constexpr std::size_t kQuotedLength = 24;
 constexpr std::string_view kBlanks = " \t\f\v";
 constexpr std::string_view kRowSize =
     "a row needs 3 numbers (frequency and one complex value), not ";
+// 10 THz: no analyser measures above it.
+constexpr double kHighestMHz = 1e7;
 
 enum class Unit { Hz, KHz, MHz, GHz };
 enum class Parameter { S, Z, Y };
@@ -71,7 +74,8 @@ double numberOf(std::string_view word, int line) {
     if (digits.size() > 1 && digits[0] == '+' && digits[1] != '+' && digits[1] != '-')
         digits.remove_prefix(1);
     double value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    const auto [end, error] =
+        portable::fromChars(digits.data(), digits.data() + digits.size(), value);
     if (error == std::errc::result_out_of_range)
         fail(line, quoted(word) + " is out of range");
     if (error != std::errc() || end != digits.data() + digits.size())
@@ -81,40 +85,54 @@ double numberOf(std::string_view word, int line) {
     return value;
 }
 
+// The words of one kind on the option line: each kind once.
+class OptionWords {
+public:
+    explicit OptionWords(int line) : line_(line) {}
+    void take(std::string_view kind, std::string_view word) {
+        for (const auto& [seenKind, seenWord] : seen_)
+            if (seenKind == kind)
+                fail(line_, "the option line gives two " + std::string(kind) + ", " +
+                                quoted(seenWord) + " and " + quoted(word));
+        seen_.emplace_back(kind, word);
+    }
+
+private:
+    int line_;
+    std::vector<std::pair<std::string_view, std::string_view>> seen_;
+};
+
 Options readOptions(const std::vector<std::string_view>& words, int line) {
     Options options;
+    OptionWords kinds(line);
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string word = upper(words[i]);
-        if (word == "HZ")
-            options.unit = Unit::Hz;
-        else if (word == "KHZ")
-            options.unit = Unit::KHz;
-        else if (word == "MHZ")
-            options.unit = Unit::MHz;
-        else if (word == "GHZ")
-            options.unit = Unit::GHz;
-        else if (word == "S")
-            options.parameter = Parameter::S;
-        else if (word == "Z")
-            options.parameter = Parameter::Z;
-        else if (word == "Y")
-            options.parameter = Parameter::Y;
-        else if (word == "H" || word == "G")
+        if (word == "HZ" || word == "KHZ" || word == "MHZ" || word == "GHZ") {
+            kinds.take("frequency units", words[i]);
+            options.unit = word == "HZ"    ? Unit::Hz
+                           : word == "KHZ" ? Unit::KHz
+                           : word == "MHZ" ? Unit::MHz
+                                           : Unit::GHz;
+        } else if (word == "S" || word == "Z" || word == "Y") {
+            kinds.take("kinds of parameter", words[i]);
+            options.parameter = word == "S"   ? Parameter::S
+                                : word == "Z" ? Parameter::Z
+                                              : Parameter::Y;
+        } else if (word == "H" || word == "G") {
             fail(line, word + " parameters describe two-ports: this is not a one-port file");
-        else if (word == "RI")
-            options.format = Format::RI;
-        else if (word == "MA")
-            options.format = Format::MA;
-        else if (word == "DB")
-            options.format = Format::DB;
-        else if (word == "R") {
+        } else if (word == "RI" || word == "MA" || word == "DB") {
+            kinds.take("formats", words[i]);
+            options.format = word == "RI" ? Format::RI : word == "MA" ? Format::MA : Format::DB;
+        } else if (word == "R") {
             if (++i == words.size())
                 fail(line, "R needs the reference resistance after it");
+            kinds.take("reference resistances", words[i]);
             options.referenceOhms = numberOf(words[i], line);
             if (options.referenceOhms <= 0)
                 fail(line, "the reference resistance must be above zero, not " + quoted(words[i]));
-        } else
+        } else {
             fail(line, "unknown word " + quoted(words[i]) + " in the option line");
+        }
     }
     return options;
 }
@@ -158,6 +176,64 @@ bool isFinite(std::complex<double> value) {
     return std::isfinite(value.real()) && std::isfinite(value.imag());
 }
 
+// S against `fromOhms` as S against `toOhms`: Z = R(1 + S)/(1 - S) against
+// the new reference, multiplied through by (1 - S) so that an open circuit
+// (S = 1) needs no infinite Z, and both references divided by the larger so
+// that no product overflows.
+std::complex<double> rereferenced(std::complex<double> s, double fromOhms, double toOhms) {
+    const double larger = std::max(fromOhms, toOhms);
+    const std::complex<double> z = fromOhms / larger * (1.0 + s);
+    const std::complex<double> r = toOhms / larger * (1.0 - s);
+    return (z - r) / (z + r);
+}
+
+// Field solvers write each frequency's port impedance as a comment of its
+// own, "! Port Impedance 50.2 -0.1" (ohms, real and imaginary part; HFSS
+// glues the first number to the word at times: "Impedance0"). The numbers'
+// words of such a comment, or none for any other comment, including one in
+// words such as "! Port impedance: 50 ohms".
+std::optional<std::vector<std::string_view>> portImpedanceWords(std::string_view comment) {
+    const auto skipBlanks = [&] {
+        comment.remove_prefix(std::min(comment.find_first_not_of(kBlanks), comment.size()));
+    };
+    const auto take = [&](std::string_view word) {
+        if (comment.size() < word.size() || upper(comment.substr(0, word.size())) != word)
+            return false;
+        comment.remove_prefix(word.size());
+        return true;
+    };
+    skipBlanks();
+    if (!take("PORT") || comment.find_first_of(kBlanks) != 0)
+        return std::nullopt;
+    skipBlanks();
+    if (!take("IMPEDANCE"))
+        return std::nullopt;
+    const std::vector<std::string_view> words = wordsOf(comment);
+    for (const std::string_view word : words)
+        if (word.find_first_not_of("0123456789+-.eE") != std::string_view::npos)
+            return std::nullopt;
+    if (words.empty())
+        return std::nullopt;
+    return words;
+}
+
+// The port impedance of such a comment in ohms: above zero and real, for S
+// against a complex reference means different things to different programs.
+double portOhmsOf(const std::vector<std::string_view>& words, int line) {
+    if (words.size() > 2)
+        fail(line, "a port impedance is one complex value, not " + std::to_string(words.size()) +
+                       " numbers: this is not a one-port file");
+    const double resistance = numberOf(words[0], line);
+    const double reactance = words.size() == 2 ? numberOf(words[1], line) : 0;
+    if (reactance != 0)
+        fail(line, "the port impedance " + quoted(words[0]) + " " + quoted(words[1]) +
+                       " ohms is complex, and S against a complex reference means different "
+                       "things to different programs: renormalise the data to a real one");
+    if (resistance <= 0)
+        fail(line, "the port impedance must be above zero, not " + quoted(words[0]));
+    return resistance;
+}
+
 // The next line of `text` from `start` without its end (LF, CRLF or CR).
 std::string_view nextLine(std::string_view text, std::size_t& start) {
     const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
@@ -191,17 +267,9 @@ OnePort onePort(const Sweep& sweep) {
 OnePort withReference(const OnePort& data, double referenceOhms) {
     OnePort result{referenceOhms, {}};
     result.points.reserve(data.points.size());
-    // Z = R(1 + G)/(1 - G) against the new reference, multiplied through by
-    // (1 - G) so that an open circuit (G = 1) needs no infinite Z, and both
-    // references divided by the larger so that no product overflows.
-    const double larger = std::max(data.referenceOhms, referenceOhms);
-    const double from = data.referenceOhms / larger;
-    const double to = referenceOhms / larger;
-    for (const ReflectionPoint& p : data.points) {
-        const std::complex<double> z = from * (1.0 + p.s11);
-        const std::complex<double> r = to * (1.0 - p.s11);
-        result.points.push_back({p.frequencyMHz, (z - r) / (z + r)});
-    }
+    for (const ReflectionPoint& p : data.points)
+        result.points.push_back(
+            {p.frequencyMHz, rereferenced(p.s11, data.referenceOhms, referenceOhms)});
     return result;
 }
 
@@ -211,7 +279,9 @@ std::string writeTouchstone(const OnePort& data, const std::vector<std::string>&
         for (char& c : line)
             if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
                 c = ' ';
-        text += line.empty() ? "!\n" : "! " + line + "\n";
+        // One that would read as a port impedance gets a second "!".
+        const bool portLike = portImpedanceWords(line).has_value();
+        text += line.empty() ? "!\n" : (portLike ? "!! " : "! ") + line + "\n";
     }
     text += "# MHZ S RI R " + number(data.referenceOhms, kExactDigits) + "\n";
     for (const ReflectionPoint& p : data.points)
@@ -226,12 +296,48 @@ OnePort readTouchstone(std::string_view text) {
     Options options;
     bool optionsRead = false;
     int previousRow = 0; // the line of the last row, 0 before the first
+    int firstRow = 0;
     OnePort data;
+    // Port impedance comments come before the rows they apply to, or, as
+    // HFSS writes them, one after each row: the first one tells which.
+    enum class Ports { None, BeforeRows, AfterEachRow } ports = Ports::None;
+    double portOhms = 0;         // before rows: the one for the rows that follow
+    bool lastRowHasPort = false; // after each row
+    const auto againstOptions = [&](std::complex<double> s11, double ohms, int line) {
+        s11 = ohms == options.referenceOhms ? s11 : rereferenced(s11, ohms, options.referenceOhms);
+        if (!isFinite(s11))
+            fail(line, "the values give no finite reflection coefficient");
+        return s11;
+    };
+    const auto rowWithoutPort = [&](int line) {
+        fail(line, "no port impedance comment follows this row, as one follows other rows");
+    };
     int at = 0;
     for (std::size_t start = 0; start < text.size();) {
         std::string_view line = nextLine(text, start);
         ++at;
-        line = line.substr(0, line.find('!'));
+        const std::size_t bang = line.find('!');
+        if (bang != std::string_view::npos && line.find_first_not_of(kBlanks) == bang) {
+            if (const auto words = portImpedanceWords(line.substr(bang + 1))) {
+                const double ohms = portOhmsOf(*words, at);
+                if (ports == Ports::None) {
+                    ports = data.points.empty() ? Ports::BeforeRows : Ports::AfterEachRow;
+                    if (data.points.size() > 1)
+                        rowWithoutPort(firstRow);
+                }
+                if (ports == Ports::BeforeRows) {
+                    portOhms = ohms;
+                    continue;
+                }
+                if (lastRowHasPort)
+                    fail(at, "a second port impedance for the row on line " +
+                                 std::to_string(previousRow));
+                data.points.back().s11 = againstOptions(data.points.back().s11, ohms, at);
+                lastRowHasPort = true;
+                continue;
+            }
+        }
+        line = line.substr(0, bang);
         const std::size_t first = line.find_first_not_of(kBlanks);
         if (first == std::string_view::npos)
             continue;
@@ -259,22 +365,31 @@ OnePort readTouchstone(std::string_view text) {
             fail(at, reason);
         }
         const double mhz = toMHz(values[0], options.unit);
-        if (!std::isfinite(mhz))
-            fail(at, quoted(words[0]) + " is out of range");
         if (mhz <= 0)
             fail(at, "the frequency must be above zero, not " + quoted(words[0]));
+        if (!(mhz <= kHighestMHz))
+            fail(at, "the frequency " + quoted(words[0]) +
+                         " is above 10 THz, where no analyser measures");
         if (previousRow > 0 && mhz <= data.points.back().frequencyMHz)
             fail(at, "the frequency is not above the one on line " + std::to_string(previousRow));
         if (data.points.size() == kMaximumTouchstonePoints)
             fail(at, "more than " + std::to_string(kMaximumTouchstonePoints) + " points");
-        const std::complex<double> s11 = s11Of(values[1], values[2], options);
+        if (ports == Ports::AfterEachRow && !lastRowHasPort)
+            rowWithoutPort(previousRow);
+        std::complex<double> s11 = s11Of(values[1], values[2], options);
         if (!isFinite(s11))
             fail(at, "the values give no finite reflection coefficient");
+        if (ports == Ports::BeforeRows)
+            s11 = againstOptions(s11, portOhms, at);
         data.points.push_back({mhz, s11});
+        lastRowHasPort = false;
+        firstRow = firstRow > 0 ? firstRow : at;
         previousRow = at;
     }
     if (data.points.empty())
         fail(0, "no data: the file has no rows of frequency and S11");
+    if (ports == Ports::AfterEachRow && !lastRowHasPort)
+        rowWithoutPort(previousRow);
     data.referenceOhms = options.referenceOhms;
     return data;
 }

@@ -60,7 +60,8 @@ OnePort onePort(const Sweep& sweep);
 OnePort withReference(const OnePort& data, double referenceOhms = kReferenceOhms);
 
 // The Touchstone 1 text: each of `comments` as one `! ` line (control
-// characters become blanks), the option line `# MHZ S RI R 50` (the data's
+// characters become blanks; one that would read as a port impedance gets
+// `!! `), the option line `# MHZ S RI R 50` (the data's
 // reference), then one line per point: the frequency in MHz and the real
 // and imaginary parts of S11, with the digits that read back the same
 // doubles, and `\n` line ends.
@@ -69,13 +70,24 @@ std::string writeTouchstone(const OnePort& data, const std::vector<std::string>&
 // Reads one-port Touchstone 1 text as analysers and programs write it: any
 // frequency unit (HZ, KHZ, MHZ, GHZ), S parameters, or Z and Y parameters
 // (normalised to the reference) turned into S, as RI, MA or DB pairs with
-// angles in degrees, any reference; words in any case, the defaults
-// `# GHZ S MA R 50` for an option line or words left out, only the first
-// option line counted, `!` comments, blank lines, tabs, CRLF or CR line
-// ends and a UTF-8 byte order mark. The points come in MHz against the
-// file's reference. Throws TouchstoneError for anything else, such as a file
-// of more ports, Touchstone 2, a number that is not finite, frequencies that
-// are not positive and rising, or more than kMaximumTouchstonePoints points.
+// angles in degrees, any reference; words in any case, each kind at most
+// once, the defaults `# GHZ S MA R 50` for an option line or words left
+// out, only the first option line counted, `!` comments, blank lines, tabs,
+// CRLF or CR line ends and a UTF-8 byte order mark.
+// Field solvers' port impedances, each a comment line of its own such as
+// `! Port Impedance 376.7 0` (ohms, real and imaginary part), count: either
+// before the rows, each applying to the rows that follow it until the next,
+// or, as HFSS writes them, one after each row, for that row (the first one
+// tells which; a file with some rows left out is refused). Each point's
+// values are against its port impedance (the option line's R where there is
+// none), and come back against the option line's R. A port impedance that
+// is not real is refused, for S against a complex reference means different
+// things to different programs.
+// The points come in MHz against the file's reference. Throws
+// TouchstoneError for anything else, such as a file of more ports,
+// Touchstone 2, a number that is not finite, frequencies that are not
+// positive and rising, frequencies above 10 THz, or more than
+// kMaximumTouchstonePoints points.
 OnePort readTouchstone(std::string_view text);
 
 } // namespace discone::nec

@@ -31,8 +31,8 @@ float rounded(double mhz) {
 
 } // namespace
 
-Tuning tune(double targetMHz, const ModelOptions& options, const Engine& engine,
-            StopToken stop, const Progress& progress) {
+Tuning tune(double targetMHz, const ModelOptions& options, const Engine& engine, StopToken stop,
+            const Progress& progress) {
     Tuning t;
     t.targetMHz = targetMHz;
     const auto sweep = [&](float design, double highest, int points) {

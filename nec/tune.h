@@ -13,11 +13,11 @@
 // the target then put F' right, and a last whole sweep checks it.
 #pragma once
 
+#include "engine.h"
 #include "model.h"
-#include "parallel.h"
 
-#include <stdexcept>
 #include "portable.h"
+#include <stdexcept>
 
 namespace discone::nec {
 

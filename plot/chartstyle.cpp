@@ -6,9 +6,7 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
-#include <string>
 
 namespace discone::plot::style {
 
@@ -26,27 +24,13 @@ QString number(double value, const Separators& sep, int digits) {
         return QStringLiteral("?");
     if (std::isinf(value))
         return value > 0 ? QStringLiteral("∞") : QStringLiteral("−∞");
-    const int magnitude =
-        value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::abs(value))));
-    // Written without the C library's locale, which a Qt program sets from
-    // the environment; the separators are the caller's.
-    std::array<char, 400> buffer{};
-    const auto written =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed,
-                      std::clamp(digits - 1 - magnitude, 0, 9));
-    std::string text(buffer.data(), written.ptr);
-    if (const auto point = text.find('.'); point != std::string::npos) {
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.')
-            text.pop_back();
-        else
-            text.replace(point, 1, sep.decimal);
-    }
-    if (text == "-0")
-        return QStringLiteral("0");
-    if (text.starts_with('-'))
-        text.replace(0, 1, "\u2212");
-    return QString::fromStdString(text);
+    // Whole digits are never rounded away: 12873 stays 12873 at 4 digits.
+    const int whole = value == 0 ? 1 : int(std::floor(std::log10(std::abs(value)))) + 1;
+    QString text = QString::fromStdString(
+        readableText(value, std::clamp(std::max(digits, whole), 1, 17), sep));
+    if (text.startsWith(u'-'))
+        text[0] = QChar(0x2212);
+    return text;
 }
 
 QColor cutColour(int index) {

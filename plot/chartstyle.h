@@ -39,9 +39,10 @@ struct Sizes {
     double gap() const { return text * 0.45; }
 };
 
-// Up to `digits` significant digits, no exponent, no digit groups (which
-// would crowd the axes), the user's decimal separator and a true minus
-// sign: "146", "1460", "3.5", "−12".
+// Written by calc's readableText: up to `digits` significant digits (but
+// every whole digit), no exponent, no digit groups (which would crowd the
+// axes), the user's decimal separator, and a true minus sign: "146",
+// "12873", "3.5", "−12".
 QString number(double value, const Separators& sep, int digits = 4);
 
 // The colour of the n-th pattern cut; eight are told apart.

@@ -9,6 +9,7 @@
 #include "picturefile.h"
 #include "predictionwindow.h"
 #include "program.h"
+#include "report.h"
 #include "readfile.h"
 #include "savefile.h"
 #include "separators.h"
@@ -155,7 +156,7 @@ void PredictionWindow::loadMeasurement(const QString& path) {
 void PredictionWindow::copyTable() {
     if (!sweep_)
         return notify(QStringLiteral("There is no prediction to copy yet."), true);
-    QGuiApplication::clipboard()->setText(QString::fromStdString(nec::sweepTable(*sweep_)));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(study::sweepTable(*sweep_)));
     notify(QStringLiteral("Copied the table of %1 frequencies.").arg(sweep_->points.size()), false);
 }
 

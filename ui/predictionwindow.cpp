@@ -5,6 +5,7 @@
 #include "beamchart.h"
 #include "chartview.h"
 #include "program.h"
+#include "report.h"
 #include "separators.h"
 #include "sweepchart.h"
 
@@ -264,9 +265,9 @@ void PredictionWindow::showResults() {
             beamView_->setDrawing([beam](QPainter& painter, const QRectF& area) {
                 plot::drawBeamChart(painter, area, beam);
             });
-        for (const std::string& line : nec::summaryLines(nec::summarize(*sweep_), sep))
+        for (const std::string& line : study::summaryLines(nec::summarize(*sweep_), sep))
             lines << text(line);
-        for (const std::string& line : nec::buildNotes(*sweep_, unit_, sep))
+        for (const std::string& line : study::buildNotes(*sweep_, unit_, sep))
             lines << text(line);
     } else {
         swrView_->clearChart();
@@ -274,7 +275,7 @@ void PredictionWindow::showResults() {
     }
     if (!measured_.empty())
         for (const std::string& line :
-             nec::summaryLines(nec::summarize(measured_), sep, "measured "))
+             study::summaryLines(nec::summarize(measured_), sep, "measured "))
             lines << text(line);
     summary_->setPlainText(lines.join(u'\n'));
     const QString description =

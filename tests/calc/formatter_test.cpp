@@ -296,11 +296,13 @@ TEST(CommandError, ACommandAfterAFailureWorks) {
     expectTexts(inches("146"), kInchesOrder, k146Inches);
 }
 
+#if defined(FE_DIVBYZERO) // WebAssembly has no status flags to raise
 TEST(CommandError, StaleStatusDoesNotFailACommand) {
     std::feraiseexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
     expectTexts(centimetres("146"), kCentimetreOrder,
                 {"39.8510098838806", "0.512438970208168", "56.937663154602", "1.70812990069389",
                  "49.303836479187", "4.10853698630136", "56.9300134277344"});
 }
+#endif
 
 } // namespace

@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// Writing number text (Single text, Double text, Round to places) and the
-// arithmetic check. Expected values are known texts of the program or
+// Writing number text (Single text, Double text, Round to places, readable
+// text) and the checked steps. Expected values are known texts of the program or
 // were worked out independently (exact decimal expansion of the
 // binary value, rounded by hand / with arbitrary-precision arithmetic).
+#include "checked.h"
 #include "errors.h"
 #include "numtext.h"
 #include "test_support.h"
@@ -17,6 +18,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -244,65 +246,118 @@ INSTANTIATE_TEST_SUITE_P(
         RoundCase{"comma_two_places", 0.6724921f, kCommaDecimal, "0,67"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// ------------------------------------------------------------ Arithmetic check
+// ------------------------------------------------------------ Checked steps
 
-// The operands are volatile and each result is stored to a volatile, so the
-// operation runs exactly here, between the clear and the check.
-TEST(ArithmeticCheck, CleanStatusPasses) {
-    discone::clearArithmeticStatus();
-    volatile double a = 1.0, b = 3.0;
-    volatile double r = a / b; // inexact only
-    (void)r;
-    EXPECT_EQ(calctest::run([] { discone::arithmeticCheck(); }), Outcome::Ok);
+// Each step of the model is checked on its operands and result: the same
+// kinds the floating-point status used to give (division by zero; overflow,
+// and an invalid operation as overflow; underflow and inexact ignored).
+struct StepCase {
+    const char* name;
+    std::function<void()> step;
+    Outcome outcome;
+};
+
+void PrintTo(const StepCase& c, std::ostream* os) {
+    *os << c.name;
 }
 
-TEST(ArithmeticCheck, DivisionByZero) {
-    discone::clearArithmeticStatus();
-    volatile double a = 2834.0, b = 0.0;
-    volatile double r = a / b;
-    (void)r;
-    EXPECT_EQ(calctest::run([] { discone::arithmeticCheck(); }), Outcome::DivisionByZero);
+class CheckedStep : public ::testing::TestWithParam<StepCase> {};
+
+TEST_P(CheckedStep, GivesItsKind) {
+    EXPECT_EQ(calctest::run(GetParam().step), GetParam().outcome);
 }
 
-TEST(ArithmeticCheck, OverflowInDouble) {
-    discone::clearArithmeticStatus();
-    volatile double a = 1e308, b = 10.0;
-    volatile double r = a * b;
-    (void)r;
-    EXPECT_EQ(calctest::run([] { discone::arithmeticCheck(); }), Outcome::Overflow);
-}
+using discone::checked::finite;
+using discone::checked::quotient;
+using discone::checked::single;
 
-TEST(ArithmeticCheck, OverflowWhenStoringAsSingle) {
-    discone::clearArithmeticStatus();
-    volatile double a = 1e39;
-    volatile float r = static_cast<float>(a);
-    (void)r;
-    EXPECT_EQ(calctest::run([] { discone::arithmeticCheck(); }), Outcome::Overflow);
-}
+// The largest single is 0x1.fffffep127; halfway to 2^128 is 0x1.ffffffp127,
+// which rounds to even, beyond the largest; just below it rounds down to it.
+INSTANTIATE_TEST_SUITE_P(
+    NumberText, CheckedStep,
+    ::testing::Values(
+        StepCase{"inexact_only", [] { (void)quotient(1.0, 3.0); }, Outcome::Ok},
+        StepCase{"division_by_zero", [] { (void)quotient(2834.0, 0.0); }, Outcome::DivisionByZero},
+        StepCase{"division_by_negative_zero", [] { (void)quotient(-2834.0, -0.0); },
+                 Outcome::DivisionByZero},
+        StepCase{"overflow_in_double", [] { (void)quotient(1e308, 0.1); }, Outcome::Overflow},
+        StepCase{"overflow_when_storing_as_single", [] { (void)single(1e39); }, Outcome::Overflow},
+        StepCase{"invalid_operation_is_overflow", [] { (void)quotient(0.0, 0.0); },
+                 Outcome::Overflow},
+        StepCase{"not_a_number_is_overflow", [] { (void)single(finite(std::nan(""))); },
+                 Outcome::Overflow},
+        StepCase{"underflow_is_ignored", [] { (void)single(finite(1e-308 * 1e-10)); }, Outcome::Ok},
+        StepCase{"largest_single", [] { (void)single(kFloatMax); }, Outcome::Ok},
+        StepCase{"rounds_down_to_largest_single",
+                 [] {
+                     if (single(0x1.fffffefffffffp127) != kFloatMax)
+                         throw std::logic_error("not the largest single");
+                 },
+                 Outcome::Ok},
+        StepCase{"halfway_beyond_largest_single", [] { (void)single(0x1.ffffffp127); },
+                 Outcome::Overflow}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ArithmeticCheck, InvalidOperationIsOverflow) {
-    discone::clearArithmeticStatus();
-    volatile double a = 0.0, b = 0.0;
-    volatile double r = a / b; // invalid, not division by zero
-    (void)r;
-    EXPECT_EQ(calctest::run([] { discone::arithmeticCheck(); }), Outcome::Overflow);
-}
-
-TEST(ArithmeticCheck, UnderflowIsIgnored) {
-    discone::clearArithmeticStatus();
-    volatile double a = 1e-308, b = 1e-10;
-    volatile double r = a * b; // underflow and inexact
-    (void)r;
-    volatile float s = static_cast<float>(a);
-    (void)s;
-    EXPECT_EQ(calctest::run([] { discone::arithmeticCheck(); }), Outcome::Ok);
-}
-
-TEST(ArithmeticCheck, ClearForgetsEarlierFlags) {
+#if defined(FE_DIVBYZERO)
+// Flags raised by other code are not looked at (WebAssembly has none to raise).
+TEST(CheckedStep, EarlierFlagsAreNotLookedAt) {
     std::feraiseexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
-    discone::clearArithmeticStatus();
-    EXPECT_EQ(calctest::run([] { discone::arithmeticCheck(); }), Outcome::Ok);
+    EXPECT_EQ(calctest::run([] { (void)single(quotient(2834.0, 146.0)); }), Outcome::Ok);
 }
+#endif
+
+// ------------------------------------------------------------ Readable text
+
+struct ReadableCase {
+    const char* name;
+    double value;
+    int digits;
+    Separators sep;
+    std::string expected;
+};
+
+void PrintTo(const ReadableCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ReadableTextTest : public ::testing::TestWithParam<ReadableCase> {};
+
+TEST_P(ReadableTextTest, Writes) {
+    const auto& c = GetParam();
+    EXPECT_EQ(discone::readableText(c.value, c.digits, c.sep), c.expected);
+}
+
+// Worked out by hand from the exact binary values: 2.675 is
+// 2.67499999999999982..., 1e23 is 99999999999999991611392, 1/3 is
+// 0.333333333333333314829..., the smallest subnormal 4.94065645841...e-324.
+INSTANTIATE_TEST_SUITE_P(
+    NumberText, ReadableTextTest,
+    ::testing::Values(
+        ReadableCase{"e5", 1e5, 15, kEnglish, "100000"},
+        ReadableCase{"integer", 16370, 15, kEnglish, "16370"},
+        ReadableCase{"small", 0.000012, 3, kEnglish, "0.000012"},
+        ReadableCase{"tiny", 1e-10, 3, kEnglish, "0.0000000001"},
+        ReadableCase{"large", 1.5e20, 15, kEnglish, "150000000000000000000"},
+        ReadableCase{"e23_all_digits", 1e23, 17, kEnglish, "99999999999999992000000"},
+        ReadableCase{"zero", 0.0, 4, kEnglish, "0"},
+        ReadableCase{"negative_zero", -0.0, 4, kEnglish, "0"},
+        ReadableCase{"negative", -2.5, 3, kEnglish, "-2.5"},
+        ReadableCase{"rounded", 2.0 / 3.0, 4, kEnglish, "0.6667"},
+        ReadableCase{"rounds_into_next_place", 9.9996, 4, kEnglish, "10"},
+        ReadableCase{"tie_to_even", 0.125, 2, kEnglish, "0.12"},
+        ReadableCase{"tie_to_even_up", 0.375, 2, kEnglish, "0.38"},
+        ReadableCase{"binary_below_tie", 2.675, 3, kEnglish, "2.67"},
+        ReadableCase{"at_most_17_digits", 1.0 / 3.0, 40, kEnglish, "0.33333333333333331"},
+        ReadableCase{"at_least_one_digit", 2.5, 0, kEnglish, "2"},
+        ReadableCase{"smallest_subnormal", kDoubleMin, 2, kEnglish,
+                     "0." + std::string(323, '0') + "49"},
+        ReadableCase{"comma_no_groups", 1234.5, 6, kCommaDecimal, "1234,5"},
+        ReadableCase{"arabic", 0.5, 3, kArabic, "0\u066b5"},
+        ReadableCase{"infinity", std::numeric_limits<double>::infinity(), 3, kEnglish, "inf"},
+        ReadableCase{"minus_infinity", -std::numeric_limits<double>::infinity(), 3, kEnglish,
+                     "-inf"},
+        ReadableCase{"nan", std::nan(""), 3, kEnglish, "nan"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // --------------------------------------------------------------- Error kinds
 
@@ -320,11 +375,7 @@ TEST(ErrorKinds, CarryTheTextThatFailedToRead) {
          " 12 MHz"},
         {[] { (void)discone::readDouble("", kEnglish); }, ErrorKind::TypeMismatch, ""},
         {[] { (void)discone::readSingle("1E39", kEnglish); }, ErrorKind::Overflow, "1E39"},
-        {[] {
-             std::feraiseexcept(FE_DIVBYZERO);
-             discone::arithmeticCheck();
-         },
-         ErrorKind::DivisionByZero, ""},
+        {[] { (void)discone::checked::quotient(2834.0, 0.0); }, ErrorKind::DivisionByZero, ""},
     };
     for (const Case& c : cases) {
         try {

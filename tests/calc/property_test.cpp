@@ -16,7 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -77,13 +76,13 @@ std::string hex(double v) {
 float randomFloat(std::mt19937& gen, std::uint32_t lo, std::uint32_t hi) {
     std::uniform_int_distribution<std::uint32_t> exp(lo, hi);
     const std::uint32_t bits = (gen() & 0x807fffffu) | (exp(gen) << 23);
-    return std::bit_cast<float>(bits);
+    return calctest::bitsAs<float>(bits);
 }
 
 double randomDouble(std::mt19937_64& gen, std::uint64_t lo, std::uint64_t hi) {
     std::uniform_int_distribution<std::uint64_t> exp(lo, hi);
     const std::uint64_t bits = (gen() & 0x800fffffffffffffull) | (exp(gen) << 52);
-    return std::bit_cast<double>(bits);
+    return calctest::bitsAs<double>(bits);
 }
 
 // ------------------------------------------------------- Single / Double text
@@ -186,7 +185,7 @@ TEST(ReadProperty, WrittenTextsReadBack) {
                       hex(ref::parseDouble(ref::replaceAll(dText, sep.decimal, "."))),
                       calctest::visible(dText));
 
-        const float f = std::bit_cast<float>(static_cast<std::uint32_t>(gen()) & 0x7f7fffffu);
+        const float f = calctest::bitsAs<float>(static_cast<std::uint32_t>(gen()) & 0x7f7fffffu);
         const std::string fText = ref::singleText(f, sep.decimal);
         float fBack = 0;
         const Outcome fOutcome = calctest::run([&] { fBack = discone::readSingle(fText, sep); });

@@ -7,6 +7,7 @@
 #include "errors.h"
 #include "numtext.h"
 
+#include <cstring>
 #include <initializer_list>
 #include <optional>
 #include <ostream>
@@ -63,6 +64,15 @@ template <typename Fn> Outcome run(Fn&& fn) {
         return Outcome::OtherException;
     }
     return Outcome::Ok;
+}
+
+// The value with the same bits, as std::bit_cast (which Emscripten's libc++
+// lacks) gives it.
+template <typename To, typename From> To bitsAs(const From& from) {
+    static_assert(sizeof(To) == sizeof(From));
+    To to;
+    std::memcpy(&to, &from, sizeof to);
+    return to;
 }
 
 // Concatenation by appending (GCC 12 at -O3 warns falsely, -Wrestrict, on

@@ -5,7 +5,7 @@
 // gain and strongest lobe are known in closed form, and a half-wave dipole
 // in nec2c.
 #include "beam.h"
-#include "nec2c.h"
+#include "nec2cprogram.h"
 #include "output.h"
 
 #include <gtest/gtest.h>
@@ -75,11 +75,11 @@ TEST(Beam, HalfWaveDipoleInNec2c) {
     const char* deck = "CM half-wave dipole\nCE\nGW 1 21 0 0 -0.25 0 0 0.25 0.0005\nGE 0\n"
                        "PT -1 0 0 0\nEX 0 1 11 0 1 0\nFR 0 1 0 0 290 1\nRP 0 19 1 1000 0 0 10 0\n"
                        "XQ\nEN\n";
-    const auto results = parseOutput(Nec2c().run(deck, {}, {}));
+    const auto results = parseOutput(Nec2cProgram().run(deck, {}, {}));
     ASSERT_EQ(results.size(), 1u);
-    ASSERT_EQ(results[0].pattern.size(), 19u);
-    EXPECT_TRUE(std::isinf(results[0].pattern.front().gainDbi));
-    const Beam beam = beamOf(results[0].pattern);
+    ASSERT_EQ(results[0].cuts.at(0).samples.size(), 19u);
+    EXPECT_TRUE(std::isinf(results[0].cuts.at(0).samples.front().gainDbi));
+    const Beam beam = beamOf(results[0].cuts.at(0).samples);
     EXPECT_NEAR(beam.horizonDbi, 2.15, 0.05);
     EXPECT_NEAR(beam.peakElevationDeg, 0, 0.5);
     EXPECT_NEAR(beam.averageGain, 1, 0.03);

@@ -6,7 +6,7 @@
 #include "deck.h"
 #include "design.h"
 #include "model.h"
-#include "nec2c.h"
+#include "nec2cprogram.h"
 
 #include <gtest/gtest.h>
 
@@ -91,7 +91,8 @@ TEST(Model, Nec2cJoinsEveryWireWithinTheSegmentRules) {
     for (const Build& build : kBuilds) {
         SCOPED_TRACE(build.radials + build.diameterMm);
         const Model model = buildModel(dims, {build.radials, build.diameterMm, build.feed}, 1460);
-        const std::string output = Nec2c().run(deck(model, {"geometry"}, {146, 1, 1}), {}, {});
+        const std::string output =
+            Nec2cProgram().run(deck(model, {"geometry"}, {146, 1, 1}), {}, {});
         std::istringstream out(output);
         std::string line;
         while (std::getline(out, line) && line.find("SEGMENTATION DATA") == std::string::npos) {

@@ -3,7 +3,7 @@
 //
 // nec2c as a program: a deck with a known answer, and every way a run can
 // go wrong, each ending in one line, soon, and with nothing left running.
-#include "nec2c.h"
+#include "nec2cprogram.h"
 #include "output.h"
 #include "processes.h"
 
@@ -70,7 +70,7 @@ const char* const kDipole = "CM half-wave dipole\nCE\n"
 // which it is half a wavelength long (end effect), with close to the 73 ohms
 // of the ideal half-wave dipole there.
 TEST(Nec2c, HalfWaveDipoleResonatesNear73Ohms) {
-    const auto impedances = parseOutput(Nec2c().run(kDipole, {}, {}));
+    const auto impedances = parseOutput(Nec2cProgram().run(kDipole, {}, {}));
     ASSERT_EQ(impedances.size(), 31u);
     EXPECT_DOUBLE_EQ(impedances.front().frequencyMHz, 270);
     for (std::size_t i = 1; i < impedances.size(); ++i) {
@@ -123,7 +123,7 @@ TEST(Nec2c, FailuresAreOneLineSoonAndLeaveNothingRunning) {
             const ScopedVariable pidFile("PIDS", pids.string());
             // The stand-in is found first on PATH; with none there, a
             // program named so that nothing on PATH has that name.
-            const Nec2c engine(c.script ? "nec2c" : "nec2c-missing-for-the-test");
+            const Nec2cProgram engine(c.script ? "nec2c" : "nec2c-missing-for-the-test");
             const auto start = std::chrono::steady_clock::now();
             try {
                 engine.run(kDipole, limits, {});
@@ -150,7 +150,7 @@ TEST(Nec2c, StopsAtOnceWhenAsked) {
     const ScopedVariable pidFile("PIDS", (bin / "pids").string());
     discone::StopSource stop;
     auto run = std::async(std::launch::async, [&] {
-        return Nec2c().run(kDipole, {60s, 1 << 20}, stop.get_token());
+        return Nec2cProgram().run(kDipole, {60s, 1 << 20}, stop.get_token());
     });
     std::this_thread::sleep_for(300ms);
     const auto asked = std::chrono::steady_clock::now();

@@ -22,13 +22,14 @@ using namespace discone::nec;
 namespace {
 
 const Nec2c kNec2c;
+const Nec2cProgram kProgram;
 
 // The SWR of a model at one frequency, its impedance put right by its
 // average gain as the sweep does it.
 double correctedSwr(const Model& model, double mhz) {
-    const auto results =
-        parseOutput(kNec2c.run(deck(model, {"check"}, {mhz, 1, 1}, DeckUse::Internal, 5), {}, {}));
-    return swr(results.at(0).ohms * beamOf(results.at(0).pattern).averageGain);
+    const auto results = parseOutput(
+        kProgram.run(deck(model, {"check"}, {mhz, 1, 1}, DeckUse::Internal, {5, 1, 0}), {}, {}));
+    return swr(results.at(0).ohms * beamOf(results.at(0).cuts.at(0).samples).averageGain);
 }
 
 SweepOptions rods(int radials, double diameterMm, int points = 101) {
@@ -128,11 +129,13 @@ TEST(Physics, PrintedDeckGivesTheSweepsSwr) {
     SweepOptions options;
     options.points = 3;
     const auto dims = discone::test::design(146);
-    const auto printed = parseOutput(kNec2c.run(printedDeck(dims, options, discone::Unit::Centimetres), {}, {}));
+    const auto printed =
+        parseOutput(kProgram.run(printedDeck(dims, options, discone::Unit::Centimetres), {}, {}));
     const Sweep sweep = runSweep(dims, options, kNec2c);
     ASSERT_EQ(printed.size(), 3u);
     for (int i = 0; i < 3; ++i) {
-        const double corrected = swr(printed[i].ohms * beamOf(printed[i].pattern).averageGain);
+        const double corrected =
+            swr(printed[i].ohms * beamOf(printed[i].cuts.at(0).samples).averageGain);
         EXPECT_NEAR(printed[i].frequencyMHz, sweep.points[i].frequencyMHz, 0.01);
         EXPECT_NEAR(corrected / sweep.points[i].swr, 1, 0.03) << i;
     }
@@ -187,9 +190,10 @@ TEST(Physics, BeamTiltsAwayFromTheDisc) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.multiple);
         const double mhz = 146 * c.multiple;
-        const auto results = parseOutput(kNec2c.run(
-            deck(buildModel(dims, {}, mhz), {"beam"}, {mhz, 1, 1}, DeckUse::Internal, 2), {}, {}));
-        const Beam beam = corrected(beamOf(results.at(0).pattern));
+        const auto results = parseOutput(kProgram.run(
+            deck(buildModel(dims, {}, mhz), {"beam"}, {mhz, 1, 1}, DeckUse::Internal, {2, 1, 0}),
+            {}, {}));
+        const Beam beam = corrected(beamOf(results.at(0).cuts.at(0).samples));
         if (!std::isnan(c.horizonDbi)) {
             EXPECT_NEAR(beam.horizonDbi, c.horizonDbi, 0.5);
         } else {

@@ -57,7 +57,8 @@ TEST(Touchstone, ReflectionAndSwrOfImpedances) {
 }
 
 // The sweep's frequencies come back as the same doubles and its SWR to far
-// better than 1e-6; comments stay one line each.
+// better than 1e-6; comments stay one line each, and one that would read as
+// a port impedance is not one.
 TEST(Touchstone, SweepReadsBackWithItsSwr) {
     const std::vector<double> mhz = sweepFrequencies(146, 1460, 5);
     const Complex ohms[] = {100, 25, {50, 50}, 0, 50};
@@ -66,9 +67,10 @@ TEST(Touchstone, SweepReadsBackWithItsSwr) {
     for (std::size_t i = 0; i < mhz.size(); ++i)
         sweep.points.push_back({mhz[i], ohms[i], swrs[i]});
 
-    const std::string text =
-        writeTouchstone(onePort(sweep), {"discone for 146 MHz", "", "two\nlines\x7f"});
-    EXPECT_TRUE(text.starts_with("! discone for 146 MHz\n!\n! two lines \n# MHZ S RI R 50\n"))
+    const std::string text = writeTouchstone(
+        onePort(sweep), {"discone for 146 MHz", "", "two\nlines\x7f", " port impedance 200 0"});
+    EXPECT_TRUE(text.starts_with("! discone for 146 MHz\n!\n! two lines \n"
+                                 "!!  port impedance 200 0\n# MHZ S RI R 50\n"))
         << text;
     const OnePort back = readTouchstone(text);
     EXPECT_EQ(back.referenceOhms, 50);
@@ -140,6 +142,7 @@ TEST(Touchstone, ReadsTheFormsAnalysersWrite) {
          "# MHZ S RI R 50\n# GHZ S MA R 75\n146 0.5 0\n",
          50,
          {same(146, 0.5)}},
+        {"10 THz, the highest", "# HZ S RI R 50\n10000000000000 0.5 0\n", 50, {same(1e7, 0.5)}},
         {"number forms",
          "# MHZ S RI R 50\n1.46e2 +.5 -3.2E-01\n1.47E+2 -.5 0.\n",
          50,
@@ -161,6 +164,57 @@ TEST(Touchstone, ReadsTheFormsAnalysersWrite) {
     }
 }
 
+// Each point's S11 is against the port impedance of its comment, and comes
+// back against the option line's R (50 ohms here): Z = Zp (1 + S)/(1 - S),
+// then G = (Z - 50)/(Z + 50) and SWR = (1 + |G|)/(1 - |G|).
+//   S = 0 against 200:     Z = 200,                 G = 150/250 = 3/5,        SWR 4
+//   S = 0.6 against 200:   Z = 200 * 1.6/0.4 = 800, G = 750/850 = 15/17,      SWR 16
+//   S = -0.5 against 25:   Z = 25 * 0.5/1.5 = 25/3, G = (-125/3)/(175/3) = -5/7, SWR 6
+//   S = 0 against 376.7:   Z = 376.7,               G = 326.7/426.7,          SWR 7.534
+//   z = 2 (Z file) against 100: Z = 200, as the first.
+TEST(Touchstone, PortImpedanceCommentsSetEachPointsReference) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::vector<double> s11; // real
+        std::vector<double> swr;
+    };
+    const Case cases[] = {
+        {"before the rows they apply to",
+         "# MHZ S RI R 50\n! Port Impedance 200 0\n146 0 0\n147 0.6 0\n"
+         "! Port Impedance 50.0 0.0\n148 0.5 0\n",
+         {0.6, 15.0 / 17, 0.5},
+         {4, 16, 3}},
+        {"one after each row, as HFSS writes them",
+         "# GHZ S MA\n! Modal data exported\n! Port[1] = 1:1\n0.146 0 0\n! Gamma ! 0 3.06\n"
+         "! Port Impedance 200 0\n\n0.147 0.5 180\n! Gamma ! 0 3.08\n! Port Impedance25 0\n",
+         {0.6, -5.0 / 7},
+         {4, 6}},
+        {"free space's impedance",
+         "# MHZ S RI R 50\n! Port Impedance 376.7 0\n146 0 0\n",
+         {326.7 / 426.7},
+         {7.534}},
+        {"Z parameters normalised to it",
+         "# MHZ Z RI R 50\n! port impedance 100\n146 2 0\n",
+         {0.6},
+         {4}},
+        {"a comment in words is none",
+         "# MHZ S RI R 50\n! Port impedance: 200 ohms\n! Port Impedance\n146 0.5 0\n",
+         {0.5},
+         {3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const OnePort data = readTouchstone(c.text);
+        EXPECT_EQ(data.referenceOhms, 50);
+        ASSERT_EQ(data.points.size(), c.s11.size());
+        for (std::size_t i = 0; i < c.s11.size(); ++i) {
+            expectNear(data.points[i].s11, c.s11[i]);
+            expectSwr(reflectionSwr(data.points[i].s11), c.swr[i]);
+        }
+    }
+}
+
 // Every refusal is one line naming the wrong line (none for a file without
 // data).
 TEST(Touchstone, RefusesWhatItCannotRead) {
@@ -171,6 +225,8 @@ TEST(Touchstone, RefusesWhatItCannotRead) {
     tooMany += "100001 0 0\n";
 
     const std::string rowSize = "a row needs 3 numbers (frequency and one complex value), not ";
+    const std::string noPort =
+        "no port impedance comment follows this row, as one follows other rows";
     struct Case {
         std::string text;
         std::string message;
@@ -188,7 +244,10 @@ TEST(Touchstone, RefusesWhatItCannotRead) {
         {"# MHZ S RI R 50\n146 NaN 0\n", "line 2: \"NaN\" is not a finite number"},
         {"# MHZ S RI R 50\n146 0 -inf\n", "line 2: \"-inf\" is not a finite number"},
         {"# MHZ S RI R 50\n146 1e999 0\n", "line 2: \"1e999\" is out of range"},
-        {"# GHZ S RI R 50\n1e306 0 0\n", "line 2: \"1e306\" is out of range"},
+        {"# GHZ S RI R 50\n1e306 0 0\n",
+         "line 2: the frequency \"1e306\" is above 10 THz, where no analyser measures"},
+        {"# MHZ S RI R 50\n146 0 0\n10000001 0 0\n",
+         "line 3: the frequency \"10000001\" is above 10 THz, where no analyser measures"},
         {"# MHZ S RI R 50\n-146 0 0\n", "line 2: the frequency must be above zero, not \"-146\""},
         {"# MHZ S RI R 50\n0 0 0\n", "line 2: the frequency must be above zero, not \"0\""},
         {"# MHZ S RI R 50\n146 0 0\n145 0 0\n",
@@ -197,6 +256,27 @@ TEST(Touchstone, RefusesWhatItCannotRead) {
          "line 4: the frequency is not above the one on line 2"},
         {tooMany, "line 100002: more than 100000 points"},
         {"# THZ S RI R 50\n146 0 0\n", "line 1: unknown word \"THZ\" in the option line"},
+        {"# MHz S RI R 50 R 75\n",
+         "line 1: the option line gives two reference resistances, \"50\" and \"75\""},
+        {"# MHz GHz S RI R 50\n",
+         "line 1: the option line gives two frequency units, \"MHz\" and \"GHz\""},
+        {"# S Z RI\n", "line 1: the option line gives two kinds of parameter, \"S\" and \"Z\""},
+        {"# RI MA\n", "line 1: the option line gives two formats, \"RI\" and \"MA\""},
+        {"# MHZ S RI R 50\n146 0 0\n! Gamma ! 0 3\n! Port Impedance 49.69 -0.112\n",
+         "line 4: the port impedance \"49.69\" \"-0.112\" ohms is complex, and S against a "
+         "complex reference means different things to different programs: renormalise the data "
+         "to a real one"},
+        {"! Port Impedance 0 0.0\n146 0 0\n",
+         "line 1: the port impedance must be above zero, not \"0\""},
+        {"! Port Impedance 50 0 50 0\n",
+         "line 1: a port impedance is one complex value, not 4 numbers: this is not a one-port "
+         "file"},
+        {"146 0 0\n! Port Impedance 50 0\n147 0 0\n148 0 0\n! Port Impedance 50 0\n",
+         "line 3: " + noPort},
+        {"146 0 0\n147 0 0\n! Port Impedance 50 0\n", "line 1: " + noPort},
+        {"146 0 0\n! Port Impedance 50 0\n147 0 0\n", "line 3: " + noPort},
+        {"146 0 0\n! Port Impedance 50 0\n! Port Impedance 60 0\n",
+         "line 3: a second port impedance for the row on line 1"},
         {"# MHZ H RI R 50\n146 0 0\n",
          "line 1: H parameters describe two-ports: this is not a one-port file"},
         {"! made by hand\n# MHZ S RI R\n", "line 2: R needs the reference resistance after it"},

@@ -38,15 +38,14 @@ class SlowEngine : public nec::Engine {
 public:
     SlowEngine(const nec::Engine& inner, std::chrono::milliseconds delay)
         : inner_(inner), delay_(delay) {}
-    std::string run(const std::string& deck, const nec::RunLimits& limits,
-                    discone::StopToken stop) const override {
+    nec::JobResults run(const nec::EngineJob& job, discone::StopToken stop) const override {
         const auto until = std::chrono::steady_clock::now() + delay_;
         while (std::chrono::steady_clock::now() < until)
             if (stop.stop_requested())
                 throw nec::Cancelled();
             else
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        return inner_.run(deck, limits, stop);
+        return inner_.run(job, stop);
     }
 
 private:
@@ -68,14 +67,11 @@ int childProcesses() {
 }
 
 // The stand-in that hangs until stopped, counting the runs going on, in
-// all and by the number of rods of their deck (its GR card's copies).
+// all and by the number of rods of their model.
 class HangingEngine : public nec::Engine {
 public:
-    std::string run(const std::string& deck, const nec::RunLimits& limits,
-                    discone::StopToken stop) const override {
-        const auto gr = deck.find("\nGR ");
-        const int rods =
-            gr == std::string::npos ? 0 : std::stoi(deck.substr(deck.find(' ', gr + 4) + 1));
+    nec::JobResults run(const nec::EngineJob& job, discone::StopToken stop) const override {
+        const int rods = job.model.radials;
         ++runs;
         ++active;
         ++activeWith[static_cast<std::size_t>(rods)];
@@ -87,7 +83,7 @@ public:
                 --rods;
             }
         } leave{active, activeWith[static_cast<std::size_t>(rods)]};
-        return inner_.run(deck, limits, stop);
+        return inner_.run(job, stop);
     }
     mutable std::atomic<int> runs{0}, active{0};
     mutable std::array<std::atomic<int>, nec::kMaximumRadials + 1> activeWith{};

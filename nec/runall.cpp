@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "parallel.h"
+//
+// Several jobs on an engine that runs in this process, one run per core: the
+// sweep's sub-bands and the pattern's frequencies.
+#include "engine.h"
 
 #include <algorithm>
 #include <atomic>
@@ -11,14 +14,13 @@
 
 namespace discone::nec {
 
-std::vector<std::string> runJobs(const std::vector<EngineJob>& jobs, int atOnce,
-                                 const Engine& engine, StopToken stop,
-                                 const Progress& progress) {
+std::vector<JobResults> Engine::runAll(const std::vector<EngineJob>& jobs, int atOnce,
+                                       StopToken stop, const Progress& progress) const {
     if (atOnce <= 0)
         atOnce = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     StopSource abandon;
     const StopCallback forward(stop, [&abandon] { abandon.request_stop(); });
-    std::vector<std::string> outputs(jobs.size());
+    std::vector<JobResults> results(jobs.size());
     std::atomic<int> next = static_cast<int>(jobs.size()) - 1;
     std::mutex reporting;
     int done = 0, total = 0;
@@ -29,7 +31,7 @@ std::vector<std::string> runJobs(const std::vector<EngineJob>& jobs, int atOnce,
             for (int k; (k = next--) >= 0;) {
                 if (abandon.stop_requested())
                     throw Cancelled();
-                outputs[k] = engine.run(jobs[k].deck, jobs[k].limits, abandon.get_token());
+                results[k] = run(jobs[k], abandon.get_token());
                 const std::lock_guard lock(reporting);
                 done += jobs[k].weight;
                 if (progress && !abandon.stop_requested())
@@ -57,7 +59,7 @@ std::vector<std::string> runJobs(const std::vector<EngineJob>& jobs, int atOnce,
         throw Cancelled();
     if (failure)
         std::rethrow_exception(failure);
-    return outputs;
+    return results;
 }
 
 } // namespace discone::nec
