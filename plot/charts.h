@@ -2,18 +2,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // What the charts draw, as plain numbers: an SWR chart (the predicted SWR
-// over frequency, optionally a measured one beside it and the gain at the
-// horizon under it), a beam chart (the gains and the tilt of the beam over
-// frequency) and a pattern chart (elevation cuts of the radiation pattern at
-// a few frequencies). Callers fill these from whatever model or
-// measurement they have; the drawing knows nothing of where they came from.
+// or return loss over frequency, optionally a measured one beside it and
+// the gain at the horizon under it), a beam chart (the gains and the tilt
+// of the beam over frequency), an impedance chart (resistance and
+// reactance over frequency), a Smith chart of the impedance, and a pattern
+// chart (elevation cuts of the radiation pattern at a few frequencies).
+// Callers fill these from whatever model or measurement they have; the
+// drawing knows nothing of where they came from. Each holds the user's
+// number separators, since the drawing reads no locale.
 #pragma once
+
+#include "numtext.h"
 
 #include <QString>
 
 #include <vector>
 
 namespace discone::plot {
+
+// An amateur band shaded on a frequency axis, with its name ("2 m").
+struct BandMark {
+    QString name;
+    double lowMHz = 0;
+    double highMHz = 0;
+};
+
+// How the SWR chart shows the match: as SWR, or as return loss in dB
+// (-20 log10 |reflection|), growing downwards as analysers draw it.
+enum class MatchScale { Swr, ReturnLoss };
 
 struct SwrPoint {
     double frequencyMHz = 0;
@@ -31,6 +47,10 @@ struct SwrChart {
     std::vector<SwrPoint> predicted;    // rising frequency; sets the frequency axis
     std::vector<SwrPoint> measured;     // rising frequency; empty: none
     std::vector<GainPoint> horizonGain; // rising frequency; empty: no gain panel
+    MatchScale scale = MatchScale::Swr;
+    double referenceOhms = 50; // what the SWR is against, named on its axis
+    std::vector<BandMark> bands = {};
+    Separators separators = {};
 };
 
 struct BeamPoint {
@@ -44,6 +64,34 @@ struct BeamChart {
     QString title;
     double designMHz = 0;
     std::vector<BeamPoint> points; // rising frequency
+    std::vector<BandMark> bands = {};
+    Separators separators = {};
+};
+
+struct ImpedancePoint {
+    double frequencyMHz = 0;
+    double resistance = 0; // ohms
+    double reactance = 0;  // ohms
+};
+
+// Resistance and reactance over the logarithmic frequency axis.
+struct ImpedanceChart {
+    QString title;
+    double designMHz = 0;
+    double referenceOhms = 50;          // marked on the axis
+    std::vector<ImpedancePoint> points; // rising frequency
+    std::vector<BandMark> bands = {};
+    Separators separators = {};
+};
+
+// The impedance on a Smith chart normalised to the reference.
+struct SmithChart {
+    QString title;
+    double designMHz = 0;
+    double referenceOhms = 50;             // 50 or 75
+    std::vector<ImpedancePoint> predicted; // rising frequency
+    std::vector<ImpedancePoint> measured;  // rising frequency; empty: none
+    Separators separators = {};
 };
 
 struct PatternPoint {
@@ -61,6 +109,7 @@ struct PatternCut {
 struct PatternChart {
     QString title;
     std::vector<PatternCut> cuts; // up to eight are told apart by colour
+    Separators separators = {};
 };
 
 } // namespace discone::plot

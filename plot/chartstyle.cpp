@@ -3,7 +3,6 @@
 #include "chartstyle.h"
 
 #include <QFontMetricsF>
-#include <QLocale>
 
 #include <algorithm>
 #include <array>
@@ -20,28 +19,18 @@ Sizes::Sizes(const QRectF& area)
     heading.setBold(true);
 }
 
-QString number(double value, int digits) {
+QString number(double value, const Separators& sep, int digits) {
     if (std::isnan(value))
         return QStringLiteral("?");
     if (std::isinf(value))
         return value > 0 ? QStringLiteral("∞") : QStringLiteral("−∞");
-    const int magnitude =
-        value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::abs(value))));
-    // In the user's words, as the window shows its numbers, without digit
-    // groups, which would crowd the axes.
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    QString text = locale.toString(value, 'f', std::clamp(digits - 1 - magnitude, 0, 9));
-    const QString point = locale.decimalPoint();
-    if (text.contains(point)) {
-        while (text.endsWith(QLatin1Char('0')))
-            text.chop(1);
-        if (text.endsWith(point))
-            text.chop(point.size());
-    }
-    if (text == QLatin1String("-0") || text == locale.negativeSign() + QLatin1Char('0'))
-        return QStringLiteral("0");
-    return text.replace(locale.negativeSign(), QChar(0x2212));
+    // Whole digits are never rounded away: 12873 stays 12873 at 4 digits.
+    const int whole = value == 0 ? 1 : int(std::floor(std::log10(std::abs(value)))) + 1;
+    QString text = QString::fromStdString(
+        readableText(value, std::clamp(std::max(digits, whole), 1, 17), sep));
+    if (text.startsWith(u'-'))
+        text[0] = QChar(0x2212);
+    return text;
 }
 
 QColor cutColour(int index) {

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The look the charts share: text and line sizes that follow the size of the
-// rectangle drawn into, the colours, and how numbers are written on them.
+// rectangle drawn into, the colours, and how numbers are written on them
+// with the separators the caller hands in.
 #pragma once
 
 #include <QColor>
@@ -10,6 +11,8 @@
 #include <QPainter>
 #include <QRectF>
 #include <QString>
+
+#include "numtext.h"
 
 namespace discone::plot::style {
 
@@ -21,6 +24,8 @@ inline const QColor kPredicted(0, 60, 180);
 inline const QColor kMeasured(230, 110, 0);
 inline const QColor kGoodSwr(200, 0, 0);
 inline const QColor kDesign(0, 130, 0);
+inline const QColor kBand(252, 240, 200);    // an amateur band's span
+inline const QColor kBandText(140, 100, 20); // and its name
 
 // Text and line sizes for one rectangle: a 960 × 600 chart gets 14-pixel
 // text; smaller and larger ones scale, within what stays readable.
@@ -34,9 +39,11 @@ struct Sizes {
     double gap() const { return text * 0.45; }
 };
 
-// Up to `digits` significant digits, no exponent, a true minus sign: "146",
-// "1460", "3.5", "−12".
-QString number(double value, int digits = 4);
+// Written by calc's readableText: up to `digits` significant digits (but
+// every whole digit), no exponent, no digit groups (which would crowd the
+// axes), the user's decimal separator, and a true minus sign: "146",
+// "12873", "3.5", "−12".
+QString number(double value, const Separators& sep, int digits = 4);
 
 // The colour of the n-th pattern cut; eight are told apart.
 QColor cutColour(int index);

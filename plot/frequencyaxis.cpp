@@ -40,11 +40,12 @@ std::vector<FrequencyTick> frequencyTicks(double lowMHz, double highMHz) {
 
 std::vector<FrequencyLabel> frequencyLabels(double lowMHz, double highMHz,
                                             const std::function<double(double)>& x,
-                                            const QFontMetricsF& metrics, double gap) {
+                                            const QFontMetricsF& metrics, double gap,
+                                            const Separators& sep) {
     std::vector<FrequencyLabel> labels;
     std::vector<std::pair<double, double>> taken; // left and right edge of each label
     const auto tryPlace = [&](double mhz, Qt::Alignment alignment, bool always) {
-        const QString text = style::number(mhz);
+        const QString text = style::number(mhz, sep);
         const double width = metrics.horizontalAdvance(text);
         const double at = x(mhz);
         const double left = alignment == Qt::AlignLeft    ? at
@@ -76,8 +77,8 @@ std::vector<FrequencyLabel> frequencyLabels(double lowMHz, double highMHz,
 void drawFrequencyLabels(QPainter& painter, double lowMHz, double highMHz,
                          const std::function<double(double)>& x, const QFontMetricsF& metrics,
                          double gap, double line, double labelsTop, const QRectF& plotArea,
-                         const QRectF& area) {
-    for (const FrequencyLabel& label : frequencyLabels(lowMHz, highMHz, x, metrics, 2 * gap)) {
+                         const QRectF& area, const Separators& sep) {
+    for (const FrequencyLabel& label : frequencyLabels(lowMHz, highMHz, x, metrics, 2 * gap, sep)) {
         const double width = metrics.horizontalAdvance(label.text) + 2, at = x(label.mhz);
         const double left = label.alignment == Qt::AlignLeft    ? at
                             : label.alignment == Qt::AlignRight ? at - width

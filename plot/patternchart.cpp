@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "patternchart.h"
 
+#include "chartframe.h"
 #include "chartstyle.h"
 
 #include <QFontMetricsF>
@@ -74,11 +75,10 @@ QPainterPath cutPath(const PatternGeometry& g, const PatternCut& cut, bool mirro
 } // namespace
 
 PatternGeometry drawPatternChart(QPainter& painter, const QRectF& area, const PatternChart& chart) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(area, style::kBackground);
-    const style::Sizes sizes(area);
-    const double titleHeight = style::drawTitle(painter, area, sizes, chart.title);
+    const frame::Frame f(painter, area, chart.title);
+    const style::Sizes& sizes = f.sizes;
+    const double titleHeight = f.top - area.top();
+    const Separators& sep = chart.separators;
 
     // The outer ring at the best gain rounded up to 5 dB.
     double best = -std::numeric_limits<double>::infinity();
@@ -95,7 +95,7 @@ PatternGeometry drawPatternChart(QPainter& painter, const QRectF& area, const Pa
     QStringList names;
     double widest = 0;
     for (const PatternCut& cut : chart.cuts) {
-        names << style::number(cut.frequencyMHz, 6) + QStringLiteral(" MHz");
+        names << style::number(cut.frequencyMHz, sep, 6) + QStringLiteral(" MHz");
         widest = std::max(widest, metrics.horizontalAdvance(names.back()));
     }
     const double legendWidth = names.isEmpty() ? 0 : swatch + 3 * gap + widest;
@@ -139,7 +139,7 @@ PatternGeometry drawPatternChart(QPainter& painter, const QRectF& area, const Pa
         for (int elevation = -60; elevation <= 60; elevation += 30) {
             if (elevation == 0)
                 continue;
-            const QString text = style::number(elevation) + QStringLiteral("°");
+            const QString text = style::number(elevation, sep) + QStringLiteral("°");
             const double out = radius + gap + metrics.horizontalAdvance(text) / 2;
             const double angle = qDegreesToRadians(double(elevation));
             drawLabel(painter,
@@ -154,7 +154,7 @@ PatternGeometry drawPatternChart(QPainter& painter, const QRectF& area, const Pa
     for (int ring = 0; ring < kRange / kRing; ++ring) {
         const double value = topDbi - ring * kRing;
         const QString text =
-            style::number(value) + (ring == 0 ? QStringLiteral(" dBi") : QString());
+            style::number(value, sep) + (ring == 0 ? QStringLiteral(" dBi") : QString());
         const double r = radius * (kRange - ring * kRing) / kRange;
         drawLabel(painter,
                   QPointF(c.x() + metrics.horizontalAdvance(text) / 2 + gap, c.y() - r + line / 2),
@@ -175,7 +175,6 @@ PatternGeometry drawPatternChart(QPainter& painter, const QRectF& area, const Pa
         painter.drawText(QRectF(x + swatch + gap, y - line / 2, widest + gap, line),
                          Qt::AlignLeft | Qt::AlignVCenter, names[qsizetype(i)]);
     }
-    painter.restore();
     return g;
 }
 

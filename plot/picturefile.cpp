@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturefile.h"
 
+#include "beamchart.h"
 #include "drawingapp.h"
+#include "impedancechart.h"
 #include "patternchart.h"
 #include "savefile.h"
+#include "smithchart.h"
 #include "swrchart.h"
 
 #include <QBuffer>
@@ -22,6 +25,7 @@ namespace discone::plot {
 namespace {
 
 const QSize kPictureSize(960, 600);
+const QSize kSquarePictureSize(760, 680); // the Smith chart, round
 
 bool endsWithNoCase(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() &&
@@ -37,20 +41,21 @@ using Draw = std::function<void(QPainter&, const QRectF&)>;
 
 // The picture's bytes, drawn in memory: nothing here touches the disk, so
 // nothing here fails for want of space.
-QByteArray render(bool svg, const QString& title, const Draw& draw, const std::string& fileName) {
-    const QRectF area(QPointF(0, 0), kPictureSize);
+QByteArray render(bool svg, const QString& title, const Draw& draw, const std::string& fileName,
+                  const QSize& size) {
+    const QRectF area(QPointF(0, 0), size);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (svg) {
         QSvgGenerator generator;
         generator.setOutputDevice(&buffer);
-        generator.setSize(kPictureSize);
+        generator.setSize(size);
         generator.setViewBox(area);
         generator.setTitle(title);
         QPainter painter(&generator);
         draw(painter, area);
     } else {
-        QImage image(kPictureSize, QImage::Format_RGB32);
+        QImage image(size, QImage::Format_RGB32);
         {
             QPainter painter(&image);
             draw(painter, area);
@@ -63,21 +68,23 @@ QByteArray render(bool svg, const QString& title, const Draw& draw, const std::s
 }
 
 // The picture's bytes in the kind its name asks for.
-std::string picture(const std::string& fileName, const QString& title, const Draw& draw) {
+std::string picture(const std::string& fileName, const QString& title, const Draw& draw,
+                    const QSize& size = kPictureSize) {
     if (!isPictureName(fileName))
         fail(fileName, "a picture's name must end in .svg or .png");
     QByteArray bytes;
     {
         const DrawingApplication application;
-        bytes = render(endsWithNoCase(fileName, ".svg"), title, draw, fileName);
+        bytes = render(endsWithNoCase(fileName, ".svg"), title, draw, fileName, size);
     }
     return bytes.toStdString();
 }
 
-void write(const std::string& fileName, const QString& title, const Draw& draw, StopToken stop) {
+void write(const std::string& fileName, const QString& title, const Draw& draw, StopToken stop,
+           const QSize& size = kPictureSize) {
     if (stop.stop_requested())
         throw SaveCancelled();
-    const std::string bytes = picture(fileName, title, draw);
+    const std::string bytes = picture(fileName, title, draw, size);
     try {
         saveFile(fileName, bytes, stop);
     } catch (const FileError& error) {
@@ -132,6 +139,32 @@ void writePatternChart(const PatternChart& chart, const std::string& fileName, S
         fileName, chart.title,
         [&](QPainter& painter, const QRectF& area) { drawPatternChart(painter, area, chart); },
         stop);
+}
+
+void writeBeamChart(const BeamChart& chart, const std::string& fileName, StopToken stop) {
+    if (chart.points.empty())
+        fail(fileName, "there is no beam to draw");
+    write(
+        fileName, chart.title,
+        [&](QPainter& painter, const QRectF& area) { drawBeamChart(painter, area, chart); }, stop);
+}
+
+void writeImpedanceChart(const ImpedanceChart& chart, const std::string& fileName, StopToken stop) {
+    if (chart.points.empty())
+        fail(fileName, "there is no impedance to draw");
+    write(
+        fileName, chart.title,
+        [&](QPainter& painter, const QRectF& area) { drawImpedanceChart(painter, area, chart); },
+        stop);
+}
+
+void writeSmithChart(const SmithChart& chart, const std::string& fileName, StopToken stop) {
+    if (chart.predicted.empty())
+        fail(fileName, "there is no impedance to draw");
+    write(
+        fileName, chart.title,
+        [&](QPainter& painter, const QRectF& area) { drawSmithChart(painter, area, chart); }, stop,
+        kSquarePictureSize);
 }
 
 } // namespace discone::plot

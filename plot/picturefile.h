@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The charts as picture files, 960 × 600: SVG or PNG by the file name's
+// The charts as picture files, 960 × 600 (the Smith chart 760 × 680): SVG or PNG by the file name's
 // suffix (.svg or .png in any case). The picture is drawn in memory and
 // written through discone::saveFile, so a failure leaves any old file as it
 // was and is reported as one PlotError line naming the file; SaveCancelled
@@ -38,5 +38,9 @@ std::string patternChartPicture(const PatternChart& chart, const std::string& fi
 // cannot be written.
 void writeSwrChart(const SwrChart& chart, const std::string& fileName, StopToken stop = {});
 void writePatternChart(const PatternChart& chart, const std::string& fileName, StopToken stop = {});
+void writeBeamChart(const BeamChart& chart, const std::string& fileName, StopToken stop = {});
+void writeImpedanceChart(const ImpedanceChart& chart, const std::string& fileName,
+                         StopToken stop = {});
+void writeSmithChart(const SmithChart& chart, const std::string& fileName, StopToken stop = {});
 
 } // namespace discone::plot

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "swrchart.h"
 
+#include "chartframe.h"
 #include "chartstyle.h"
 #include "clipping.h"
 #include "frequencyaxis.h"
@@ -18,18 +19,37 @@
 
 namespace discone::plot {
 
+double returnLossDb(double swr) {
+    if (std::isnan(swr))
+        return swr;
+    if (!(swr > 1))
+        return std::numeric_limits<double>::infinity();
+    return std::isinf(swr) ? 0 : -20 * std::log10((swr - 1) / (swr + 1));
+}
+
 SwrGeometry::SwrGeometry(const QRectF& swrPanel, const QRectF& gainPanel, double lowMHz,
-                         double highMHz, double topSwr, double lowDbi, double highDbi)
+                         double highMHz, double topSwr, double lowDbi, double highDbi,
+                         MatchScale scale, double bottomDb)
     : swr_(swrPanel), gain_(gainPanel), lowMHz_(lowMHz),
       highMHz_(std::max(highMHz, lowMHz * 1.0001)), topSwr_(topSwr), lowDbi_(lowDbi),
-      highDbi_(std::max(highDbi, lowDbi + 1)) {}
+      highDbi_(std::max(highDbi, lowDbi + 1)), scale_(scale), bottomDb_(bottomDb) {}
 
 double SwrGeometry::x(double mhz) const {
     return swr_.left() + swr_.width() * std::log(mhz / lowMHz_) / std::log(highMHz_ / lowMHz_);
 }
 
+double SwrGeometry::frequencyAt(double x) const {
+    return lowMHz_ * std::pow(highMHz_ / lowMHz_, (x - swr_.left()) / swr_.width());
+}
+
 double SwrGeometry::ySwr(double swr) const {
+    if (scale_ == MatchScale::ReturnLoss)
+        return yReturnLoss(returnLossDb(swr));
     return swr_.bottom() - swr_.height() * (swr - 1) / (topSwr_ - 1);
+}
+
+double SwrGeometry::yReturnLoss(double db) const {
+    return swr_.top() + swr_.height() * db / bottomDb_;
 }
 
 double SwrGeometry::yDbi(double dbi) const {
@@ -44,7 +64,9 @@ SwrReading SwrGeometry::readingAt(const QPointF& point) const {
     SwrReading reading;
     if (inside(swr_)) {
         reading.panel = SwrPanel::Swr;
-        reading.value = 1 + (swr_.bottom() - point.y()) / swr_.height() * (topSwr_ - 1);
+        reading.value = scale_ == MatchScale::ReturnLoss
+                            ? (point.y() - swr_.top()) / swr_.height() * bottomDb_
+                            : 1 + (swr_.bottom() - point.y()) / swr_.height() * (topSwr_ - 1);
     } else if (inside(gain_)) {
         reading.panel = SwrPanel::Gain;
         reading.value =
@@ -52,14 +74,11 @@ SwrReading SwrGeometry::readingAt(const QPointF& point) const {
     } else {
         return reading;
     }
-    reading.frequencyMHz =
-        lowMHz_ * std::pow(highMHz_ / lowMHz_, (point.x() - swr_.left()) / swr_.width());
+    reading.frequencyMHz = frequencyAt(point.x());
     return reading;
 }
 
 namespace {
-
-using style::number;
 
 constexpr double kLowestTop = 5;   // the SWR axis reaches at least this
 constexpr double kHighestTop = 10; // and at most this
@@ -85,7 +104,8 @@ std::vector<Excursion> excursions(const std::vector<SwrPoint>& points, double to
 // "SWR above 10 from 151 to 199 MHz and at 420 MHz": the sweep's own
 // frequencies, so the note says only what was computed or measured.
 QString excursionNote(const QString& what, const std::vector<SwrPoint>& points,
-                      const std::vector<Excursion>& runs, double top) {
+                      const std::vector<Excursion>& runs, double top, const Separators& sep) {
+    const auto number = [&](double v) { return style::number(v, sep); };
     QStringList places;
     const std::size_t listed = runs.size() <= 3 ? runs.size() : 2;
     for (std::size_t i = 0; i < listed; ++i) {
@@ -181,165 +201,95 @@ DbiAxis dbiAxis(const std::vector<GainPoint>& points) {
     return axis;
 }
 
-void drawLegend(QPainter& p, const QRectF& panel, const style::Sizes& sizes) {
-    const QFontMetricsF metrics(sizes.font);
-    const double gap = sizes.gap(), line = metrics.height(), swatch = 2 * sizes.text;
-    const QString names[] = {QStringLiteral("predicted"), QStringLiteral("measured")};
-    const QColor colours[] = {style::kPredicted, style::kMeasured};
-    const double width =
-        swatch + 3 * gap +
-        std::max(metrics.horizontalAdvance(names[0]), metrics.horizontalAdvance(names[1]));
-    const QRectF box(panel.right() - width - gap, panel.top() + gap, width, 2 * line + gap);
-    p.setPen(QPen(style::kGrid, sizes.line));
-    p.setBrush(QColor(255, 255, 255, 230));
-    p.drawRect(box);
-    p.setBrush(Qt::NoBrush);
-    for (int i = 0; i < 2; ++i) {
-        const double y = box.top() + gap / 2 + line * (i + 0.5);
-        p.setPen(QPen(colours[i], sizes.curve));
-        p.drawLine(QPointF(box.left() + gap, y), QPointF(box.left() + gap + swatch, y));
-        p.setPen(style::kText);
-        p.drawText(QRectF(box.left() + 2 * gap + swatch, y - line / 2, width, line),
-                   Qt::AlignLeft | Qt::AlignVCenter, names[i]);
-    }
-}
-
 } // namespace
 
 SwrGeometry drawSwrChart(QPainter& painter, const QRectF& area, const SwrChart& chart) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(area, style::kBackground);
-    const style::Sizes sizes(area);
-    double top = area.top() + style::drawTitle(painter, area, sizes, chart.title);
+    const frame::Frame f(painter, area, chart.title);
     const std::vector<SwrPoint>& predicted = chart.predicted;
     if (predicted.empty() || !(predicted.front().frequencyMHz > 0)) {
-        painter.restore();
+        f.drawEmpty(QStringLiteral("No SWR to draw"));
         return {};
     }
+    const Separators& sep = chart.separators;
+    const bool returnLoss = chart.scale == MatchScale::ReturnLoss;
     const double low = predicted.front().frequencyMHz;
     const double high = std::max(predicted.back().frequencyMHz, low * 1.0001);
 
-    double most = kLowestTop;
+    // SWR from 1 up to what the curves reach, within 5 to 10; return loss
+    // from 0 dB down to what they reach, within 20 to 40 dB.
+    double most = kLowestTop, deepest = 0;
     for (const auto* series : {&chart.predicted, &chart.measured})
-        for (const SwrPoint& p : *series)
+        for (const SwrPoint& p : *series) {
             if (std::isfinite(p.swr))
                 most = std::max(most, p.swr);
-    const double topSwr = std::min(std::ceil(most), kHighestTop);
+            if (const double db = returnLossDb(p.swr); std::isfinite(db))
+                deepest = std::max(deepest, db);
+        }
+    const double topSwr = returnLoss ? kLowestTop : std::min(std::ceil(most), kHighestTop);
+    const double bottomDb = std::clamp(std::ceil(deepest / 5) * 5, 20.0, 40.0);
     const bool measured = !chart.measured.empty(), hasGain = !chart.horizonGain.empty();
-    const auto predictedRuns = excursions(predicted, topSwr);
-    const auto measuredRuns = excursions(chart.measured, topSwr);
+    const auto predictedRuns =
+        returnLoss ? std::vector<Excursion>{} : excursions(predicted, topSwr);
+    const auto measuredRuns =
+        returnLoss ? std::vector<Excursion>{} : excursions(chart.measured, topSwr);
     QStringList notes;
     if (!predictedRuns.empty())
         notes << excursionNote(measured ? QStringLiteral("predicted SWR") : QStringLiteral("SWR"),
-                               predicted, predictedRuns, topSwr);
+                               predicted, predictedRuns, topSwr, sep);
     if (!measuredRuns.empty())
-        notes << excursionNote(QStringLiteral("measured SWR"), chart.measured, measuredRuns,
-                               topSwr);
+        notes << excursionNote(QStringLiteral("measured SWR"), chart.measured, measuredRuns, topSwr,
+                               sep);
 
-    // The margins: the title and notes above, the value labels and the
-    // upright axis titles on the left, the frequency labels and title below.
-    const QFontMetricsF metrics(sizes.font);
-    const double line = metrics.height(), gap = sizes.gap(), markSize = sizes.text * 0.7;
+    frame::FrequencyFrame spec;
+    spec.lowMHz = low;
+    spec.highMHz = high;
+    spec.designMHz = chart.designMHz;
+    spec.bands = chart.bands;
+    spec.separators = sep;
+    spec.notes = notes;
+    if (measured)
+        spec.legendBox = {{QStringLiteral("predicted"), style::kPredicted},
+                          {QStringLiteral("measured"), style::kMeasured}};
+    const double markSize = f.sizes.text * 0.7;
+    spec.roomOverPanels = notes.isEmpty() ? 0 : markSize;
+    const QString ohms = style::number(chart.referenceOhms, sep) + QStringLiteral(" Ω");
+    frame::Panel match;
+    if (returnLoss) {
+        match.axis = {0, bottomDb, bottomDb > 30 ? 10.0 : 5.0, true};
+        match.title = QStringLiteral("return loss (dB, %1)").arg(ohms);
+        match.guides.push_back({returnLossDb(2), QStringLiteral("SWR 2"), style::kGoodSwr});
+    } else {
+        match.axis = {1, topSwr, 1};
+        match.title = QStringLiteral("SWR (%1)").arg(ohms);
+        match.guides.push_back({2, QStringLiteral("SWR 2"), style::kGoodSwr});
+    }
+    spec.panels.push_back(match);
     const DbiAxis dbi = hasGain ? dbiAxis(chart.horizonGain) : DbiAxis{};
-    double widest = metrics.horizontalAdvance(number(topSwr));
-    if (hasGain)
-        for (double v = dbi.low; v <= dbi.high + 1e-9; v += dbi.step)
-            widest = std::max(widest, metrics.horizontalAdvance(number(v)));
-    const QRectF notesBox(area.left() + gap, top, area.width() - 2 * gap, line * notes.size());
-    top += notesBox.height() + (notes.isEmpty() ? gap : markSize + gap);
-    const QRectF plotArea(QPointF(area.left() + 3 * gap + line + widest, top),
-                          QPointF(area.right() - sizes.text, area.bottom() - 2 * line - 3 * gap));
-    QRectF swrPanel = plotArea, gainPanel;
     if (hasGain) {
-        const double between = 1.5 * line, gainHeight = (plotArea.height() - between) * 0.34;
-        swrPanel.setBottom(plotArea.bottom() - gainHeight - between);
-        gainPanel =
-            QRectF(plotArea.left(), plotArea.bottom() - gainHeight, plotArea.width(), gainHeight);
+        frame::Panel gain;
+        gain.axis = {dbi.low, dbi.high, dbi.step};
+        gain.title = QStringLiteral("gain (dBi)");
+        gain.caption = QStringLiteral("gain at the horizon");
+        gain.share = 0.34 / 0.66;
+        spec.panels.push_back(gain);
     }
-    const SwrGeometry g(swrPanel, gainPanel, low, high, topSwr, dbi.low, dbi.high);
-    const QRectF& lowest = hasGain ? gainPanel : swrPanel;
-
-    // Grids and their labels.
-    const QPen grid(style::kGrid, sizes.line), minorGrid(style::kMinorGrid, sizes.line);
-    const QPen text(style::kText);
-    const auto valueLabel = [&](double y, const QString& label) {
-        painter.setPen(text);
-        painter.drawText(
-            QRectF(area.left(), y - line / 2, plotArea.left() - gap - area.left(), line),
-            Qt::AlignRight | Qt::AlignVCenter, label);
-    };
-    // Every SWR step has its grid line; on a short panel every other one, down
-    // from the top, its label.
-    const int labelStep = g.ySwr(1) - g.ySwr(2) < 1.6 * line ? 2 : 1;
-    for (int s = 1; s <= topSwr; ++s) {
-        painter.setPen(grid);
-        painter.drawLine(QPointF(swrPanel.left(), g.ySwr(s)), QPointF(swrPanel.right(), g.ySwr(s)));
-        if ((int(topSwr) - s) % labelStep == 0)
-            valueLabel(g.ySwr(s), number(s));
-    }
-    if (hasGain)
-        for (double v = dbi.low; v <= dbi.high + 1e-9; v += dbi.step) {
-            painter.setPen(std::abs(v) < 1e-9 ? QPen(QColor(120, 120, 120), sizes.line) : grid);
-            painter.drawLine(QPointF(gainPanel.left(), g.yDbi(v)),
-                             QPointF(gainPanel.right(), g.yDbi(v)));
-            valueLabel(g.yDbi(v), number(v));
-        }
-    for (const axis::FrequencyTick& t : axis::frequencyTicks(low, high)) {
-        painter.setPen(t.major ? grid : minorGrid);
-        for (const QRectF* panel : {&swrPanel, &gainPanel})
-            if (!panel->isEmpty())
-                painter.drawLine(QPointF(g.x(t.mhz), panel->top()),
-                                 QPointF(g.x(t.mhz), panel->bottom()));
-    }
-    painter.setPen(text);
-    axis::drawFrequencyLabels(
-        painter, low, high, [&](double f) { return g.x(f); }, metrics, gap, line, lowest.bottom(),
-        plotArea, area);
-    const double titleX = area.left() + gap + line / 2;
-    style::drawUpwardText(
-        painter, QPointF(titleX, swrPanel.center().y()),
-        metrics.elidedText(QStringLiteral("SWR (50 Ω)"), Qt::ElideRight, swrPanel.height()));
-    if (hasGain) {
-        style::drawUpwardText(
-            painter, QPointF(titleX, gainPanel.center().y()),
-            metrics.elidedText(QStringLiteral("gain (dBi)"), Qt::ElideRight, gainPanel.height()));
-        painter.drawText(gainPanel.adjusted(gap * 2, gap / 2, -gap, 0),
-                         Qt::AlignLeft | Qt::AlignTop, QStringLiteral("gain at the horizon"));
-    }
-
-    // SWR 2, and the design frequency with its value.
-    painter.setPen(QPen(style::kGoodSwr, sizes.curve * 0.6, Qt::DashLine));
-    painter.drawLine(QPointF(swrPanel.left(), g.ySwr(2)), QPointF(swrPanel.right(), g.ySwr(2)));
-    painter.drawText(
-        QRectF(swrPanel.left(), g.ySwr(2) - line - gap / 2, swrPanel.width() - gap, line),
-        Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("SWR 2"));
-    if (chart.designMHz >= low * 0.999 && chart.designMHz <= high * 1.001) {
-        const double x = g.x(chart.designMHz);
-        painter.setPen(QPen(style::kDesign, sizes.curve * 0.6, Qt::DashDotLine));
-        painter.drawLine(QPointF(x, swrPanel.top()), QPointF(x, lowest.bottom()));
-        const QString value = number(chart.designMHz, 6) + QStringLiteral(" MHz");
-        const double width = metrics.horizontalAdvance(value) + 2;
-        const bool leftOfLine = x + gap + width > swrPanel.right() - gap;
-        painter.drawText(
-            QRectF(leftOfLine ? x - gap - width : x + gap, swrPanel.top() + gap / 2, width, line),
-            Qt::AlignCenter, value);
-    }
-
-    painter.setPen(QPen(style::kText, sizes.line));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(swrPanel);
-    if (hasGain)
-        painter.drawRect(gainPanel);
+    const frame::FrequencyGeometry fg = frame::drawFrequencyFrame(f, spec);
+    const QRectF swrPanel = fg.panel(0);
+    const QRectF gainPanel = hasGain ? fg.panel(1) : QRectF();
+    const SwrGeometry g(swrPanel, gainPanel, low, high, topSwr, dbi.low, dbi.high, chart.scale,
+                        bottomDb);
 
     // The curves over the frames, so that SWR 1 stays visible; they end at
     // the top edge, where the marks take over.
-    const auto swrY = [&](const SwrPoint& p) { return g.ySwr(drawnSwr(p.swr, topSwr)); };
+    const auto swrY = [&](const SwrPoint& p) {
+        return returnLoss ? g.yReturnLoss(std::min(returnLossDb(p.swr), bottomDb))
+                          : g.ySwr(drawnSwr(p.swr, topSwr));
+    };
     if (measured) {
-        painter.setPen(QPen(style::kMeasured, sizes.curve, Qt::SolidLine, Qt::RoundCap));
+        painter.setPen(QPen(style::kMeasured, f.sizes.curve, Qt::SolidLine, Qt::RoundCap));
         painter.drawPath(curvePath(g, chart.measured, swrY, swrPanel));
     }
-    painter.setPen(QPen(style::kPredicted, sizes.curve, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(style::kPredicted, f.sizes.curve, Qt::SolidLine, Qt::RoundCap));
     painter.drawPath(curvePath(g, predicted, swrY, swrPanel));
     if (hasGain) {
         const auto gainY = [&](const GainPoint& p) {
@@ -350,14 +300,8 @@ SwrGeometry drawSwrChart(QPainter& painter, const QRectF& area, const SwrChart& 
 
     drawExcursionMarks(painter, g, chart.measured, measuredRuns, style::kMeasured, markSize);
     drawExcursionMarks(painter, g, predicted, predictedRuns, style::kPredicted, markSize);
-    painter.setPen(style::kGoodSwr);
-    for (qsizetype i = 0; i < notes.size(); ++i)
-        painter.drawText(QRectF(notesBox.left(), notesBox.top() + i * line, notesBox.width(), line),
-                         Qt::AlignCenter,
-                         metrics.elidedText(notes[i], Qt::ElideRight, notesBox.width()));
     if (measured)
-        drawLegend(painter, swrPanel, sizes);
-    painter.restore();
+        f.drawLegendBox(swrPanel, spec.legendBox);
     return g;
 }
 

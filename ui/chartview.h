@@ -4,11 +4,18 @@
 // The prediction window's charts on screen: the chart library draws them to
 // the widget's size, once per change of chart or size, into a picture that
 // the widget then shows, so moving the mouse repaints only the read-out over
-// it. Without a chart a view shows a line of text in its place. The SWR view
-// reads off the frequency and the value under the mouse.
+// it. Without a chart a view shows a line of text in its place.
+//
+// The chart views read their curves: under the mouse, or stepped through
+// the computed points with the arrow keys (Home and End to the ends) while
+// the view has focus, a hairline, a marker on each curve and a box say what
+// the curves hold there. Each new reading is sent as readingChanged, for
+// the window's status line and screen readers.
 #pragma once
 
+#include "chartframe.h"
 #include "charts.h"
+#include "smithchart.h"
 #include "swrchart.h"
 
 #include <QPixmap>
@@ -18,6 +25,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace discone::ui {
 
@@ -41,6 +49,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     // Drawn over the chart at each paint.
     virtual void paintOver(QPainter&) {}
+    // The chart drawn now, if it must be, so that its geometry is known.
+    void ensureDrawn();
 
 private:
     Drawing drawing_;
@@ -48,27 +58,131 @@ private:
     QPixmap picture_; // the chart at the widget's size; null when it must be drawn again
 };
 
-class SwrView : public ChartView {
+// A chart view with a read-out. The cursor is a place along the curves: a
+// frequency, or on the Smith chart a point's index.
+class ReadoutView : public ChartView {
+    Q_OBJECT
+public:
+    explicit ReadoutView(QWidget* parent = nullptr);
+
+    // The reading at the cursor in the user's words; empty without one.
+    QString reading() const { return reading_; }
+    std::optional<double> cursor() const { return cursor_; }
+
+signals:
+    void readingChanged(const QString& reading);
+
+protected:
+    struct Marker {
+        QPointF at;
+        QColor colour;
+    };
+    // The cursor's stops, rising: the computed points.
+    virtual std::vector<double> stops() const = 0;
+    // The cursor for the mouse at `point`; none off the chart.
+    virtual std::optional<double> cursorAt(const QPointF& point) const = 0;
+    virtual QString textAt(double cursor) const = 0;
+    virtual std::vector<Marker> markersAt(double cursor) const = 0;
+    // The hairline through the cursor, if the chart has one.
+    virtual std::optional<QLineF> hairlineAt(double) const { return std::nullopt; }
+
+    // A new chart (nullptr: none), with no cursor. The drawing must set the
+    // geometry the read-out uses.
+    void showChart(Drawing drawing);
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintOver(QPainter& painter) override;
+
+private:
+    void setCursor(std::optional<double> cursor);
+
+    std::optional<double> cursor_;
+    std::optional<QPointF> mouse_;
+    QString reading_;
+};
+
+class SwrView : public ReadoutView {
     Q_OBJECT
 public:
     explicit SwrView(QWidget* parent = nullptr);
 
+    // The user's separators and ITU region come from the system's locale.
     void setChart(const plot::SwrChart& chart);
     void clearChart();
 
-    // What the chart reads at a point of the widget, in the user's words,
-    // such as "412.3 MHz: SWR 1.52"; empty off the panels or before the chart
-    // is drawn.
+    // What the curves read in the column of a point of the widget, in the
+    // user's words, such as "175.7 MHz: SWR 1.56, 1.69 dBi at the horizon";
+    // empty off the panels or before the chart is drawn.
     QString readingAt(const QPointF& point) const;
 
 protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void paintOver(QPainter& painter) override;
+    std::vector<double> stops() const override;
+    std::optional<double> cursorAt(const QPointF& point) const override;
+    QString textAt(double mhz) const override;
+    std::vector<Marker> markersAt(double mhz) const override;
+    std::optional<QLineF> hairlineAt(double mhz) const override;
 
 private:
+    plot::SwrChart chart_;
     plot::SwrGeometry geometry_; // of the chart as last drawn
-    std::optional<QPointF> mouse_;
+};
+
+class BeamView : public ReadoutView {
+    Q_OBJECT
+public:
+    explicit BeamView(QWidget* parent = nullptr);
+    void setChart(const plot::BeamChart& chart);
+    void clearChart();
+
+protected:
+    std::vector<double> stops() const override;
+    std::optional<double> cursorAt(const QPointF& point) const override;
+    QString textAt(double mhz) const override;
+    std::vector<Marker> markersAt(double mhz) const override;
+    std::optional<QLineF> hairlineAt(double mhz) const override;
+
+private:
+    plot::BeamChart chart_;
+    plot::frame::FrequencyGeometry geometry_;
+};
+
+class ImpedanceView : public ReadoutView {
+    Q_OBJECT
+public:
+    explicit ImpedanceView(QWidget* parent = nullptr);
+    void setChart(const plot::ImpedanceChart& chart);
+    void clearChart();
+
+protected:
+    std::vector<double> stops() const override;
+    std::optional<double> cursorAt(const QPointF& point) const override;
+    QString textAt(double mhz) const override;
+    std::vector<Marker> markersAt(double mhz) const override;
+    std::optional<QLineF> hairlineAt(double mhz) const override;
+
+private:
+    plot::ImpedanceChart chart_;
+    plot::frame::FrequencyGeometry geometry_;
+};
+
+// Reads the computed point nearest the mouse.
+class SmithView : public ReadoutView {
+    Q_OBJECT
+public:
+    explicit SmithView(QWidget* parent = nullptr);
+    void setChart(const plot::SmithChart& chart);
+    void clearChart();
+
+protected:
+    std::vector<double> stops() const override;
+    std::optional<double> cursorAt(const QPointF& point) const override;
+    QString textAt(double index) const override;
+    std::vector<Marker> markersAt(double index) const override;
+
+private:
+    plot::SmithChart chart_;
+    plot::SmithGeometry geometry_;
 };
 
 } // namespace discone::ui

@@ -1,0 +1,107 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sweepchart.h"
+
+#include "bands.h"
+
+namespace discone::plot {
+
+std::vector<BandMark> bandMarks(int region, double lowMHz, double highMHz) {
+    std::vector<BandMark> marks;
+    for (const study::Band& band : study::bandsWithin(region, lowMHz, highMHz))
+        marks.push_back({QString::fromStdString(band.name), band.lowMHz, band.highMHz});
+    return marks;
+}
+
+namespace {
+
+template <typename Points> std::vector<BandMark> bandsOf(const Points& points, int region) {
+    if (points.empty())
+        return {};
+    return bandMarks(region, points.front().frequencyMHz, points.back().frequencyMHz);
+}
+
+} // namespace
+
+SwrChart sweepChart(const nec::Sweep& sweep, const QString& title,
+                    const std::vector<std::pair<double, double>>& measured, const Reader& reader) {
+    SwrChart chart;
+    chart.title = title;
+    chart.designMHz = sweep.designMHz;
+    chart.scale = reader.scale;
+    chart.referenceOhms = reader.referenceOhms;
+    chart.separators = reader.separators;
+    chart.predicted.reserve(sweep.points.size());
+    for (const nec::SweepPoint& point : sweep.points) {
+        chart.predicted.push_back(
+            {point.frequencyMHz, reader.referenceOhms == nec::kReferenceOhms
+                                     ? point.swr
+                                     : nec::swr(point.impedance, reader.referenceOhms)});
+        if (point.beam)
+            chart.horizonGain.push_back({point.frequencyMHz, point.beam->horizonDbi});
+    }
+    for (const auto& [mhz, swr] : measured)
+        chart.measured.push_back({mhz, swr});
+    chart.bands = bandsOf(chart.predicted, reader.region);
+    return chart;
+}
+
+BeamChart beamChart(const nec::Sweep& sweep, const QString& title, const Reader& reader) {
+    BeamChart chart;
+    chart.title = title;
+    chart.designMHz = sweep.designMHz;
+    chart.separators = reader.separators;
+    for (const nec::SweepPoint& point : sweep.points)
+        if (point.beam)
+            chart.points.push_back({point.frequencyMHz, point.beam->horizonDbi, point.beam->peakDbi,
+                                    point.beam->peakElevationDeg});
+    chart.bands = bandsOf(chart.points, reader.region);
+    return chart;
+}
+
+ImpedanceChart impedanceChart(const nec::Sweep& sweep, const QString& title, const Reader& reader) {
+    ImpedanceChart chart;
+    chart.title = title;
+    chart.designMHz = sweep.designMHz;
+    chart.referenceOhms = reader.referenceOhms;
+    chart.separators = reader.separators;
+    for (const nec::SweepPoint& point : sweep.points)
+        chart.points.push_back(
+            {point.frequencyMHz, point.impedance.real(), point.impedance.imag()});
+    chart.bands = bandsOf(chart.points, reader.region);
+    return chart;
+}
+
+SmithChart smithChart(const nec::Sweep& sweep, const QString& title,
+                      const std::vector<std::pair<double, std::complex<double>>>& measured,
+                      const Reader& reader) {
+    SmithChart chart;
+    chart.title = title;
+    chart.designMHz = sweep.designMHz;
+    chart.referenceOhms = reader.referenceOhms;
+    chart.separators = reader.separators;
+    for (const nec::SweepPoint& point : sweep.points)
+        chart.predicted.push_back(
+            {point.frequencyMHz, point.impedance.real(), point.impedance.imag()});
+    for (const auto& [mhz, z] : measured)
+        chart.measured.push_back({mhz, z.real(), z.imag()});
+    return chart;
+}
+
+PatternChart patternChart(const std::vector<nec::ElevationCut>& cuts, const QString& title,
+                          const Reader& reader) {
+    PatternChart chart;
+    chart.title = title;
+    chart.separators = reader.separators;
+    for (const nec::ElevationCut& cut : cuts) {
+        PatternCut drawn{cut.frequencyMHz, {}};
+        // Theta from the disc's side is 90 degrees less the elevation; the
+        // drawing wants rising elevation.
+        for (auto s = cut.samples.rbegin(); s != cut.samples.rend(); ++s)
+            drawn.points.push_back({90 - s->thetaDeg, s->gainDbi});
+        chart.cuts.push_back(std::move(drawn));
+    }
+    return chart;
+}
+
+} // namespace discone::plot
