@@ -3,6 +3,7 @@
 #include "beam.h"
 
 #include "engine.h"
+#include "numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -72,6 +73,42 @@ Beam beamOf(const std::vector<PatternSample>& cut) {
         }
     }
     beam.peakElevationDeg = 90 - theta;
+    return beam;
+}
+
+PatternRequest sphereCuts(int radials, double outerRadius, double mhz) {
+    // A ring of radius R radiates azimuthal harmonics of the field up to
+    // about k R (Bessel functions of higher order vanish), in multiples of N
+    // by the symmetry; the power pattern's harmonics of order below 2 M N
+    // average out over M intervals of the trapezoid rule, and one cut is
+    // enough where even the field's first harmonic, of order N, vanishes. The
+    // theta step keeps a few samples across the narrowest lobe, of about
+    // 1 / k R.
+    const double kr = 2 * std::numbers::pi * mhz / kLightMetresMHz * outerRadius;
+    const double order = kr + 2 * std::cbrt(kr) + 2;
+    const int intervals = radials > order ? 0 : static_cast<int>(std::floor(order / radials)) + 1;
+    double step = 5;
+    for (double finer : {3.0, 2.5, 2.0, 1.5, 1.0, 0.5})
+        if (step * std::numbers::pi / 180 * kr > 0.9)
+            step = finer;
+    return {step, intervals + 1, intervals > 0 ? 180.0 / radials / intervals : 0};
+}
+
+Beam beamOf(const std::vector<PatternCut>& cuts, int radials) {
+    const auto n = static_cast<int>(cuts.size());
+    if (n < 1 || radials < 1 || std::abs(cuts.front().phiDeg) > 0.01 ||
+        (n > 1 && std::abs(cuts.back().phiDeg - 180.0 / radials) > 0.01))
+        throw NecError("the radiation pattern does not run from phi 0 to " +
+                       number(180.0 / radials, 4) + " degrees");
+    // The trapezoid rule over phi, exact for the harmonics of a mirrored
+    // periodic pattern below twice the cuts' intervals.
+    if (n == 1)
+        return beamOf(cuts.front().samples);
+    double sum = 0;
+    for (int i = 0; i < n; ++i)
+        sum += beamOf(cuts[i].samples).averageGain * (i == 0 || i == n - 1 ? 0.5 : 1);
+    Beam beam = beamOf(cuts.front().samples);
+    beam.averageGain = sum / (n - 1);
     return beam;
 }
 

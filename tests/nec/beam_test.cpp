@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The beam read from an elevation cut: patterns whose average gain, horizon
-// gain and strongest lobe are known in closed form, and a half-wave dipole
-// in nec2c.
+// The beam read from elevation cuts: patterns whose average gain, horizon
+// gain and strongest lobe are known in closed form, patterns that vary
+// around the axis as N rods make them, and a half-wave dipole in nec2c.
 #include "beam.h"
+#include "model.h"
 #include "nec2cprogram.h"
 #include "output.h"
 
@@ -67,6 +68,39 @@ TEST(Beam, ClosedFormPatterns) {
     const Beam right = corrected(beamOf(cut(5, cases[3].gain)));
     EXPECT_NEAR(right.horizonDbi, 10 * std::log10(1.5), 0.01);
     EXPECT_NEAR(right.peakDbi, 10 * std::log10(1.5), 0.01);
+}
+
+// Patterns of N rods, G(theta, phi) = g(theta) (1 + a cos(N phi) + b
+// cos(2 N phi)), average over the sphere what g alone does, whatever a and
+// b: the cuts over one sector find it, where one cut through a rod is out
+// by the factor 1 + a + b. The beam is that cut's.
+TEST(Beam, SectorCutsAverageTheSphere) {
+    struct Case {
+        int radials;
+        double a, b, kr; // harmonics; k R, which sets how many cuts are asked
+    };
+    const Case cases[] = {
+        {4, 0.8, 0.1, 4.3}, {3, -0.5, 0.4, 9}, {16, 0.02, 0, 8.7}, {8, 0.5, 0.3, 30}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.radials);
+        const double mhz = c.kr / (2 * std::numbers::pi) * 299.792458; // R = 1 m
+        const PatternRequest asked = sphereCuts(c.radials, 1, mhz);
+        std::vector<PatternCut> cuts;
+        for (int k = 0; k < asked.phiCount; ++k) {
+            const double phi = k * asked.phiStepDeg * kDegree;
+            const double ripple =
+                1 + c.a * std::cos(c.radials * phi) + c.b * std::cos(2 * c.radials * phi);
+            cuts.push_back({k * asked.phiStepDeg, cut(asked.thetaStepDeg, [&](double t) {
+                                return 1.5 * std::pow(std::sin(t), 2) * ripple;
+                            })});
+        }
+        if (c.a > 0.1) {
+            EXPECT_GE(asked.phiCount, 3); // the two harmonics need two intervals
+        }
+        const Beam beam = beamOf(cuts, c.radials);
+        EXPECT_NEAR(beam.averageGain, c.a > 0.1 || c.b != 0 ? 1 : 1 + c.a, 2e-3);
+        EXPECT_NEAR(beam.horizonDbi, 10 * std::log10(1.5 * (1 + c.a + c.b)), 0.01);
+    }
 }
 
 // A thin half-wave dipole along the axis: 2.15 dBi broadside, at the
