@@ -1,106 +1,296 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Every limit of the model in one place, each message with what would fit;
+// the wires themselves are geometry.cpp's.
 #include "model.h"
+
+#include "beam.h"
+#include "geometry.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
+#include <string>
+#include <utility>
 
 namespace discone::nec {
 
 namespace {
 
-// The model's rules (docs/nec-model.md gives the measurements behind them).
-constexpr double kLongestSegment = 0.1;   // wavelengths
-constexpr double kShortestSegment = 1e-3; // wavelengths
-constexpr double kGrowth = 1.5;           // a segment at most this much longer than the one before
-constexpr double kRodSegment = 4;         // rod radii, at least, per rod segment
-constexpr double kFirstRodSegment = 8;    // rod radii, at least, for a rod's first segment
-constexpr double kRodSpacing = 3;         // rod radii, at least, between rod centres
-constexpr double kFeedFraction = 8;       // the feed region's radius is at most gap / this
-constexpr double kLargestHub = 0.25;      // of the disc's radius
+constexpr double kGapLongest = 0.1;   // wavelengths at the highest frequency
+constexpr double kGapShortest = 1e-3; // wavelengths at the design frequency
+constexpr double kLargestHub = 0.25;  // of the disc's diameter
+constexpr double kRodSpacing = 3;     // rod radii between rod centres, as geometry.cpp keeps
+constexpr int kFrequencyDigits = 4;   // of a suggested frequency
+constexpr int kDiameterDigits = 3;    // of a suggested diameter
+constexpr int kDefaultDigits = 2;     // of the default diameter where 2 mm does not fit
 
 using Pieces = std::vector<ModelError::Piece>;
-
-ModelError::Piece mm(std::string text, double metres) {
-    return {std::move(text), metres * 1000, 3};
-}
-
-ModelError::Piece mhz(std::string text, double value) {
-    return {std::move(text), value, 4};
-}
 
 ModelError::Piece words(std::string text) {
     return {std::move(text), 0, 0};
 }
 
-// Segment lengths along a piece of `length` entered from a segment of
-// `previous`: each at most kGrowth times the one before and at most
-// `longest`; a rod's first at least `firstAtLeast`. All are scaled down
-// together to fit; a rod whose first segment then falls below `atLeast`
-// takes fewer, equal ones.
-std::vector<double> graded(double length, double previous, double longest, double atLeast = 0,
-                           double firstAtLeast = 0) {
-    std::vector<double> segments;
-    double s = std::max(std::min(kGrowth * previous, longest), std::min(firstAtLeast, longest));
-    double total = 0;
-    for (;;) {
-        segments.push_back(s);
-        total += s;
-        if (total >= length * (1 - 1e-9))
-            break;
-        s = std::min(kGrowth * s, longest);
+// `value` rounded to `digits` significant digits, down or up.
+double roundDown(double value, int digits) {
+    const double unit = std::pow(10.0, std::floor(std::log10(value)) - digits + 1);
+    return std::floor(value / unit * (1 + 1e-12)) * unit;
+}
+
+double roundUp(double value, int digits) {
+    const double unit = std::pow(10.0, std::floor(std::log10(value)) - digits + 1);
+    return std::ceil(value / unit * (1 - 1e-12)) * unit;
+}
+
+// The next value below or above on the grid of `digits` significant digits.
+double stepDown(double value, int digits) {
+    return roundDown(value * (1 - 1e-9), digits);
+}
+
+double stepUp(double value, int digits) {
+    return roundUp(value * (1 + 1e-9), digits);
+}
+
+struct Limits {
+    double thinTop = 0; // MHz: the thin-wire model's
+    double gapTop = 0;  // MHz: the gap's tenth of a wavelength
+    double hub = 0;     // metres: the largest hub radius
+};
+
+Limits limitsOf(const Model& m) {
+    return {kThinWireLimit * kLightMetresMHz / (2 * std::numbers::pi * m.rodRadius),
+            kGapLongest * kLightMetresMHz / m.gap(), kLargestHub * m.discRadius};
+}
+
+// In the order they are tried: those of the rods and the design before
+// those of the frequency, which fewer or thinner rods cannot mend alone.
+enum class Broken { None, Radials, Diameter, Design, Below, ShortGap, Hub, ThinWire, Gap, Work };
+
+// The frequency a check is made at: the highest asked for, or for the
+// default sweep (0), which stops where the limits do, a little above the
+// design frequency, as the sweep's highest is rounded down to 4 digits.
+double checkedMHz(const DisconeDimensions& dims, double highestMHz) {
+    return highestMHz > 0 ? highestMHz : dims.LowestFrequency * 1.001;
+}
+
+double stepTop(double designMHz, double mhz) {
+    const double steps = std::ceil(std::log(mhz / designMHz) / std::log(kModelStep) - 1e-9);
+    return designMHz * std::pow(kModelStep, std::max(1.0, steps));
+}
+
+double fittedFor(const DisconeDimensions& dims, const Model& measured, double mhz) {
+    const Limits l = limitsOf(measured);
+    return std::max(mhz, std::min({stepTop(dims.LowestFrequency, mhz), l.thinTop, l.gapTop}));
+}
+
+Model wired(const DisconeDimensions& dims, const ModelOptions& options, const Model& measured,
+            double mhz) {
+    const double fitted = fittedFor(dims, measured, mhz);
+    return withWires(measured, feedFor(measured, options.feed), fitted, options.segmentScale);
+}
+
+double secondsAt(const DisconeDimensions& dims, const ModelOptions& options, const Model& measured,
+                 double mhz) {
+    const Model m = wired(dims, options, measured, mhz);
+    const PatternRequest cuts = sphereCuts(m.radials, m.skirtRadius, m.fittedMHz);
+    return estimatedSeconds(m, (static_cast<int>(std::lround(180 / cuts.thetaStepDeg)) + 1) *
+                                   cuts.phiCount);
+}
+
+// The first limit broken, in the order the messages are tried.
+Broken firstBroken(const DisconeDimensions& dims, const ModelOptions& options, double highestMHz) {
+    if (options.radials < kMinimumRadials || options.radials > kMaximumRadials)
+        return Broken::Radials;
+    if (!(std::isfinite(options.wireDiameterMm) &&
+          options.wireDiameterMm >= kMinimumWireDiameterMm))
+        return Broken::Diameter;
+    const double designMHz = dims.LowestFrequency;
+    if (!(std::isfinite(designMHz) && designMHz > 0 && dims.DiscSpacing > 0 &&
+          dims.MinimumDiameter > dims.DiscSpacing && dims.SkirtDiameter > dims.MinimumDiameter &&
+          dims.DiscDiameter > dims.MinimumDiameter && dims.HeightToDisc > dims.DiscSpacing))
+        return Broken::Design;
+    if (!(std::isfinite(highestMHz) && (highestMHz <= 0 || highestMHz >= designMHz)))
+        return Broken::Below;
+    const double at = checkedMHz(dims, highestMHz);
+    const Model m = measures(dims, options);
+    const Limits l = limitsOf(m);
+    if (m.gap() < kGapShortest * kLightMetresMHz / designMHz)
+        return Broken::ShortGap;
+    if (m.rodStart > l.hub)
+        return Broken::Hub;
+    if (at > l.thinTop)
+        return Broken::ThinWire;
+    if (at > l.gapTop)
+        return Broken::Gap;
+    if (secondsAt(dims, options, m, at) > kMostSecondsPerFrequency)
+        return Broken::Work;
+    return Broken::None;
+}
+
+bool accepted(const DisconeDimensions& dims, const ModelOptions& options, double highestMHz) {
+    return firstBroken(dims, options, highestMHz) == Broken::None;
+}
+
+ModelOptions withDiameter(ModelOptions o, double mm) {
+    o.wireDiameterMm = mm;
+    return o;
+}
+
+// What would fit, every limit considered; nullopt where nothing does.
+
+// The highest frequency accepted below `above`, rounded down.
+std::optional<double> topAllowed(const DisconeDimensions& dims, const ModelOptions& options,
+                                 double above) {
+    double lo = dims.LowestFrequency, hi = above;
+    if (!accepted(dims, options, lo))
+        return std::nullopt;
+    if (accepted(dims, options, hi))
+        return roundDown(hi, kFrequencyDigits);
+    while (hi - lo > 1e-7 * hi) {
+        const double mid = std::sqrt(lo * hi);
+        (accepted(dims, options, mid) ? lo : hi) = mid;
     }
-    for (double& x : segments)
-        x *= length / total;
-    if (atLeast > 0 && segments.front() < atLeast && segments.size() > 1) {
-        auto n = segments.size() - 1;
-        while (n > 1 && length / static_cast<double>(n) < atLeast)
-            --n;
-        segments.assign(n, length / static_cast<double>(n));
+    for (double f = roundDown(lo, kFrequencyDigits); f >= dims.LowestFrequency;
+         f = stepDown(f, kFrequencyDigits))
+        if (accepted(dims, options, f))
+            return f;
+    return std::nullopt;
+}
+
+// The thickest rods accepted at `highestMHz`, thinner than the ones asked.
+std::optional<double> thickestAllowed(const DisconeDimensions& dims, const ModelOptions& options,
+                                      double highestMHz) {
+    const Model m = measures(dims, options);
+    const Limits l = limitsOf(m);
+    const double thinMm = 2000 * kThinWireLimit * kLightMetresMHz / checkedMHz(dims, highestMHz) /
+                          (2 * std::numbers::pi);
+    const double hubMm = 2000 * l.hub * 2 * std::numbers::pi / (kRodSpacing * options.radials);
+    double d =
+        roundDown(std::min({thinMm, hubMm, options.wireDiameterMm}) * (1 - 1e-9), kDiameterDigits);
+    for (int i = 0; i < 20 && d >= kMinimumWireDiameterMm; ++i, d = stepDown(d, kDiameterDigits))
+        if (accepted(dims, withDiameter(options, d), highestMHz))
+            return d;
+    return std::nullopt;
+}
+
+// The thinnest rods accepted at `highestMHz`, thicker than the ones asked.
+std::optional<double> thinnestAllowed(const DisconeDimensions& dims, const ModelOptions& options,
+                                      double highestMHz) {
+    for (double d = stepUp(options.wireDiameterMm, kDiameterDigits - 1); d < 1000;
+         d = stepUp(d, kDiameterDigits - 1)) {
+        const Broken b = firstBroken(dims, withDiameter(options, d), highestMHz);
+        if (b == Broken::None)
+            return d;
+        if (b == Broken::ThinWire || b == Broken::Hub)
+            return std::nullopt; // thicker rods only break these more
     }
-    return segments;
+    return std::nullopt;
 }
 
-Point along(Point a, Point b, double t) {
-    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, a.z + (b.z - a.z) * t};
+// The most rods, fewer than asked, accepted at `highestMHz`.
+std::optional<int> mostRodsAllowed(const DisconeDimensions& dims, const ModelOptions& options,
+                                   double highestMHz) {
+    ModelOptions o = options;
+    for (o.radials = options.radials - 1; o.radials >= kMinimumRadials; --o.radials)
+        if (accepted(dims, o, highestMHz))
+            return o.radials;
+    return std::nullopt;
 }
 
-double distance(Point a, Point b) {
-    return std::hypot(b.x - a.x, b.y - a.y, b.z - a.z);
-}
-
-Point rotated(Point p, double angle) {
-    const double c = std::cos(angle), s = std::sin(angle);
-    return {p.x * c - p.y * s, p.x * s + p.y * c, p.z};
-}
-
-// Adds a piece as runs of equal segments, one GW card each; returns the
-// length of its last segment.
-double add(Model& m, Part part, Point a, Point b, double radius,
-           const std::vector<double>& segments) {
-    const double length = distance(a, b);
-    double done = 0;
-    for (std::size_t i = 0; i < segments.size();) {
-        std::size_t j = i;
-        double run = 0;
-        while (j < segments.size() && std::abs(segments[j] - segments[i]) <= 1e-9 * length) {
-            run += segments[j];
-            ++j;
-        }
-        const Point from = along(a, b, done / length);
-        done += run;
-        const Point to = j == segments.size() ? b : along(a, b, done / length);
-        m.wires.push_back({from, to, static_cast<int>(j - i), radius});
-        m.parts.push_back(part);
-        i = j;
+// The limit, then ": " and the suggestions joined by ", or ".
+ModelError refusal(Pieces limit, std::vector<Pieces> suggestions) {
+    for (std::size_t i = 0; i < suggestions.size(); ++i) {
+        limit.push_back(words(i == 0 ? ": " : ", or "));
+        limit.insert(limit.end(), suggestions[i].begin(), suggestions[i].end());
     }
-    return segments.back();
+    return ModelError(std::move(limit));
 }
 
-void check(bool ok, Pieces message) {
-    if (!ok)
-        throw ModelError(std::move(message));
+ModelError refusalFor(Broken broken, const DisconeDimensions& dims, const ModelOptions& options,
+                      double highestMHz) {
+    const double designMHz = dims.LowestFrequency;
+    const Model m = measures(dims, options);
+    const Limits l = limitsOf(m);
+    const double d = options.wireDiameterMm, at = checkedMHz(dims, highestMHz);
+    std::vector<Pieces> advice;
+    // "use" once, before the first suggestion of rods.
+    bool used = false;
+    const auto use = [&](std::string text) {
+        return (std::exchange(used, true) ? "" : "use ") + text;
+    };
+    // A default sweep stops where the limits do: no highest to suggest.
+    const auto sweepTo = [&] {
+        if (const auto mhz = highestMHz > 0 ? topAllowed(dims, options, highestMHz) : std::nullopt)
+            advice.push_back({{"sweep to at most ", *mhz, kFrequencyDigits}, words(" MHz")});
+    };
+    const auto rodsAtMost = [&] {
+        if (const auto mm = thickestAllowed(dims, options, highestMHz))
+            advice.push_back({{use("rods at most "), *mm, kDiameterDigits}, words(" mm across")});
+    };
+    const auto fewerRods = [&](const std::string& after) {
+        if (const auto rods = mostRodsAllowed(dims, options, highestMHz))
+            advice.push_back({{use("at most "), static_cast<double>(*rods), 2}, words(after)});
+    };
+    switch (broken) {
+    case Broken::Radials:
+        return ModelError({{"the number of rods must be from ", kMinimumRadials, 2},
+                           {" to ", kMaximumRadials, 2}});
+    case Broken::Diameter:
+        return ModelError(
+            {{"the rods' diameter must be at least ", kMinimumWireDiameterMm, 2}, words(" mm")});
+    case Broken::Design:
+        return ModelError({words("the dimensions do not describe a discone")});
+    case Broken::Below:
+        return ModelError(
+            {{"the highest frequency must not be below the design frequency ", designMHz, 7},
+             words(" MHz")});
+    case Broken::ShortGap:
+        return ModelError({{"the feed gap of ", 1000 * m.gap(), 3},
+                           {" mm is shorter than a thousandth of a wavelength at ", designMHz, 7},
+                           words(" MHz")});
+    case Broken::ThinWire:
+        sweepTo();
+        rodsAtMost();
+        return refusal({{"rods ", d, 3},
+                        {" mm across are too thick for NEC-2's thin-wire model above ", l.thinTop,
+                         kFrequencyDigits},
+                        words(" MHz")},
+                       advice);
+    case Broken::Gap:
+        sweepTo();
+        return refusal(
+            {{"the feed gap of ", 1000 * m.gap(), 3},
+             {" mm is longer than a tenth of a wavelength above ", l.gapTop, kFrequencyDigits},
+             words(" MHz")},
+            advice);
+    case Broken::Hub:
+        fewerRods(" rods of that size");
+        rodsAtMost();
+        return refusal({{std::to_string(options.radials) + " rods ", d, 3},
+                        {" mm across need a hub ", 2000 * m.rodStart, 3},
+                        {" mm across to stand three radii apart, more than a quarter of the "
+                         "disc's ",
+                         2000 * m.discRadius, 3},
+                        words(" mm")},
+                       advice);
+    case Broken::Work:
+        sweepTo();
+        if (const auto mm = thinnestAllowed(dims, options, highestMHz))
+            advice.push_back({{use("rods at least "), *mm, kDiameterDigits}, words(" mm across")});
+        fewerRods(" rods");
+        return refusal(
+            {{std::to_string(options.radials) + " rods ", d, 3},
+             {" mm across up to ", at, 6},
+             {" MHz take about ", secondsAt(dims, options, m, at), 2},
+             {" s of nec2c's work a frequency, more than the ", kMostSecondsPerFrequency, 2},
+             words(" s it may take")},
+            advice);
+    case Broken::None:
+        break;
+    }
+    return ModelError({words("the model is within its limits")});
 }
 
 } // namespace
@@ -109,7 +299,7 @@ ModelError::ModelError(std::vector<Piece> pieces)
     : std::runtime_error([&] {
           std::string text;
           for (const Piece& p : pieces)
-              text += p.text + (p.digits > 0 ? significantText(p.number, p.digits, {".", ""}) : "");
+              text += p.text + (p.digits > 0 ? readableText(p.number, p.digits, {".", ""}) : "");
           return text;
       }()),
       pieces_(std::move(pieces)) {}
@@ -117,131 +307,74 @@ ModelError::ModelError(std::vector<Piece> pieces)
 std::string ModelError::message(const Separators& sep) const {
     std::string text;
     for (const Piece& p : pieces_)
-        text += p.text + (p.digits > 0 ? significantText(p.number, p.digits, sep) : "");
+        text += p.text + (p.digits > 0 ? readableText(p.number, p.digits, sep) : "");
     return text;
 }
 
-double Model::coneWireLength() const {
-    return std::hypot(skirtRadius - topRadius, coneTopHeight);
+void checkModel(const DisconeDimensions& dims, const ModelOptions& options, double highestMHz) {
+    if (const Broken b = firstBroken(dims, options, highestMHz); b != Broken::None)
+        throw refusalFor(b, dims, options, highestMHz);
+}
+
+void checkSweep(const DisconeDimensions& dims, const ModelOptions& options, double highestMHz,
+                int points) {
+    // The rods and the design first, as every model's.
+    if (const Broken b = firstBroken(dims, options, dims.LowestFrequency);
+        b == Broken::Radials || b == Broken::Diameter || b == Broken::Design)
+        throw refusalFor(b, dims, options, dims.LowestFrequency);
+    if (points < kMinimumPoints || points > kMaximumPoints)
+        throw ModelError({{"a sweep has from ", kMinimumPoints, 1},
+                          {" to ", kMaximumPoints, 4},
+                          words(" points")});
+    if (highestMHz > 0 && !(highestMHz > dims.LowestFrequency))
+        throw ModelError({{"the sweep's highest frequency must be above the design frequency ",
+                           dims.LowestFrequency, 7},
+                          words(" MHz")});
+    checkModel(dims, options, highestMHz);
+}
+
+Model buildModel(const DisconeDimensions& dims, const ModelOptions& options, double mhz) {
+    checkModel(dims, options, mhz);
+    return wired(dims, options, measures(dims, options), checkedMHz(dims, mhz));
+}
+
+double fittedMHz(const DisconeDimensions& dims, const ModelOptions& options, double mhz) {
+    return fittedFor(dims, measures(dims, options), mhz);
 }
 
 double highestModelledMHz(const DisconeDimensions& dims, const ModelOptions& options) {
-    const double a = options.wireDiameterMm / 2000;
-    const double gap = dims.DiscSpacing * kMetresPerInch;
-    return std::min(kThinWireLimit * kLightMetresMHz / (2 * std::numbers::pi * a),
-                    kLongestSegment * kLightMetresMHz / gap);
+    const Model m = measures(dims, options);
+    const Limits l = limitsOf(m);
+    if (!std::isfinite(l.thinTop) || !(dims.LowestFrequency > 0))
+        return 0;
+    return topAllowed(dims, options, std::min(l.thinTop, l.gapTop)).value_or(0);
 }
 
-Model buildModel(const DisconeDimensions& dims, const ModelOptions& options, double highestMHz) {
-    check(options.radials >= kMinimumRadials && options.radials <= kMaximumRadials,
-          {{"the number of rods must be from ", kMinimumRadials, 2}, {" to ", kMaximumRadials, 2}});
-    check(std::isfinite(options.wireDiameterMm) && options.wireDiameterMm >= kMinimumWireDiameterMm,
-          {{"the rods' diameter must be at least ", kMinimumWireDiameterMm, 2}, words(" mm")});
-    const double designMHz = dims.LowestFrequency;
-    check(std::isfinite(designMHz) && designMHz > 0 && dims.DiscSpacing > 0 &&
-              dims.MinimumDiameter > dims.DiscSpacing &&
-              dims.SkirtDiameter > dims.MinimumDiameter &&
-              dims.DiscDiameter > dims.MinimumDiameter && dims.HeightToDisc > dims.DiscSpacing,
-          {words("the dimensions do not describe a discone")});
-    check(std::isfinite(highestMHz) && highestMHz >= designMHz,
-          {mhz("the highest frequency must not be below the design frequency ", designMHz),
-           words(" MHz")});
-
-    Model m;
-    const int n = options.radials;
-    m.radials = n;
-    m.copies = n;
-    m.highestMHz = highestMHz;
-    const double a = options.wireDiameterMm / 2000;
-    m.rodRadius = a;
-    m.discRadius = dims.DiscDiameter / 2 * kMetresPerInch;
-    m.discHeight = dims.HeightToDisc * kMetresPerInch;
-    m.topRadius = dims.MinimumDiameter / 2 * kMetresPerInch;
-    m.skirtRadius = dims.SkirtDiameter / 2 * kMetresPerInch;
-    const double gap = dims.DiscSpacing * kMetresPerInch;
-    m.coneTopHeight = m.discHeight - gap;
-    m.feedRadius = std::min(a, gap / kFeedFraction);
-    m.rodStart = std::max(m.topRadius, kRodSpacing * n * a / (2 * std::numbers::pi));
-    const double p = m.feedRadius;
-    const double scale = options.segmentScale;
-    const double longest = kLongestSegment * kLightMetresMHz / highestMHz * scale;
-
-    const double thinTop = kThinWireLimit * kLightMetresMHz / (2 * std::numbers::pi * a);
-    check(highestMHz <= thinTop,
-          {mm("rods ", 2 * a),
-           mhz(" mm across are too thick for NEC-2's thin-wire model above ", thinTop),
-           mhz(" MHz: sweep to at most ", thinTop),
-           mm(" MHz, or use rods at most ",
-              kThinWireLimit * kLightMetresMHz / highestMHz / std::numbers::pi),
-           words(" mm across")});
-    const double gapTop = kLongestSegment * kLightMetresMHz / gap;
-    check(highestMHz <= gapTop, {mm("the feed gap of ", gap),
-                                 mhz(" mm is longer than a tenth of a wavelength above ", gapTop),
-                                 mhz(" MHz: sweep to at most ", gapTop), words(" MHz")});
-    check(gap >= kShortestSegment * kLightMetresMHz / designMHz,
-          {mm("the feed gap of ", gap),
-           mhz(" mm is shorter than a thousandth of a wavelength at ", designMHz), words(" MHz")});
-    // Rods too thick or too many for their centres to stand three radii
-    // apart around a hub of at most half the disc.
-    const double largestHub = kLargestHub * m.discRadius;
-    const int fitting =
-        static_cast<int>(std::floor(largestHub * 2 * std::numbers::pi / (kRodSpacing * a)));
-    const double thickest = 2 * largestHub * 2 * std::numbers::pi / (kRodSpacing * n);
-    check(m.rodStart <= largestHub,
-          {{std::to_string(n) + " rods ", 2 * a * 1000, 3},
-           mm(" mm across need a hub ", 2 * m.rodStart),
-           mm(" mm across, more than half the disc's ", 2 * m.discRadius),
-           words(fitting >= kMinimumRadials
-                     ? " mm: use at most " + std::to_string(fitting) + " rods of that size, or"
-                     : " mm: use"),
-           mm(" rods at most ", thickest),
-           words(" mm across")});
-
-    // One sector along the x axis. The cage's feed wire is its first wire, at
-    // radius p; the axial feed starts the hub and plate wires on the axis.
-    const bool cage = options.feed == FeedLayout::Cage;
-    const double r0 = cage ? p : 0;
-    const double zd = m.discHeight, zc = m.coneTopHeight;
-    if (cage)
-        add(m, Part::Feed, {r0, 0, zc}, {r0, 0, zd}, p / n, {gap});
-    const double start = gap / 2 * scale;
-    const double hubEnd = add(m, Part::Hub, {r0, 0, zd}, {m.rodStart, 0, zd}, p,
-                              graded(m.rodStart - r0, start, longest));
-    add(m, Part::Disc, {m.rodStart, 0, zd}, {m.discRadius, 0, zd}, a,
-        graded(m.discRadius - m.rodStart, hubEnd, longest, kRodSegment * a, kFirstRodSegment * a));
-    double last = add(m, Part::Plate, {r0, 0, zc}, {m.topRadius, 0, zc}, p,
-                      graded(m.topRadius - r0, start, longest));
-    Point rods{m.topRadius, 0, zc};
-    const Point skirt{m.skirtRadius, 0, 0};
-    if (m.needsHub()) {
-        const double t = (m.rodStart - m.topRadius) / (m.skirtRadius - m.topRadius);
-        const Point collar{m.rodStart, 0, zc * (1 - t)};
-        last = add(m, Part::Collar, rods, collar, p, graded(distance(rods, collar), last, longest));
-        rods = collar;
-    }
-    add(m, Part::Cone, rods, skirt, a,
-        graded(distance(rods, skirt), last, longest, kRodSegment * a, kFirstRodSegment * a));
-
-    const int perSector = static_cast<int>(m.wires.size());
-    if (cage) {
-        for (int k = 0; k < n; ++k)
-            m.sourceTags.push_back(1 + k * perSector);
-    } else {
-        m.axis.push_back({{0, 0, zc}, {0, 0, zd}, 1, p});
-        m.sourceTags = {perSector * n + 1};
-    }
-    return m;
-}
-
-std::vector<Wire> allWires(const Model& model) {
-    std::vector<Wire> all;
-    for (int k = 0; k < model.copies; ++k) {
-        const double angle = 2 * std::numbers::pi * k / model.copies;
-        for (const Wire& w : model.wires)
-            all.push_back({rotated(w.start, angle), rotated(w.end, angle), w.segments, w.radius});
-    }
-    all.insert(all.end(), model.axis.begin(), model.axis.end());
-    return all;
+double defaultWireDiameterMm(const DisconeDimensions& dims, int radials, double highestMHz) {
+    ModelOptions o;
+    o.radials = radials;
+    // The default sweep stops where the rods' limits do; one to a given
+    // frequency must reach it.
+    const auto fits = [&](double mm) {
+        const ModelOptions with = withDiameter(o, mm);
+        return highestMHz > 0 ? accepted(dims, with, highestMHz)
+                              : highestModelledMHz(dims, with) > 0;
+    };
+    if (fits(kDefaultWireDiameterMm))
+        return kDefaultWireDiameterMm;
+    // The hub's and the thin-wire model's limits give it, unless the work
+    // one frequency takes needs thinner rods still.
+    const double hubMm =
+        2000 * limitsOf(measures(dims, o)).hub * 2 * std::numbers::pi / (kRodSpacing * radials);
+    const double thinMm = highestMHz > 0 ? 2000 * kThinWireLimit * kLightMetresMHz / highestMHz /
+                                               (2 * std::numbers::pi)
+                                         : INFINITY;
+    double d =
+        roundDown(std::min({hubMm, thinMm, kDefaultWireDiameterMm}) * (1 - 1e-9), kDefaultDigits);
+    for (; d >= kMinimumWireDiameterMm; d = stepDown(d, kDefaultDigits))
+        if (fits(d))
+            return d;
+    return 0;
 }
 
 } // namespace discone::nec

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The designed discone as a NEC-2 wire model in free space, in metres, for
-// the rods builders use, thin or thick.
+// the rods builders use, thin or thick, and every limit the model keeps.
 //
 // The disc is N rods, the cone N rods from where they fit to the skirt. Near
 // the feed the metal that closes the disc's centre and the cone's top (a
@@ -10,21 +10,28 @@
 // p = min(rod radius, gap / 8). Rods start at r_in = max(top-ring radius,
 // 3 N a / 2 pi), so that their centres are at least three radii apart;
 // where r_in is beyond the top ring the disc's rods start on a hub of that
-// radius and the cone's rods after a thin collar reaching it. Segments grow
-// by at most half again from one to the next, starting from half the gap,
-// up to a tenth of a wavelength at the highest frequency; a rod's segments
-// are at least 4 radii long (its first at least 8) where the wavelength
-// allows. The thin-wire kernel is used throughout.
+// radius and the cone's rods after a thin collar reaching it.
 //
-// Two feeds give the same antenna (docs/nec-model.md):
-// - Cage: in each sector a thin wire crosses the gap at radius p and bends
-//   into that sector's hub and plate wires, so one sector repeated N times
-//   around the axis describes everything and NEC-2 can use rotational
-//   symmetry; N such wires of radius p / N act as one pin of radius p. The
-//   N sources are driven together. This is the sweep's fast model.
+// Segments: the source's segment is the gap itself; the feed region's
+// segments are as long as it where the wires allow and never shorter than 4
+// of their radii; from there segments grow by at most half again, up to a
+// tenth of a wavelength at the frequency they are fitted to; a rod's
+// segments are at least 4 radii long (its first at least 8) where the
+// wavelength allows. Models are fitted to the top of a fixed step of
+// frequencies counted from the design frequency, so that a frequency has
+// the same model in every sweep. The thin-wire kernel is used throughout.
+//
+// Two feeds (docs/nec-model.md):
 // - Axial: one pin of radius p on the axis, meeting the N hub and plate
 //   wires there, with the deck's only source, after the repeated sectors
-//   (NEC-2 then solves the whole structure at once). The deck users open.
+//   (NEC-2 then solves the whole structure at once). The reference, and the
+//   deck users open.
+// - Cage: in each sector a thin wire crosses the gap at radius p and bends
+//   into that sector's hub and plate wires, so one sector repeated N times
+//   describes everything and NEC-2 can use rotational symmetry; N such wires
+//   of radius p / N act as one pin of radius p. Used only where it agrees
+//   with the axial pin: many rods and a feed region not much thinner than
+//   the gap.
 #pragma once
 
 #include "dimensions.h"
@@ -55,7 +62,7 @@ private:
     std::vector<Piece> pieces_;
 };
 
-enum class FeedLayout { Cage, Axial };
+enum class FeedLayout { Auto, Cage, Axial };
 
 inline constexpr int kMinimumRadials = 3;
 inline constexpr int kMaximumRadials = 64;
@@ -66,11 +73,19 @@ inline constexpr double kDefaultWireDiameterMm = 2;
 inline constexpr double kMinimumWireDiameterMm = 0.05;
 // NEC-2's thin-wire model holds up to this 2 pi radius / wavelength.
 inline constexpr double kThinWireLimit = 0.15;
+// A sweep's frequencies.
+inline constexpr int kMinimumPoints = 2;
+inline constexpr int kMaximumPoints = 1000;
+inline constexpr int kDefaultPoints = 101;
+inline constexpr double kDefaultSpan = 10; // the highest frequency over the design frequency
+// The most nec2c work one frequency may take, in seconds of the estimate
+// (a slow core); runs are stopped at ten times their estimate.
+inline constexpr double kMostSecondsPerFrequency = 2;
 
 struct ModelOptions {
     int radials = kDefaultRadials;                  // rods in the disc and in the cone
     double wireDiameterMm = kDefaultWireDiameterMm; // the rods'
-    FeedLayout feed = FeedLayout::Cage;
+    FeedLayout feed = FeedLayout::Auto;             // Auto: the cage where it agrees, else the pin
     double segmentScale = 1; // every segment's length times this, to check convergence
 };
 
@@ -100,6 +115,7 @@ struct Model {
     // Tags whose first segment carries a 1 V source; all are driven at once
     // and the antenna's impedance is 1 V over the sum of their currents.
     std::vector<int> sourceTags;
+    FeedLayout feed = FeedLayout::Cage; // the one used: Cage or Axial
 
     // The antenna the wires describe, metres; the skirt lies at z = 0.
     int radials = 0;
@@ -108,26 +124,59 @@ struct Model {
     double discRadius = 0, discHeight = 0;
     double topRadius = 0, coneTopHeight = 0;
     double skirtRadius = 0;
-    double rodStart = 0;   // r_in: where the rods start
-    double highestMHz = 0; // the segments are fitted up to this frequency
+    double rodStart = 0;  // r_in: where the rods start
+    double fittedMHz = 0; // the segments are fitted up to this frequency
 
     double gap() const { return discHeight - coneTopHeight; }
     // The cone's wire from the top ring to the skirt, as a builder cuts it.
     double coneWireLength() const;
     // True where the rods need a hub (and a collar) wider than the top ring.
     bool needsHub() const { return rodStart > topRadius * (1 + 1e-9); }
+    // Segments in all: one sector's times the copies, and the axis'.
+    int segments() const;
+    // Whether NEC-2 solves it by sectors (no wire on the axis).
+    bool symmetric() const { return axis.empty(); }
 };
 
 inline constexpr double kMetresPerInch = 0.0254;
 inline constexpr double kLightMetresMHz = 299.792458; // wavelength in m times MHz
 
-// Throws ModelError for options or wires outside the model's rules, and for
-// a highest frequency below the design's lowest.
-Model buildModel(const DisconeDimensions& dims, const ModelOptions& options, double highestMHz);
+// Throws ModelError, the first limit broken for a model of frequencies up to
+// `highestMHz` (at least the design frequency; 0: a default sweep, which
+// stops where the limits do): the rods, the design, the hub, the thin-wire
+// model, the feed gap, and the work one frequency takes. Each message says
+// what would fit, every limit considered: each value it suggests is
+// accepted when used.
+void checkModel(const DisconeDimensions& dims, const ModelOptions& options, double highestMHz);
 
-// The highest frequency the rods allow (the thin-wire limit, and the feed
-// gap's tenth of a wavelength), for sweeps that stop there.
+// The same, and a sweep's own: a highest frequency given is above the design
+// frequency, and from kMinimumPoints to kMaximumPoints points.
+void checkSweep(const DisconeDimensions& dims, const ModelOptions& options, double highestMHz,
+                int points);
+
+// The model of a frequency, or of frequencies up to it, checked as
+// checkModel does; its segments fitted to fittedMHz(mhz).
+Model buildModel(const DisconeDimensions& dims, const ModelOptions& options, double mhz);
+
+// The frequency a model for `mhz` has its segments fitted to: the top of the
+// step that holds it, the steps growing by kModelStep from the design
+// frequency, and no higher than highestModelledMHz.
+double fittedMHz(const DisconeDimensions& dims, const ModelOptions& options, double mhz);
+inline constexpr double kModelStep = 1.2589254117941673; // a tenth of a decade
+
+// The highest frequency every limit allows these rods (4 significant
+// digits, rounded down), for sweeps that stop there; 0 where not even the
+// design frequency is allowed.
 double highestModelledMHz(const DisconeDimensions& dims, const ModelOptions& options);
+
+// The rods' diameter where the user gives none: 2 mm where the model takes
+// it up to `highestMHz` (0: the default sweep), otherwise the thickest it
+// takes, rounded down to two significant digits; 0 where none fits.
+double defaultWireDiameterMm(const DisconeDimensions& dims, int radials, double highestMHz);
+
+// The estimated seconds nec2c takes for one frequency of `model`, with
+// `directions` pattern directions, on a slow core.
+double estimatedSeconds(const Model& model, int directions);
 
 // Every wire of the antenna, the copies expanded, in tag order.
 std::vector<Wire> allWires(const Model& model);

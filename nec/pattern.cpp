@@ -5,6 +5,7 @@
 #include "numbers.h"
 #include "sweep.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace discone::nec {
@@ -17,24 +18,27 @@ std::vector<ElevationCut> elevationCuts(const DisconeDimensions& dims, const Mod
                                         const std::vector<double>& frequenciesMHz,
                                         const Engine& engine, StopToken stop, int atOnce) {
     std::vector<EngineJob> jobs;
-    const PatternRequest pattern{kDrawnPatternStepDeg, 1, 0};
     for (double mhz : frequenciesMHz) {
-        EngineJob job{buildModel(dims, options, mhz), {mhz, 1, 1}, pattern, {}, 1};
-        job.limits = limitsFor(job.model, 1, pattern);
+        EngineJob job{buildModel(dims, options, mhz), {mhz, 1, 1}, {}, {}, 1};
+        // The drawn cut at phi 0, and the others the average gain needs.
+        PatternRequest cuts = sphereCuts(job.model.radials, job.model.skirtRadius, mhz);
+        cuts.thetaStepDeg = std::min(cuts.thetaStepDeg, kDrawnPatternStepDeg);
+        job.pattern = cuts;
+        job.limits = limitsFor(job.model, 1, cuts);
         jobs.push_back(std::move(job));
     }
     const auto results = engine.runAll(jobs, atOnce, stop, {});
     std::vector<ElevationCut> cuts;
     for (std::size_t i = 0; i < results.size(); ++i) {
-        if (results[i].size() != 1 || results[i][0].cuts.empty())
+        if (results[i].size() != 1 ||
+            static_cast<int>(results[i][0].cuts.size()) != jobs[i].pattern.phiCount)
             throw NecError("the engine computed no pattern at " + number(frequenciesMHz[i]) +
                            " MHz");
-        const std::vector<PatternSample>& samples = results[i][0].cuts.front().samples;
-        ElevationCut cut{frequenciesMHz[i], samples, beamOf(samples)};
-        const double shift = -10 * std::log10(cut.beam.averageGain);
+        const Beam beam = beamOf(results[i][0].cuts, options.radials);
+        ElevationCut cut{frequenciesMHz[i], results[i][0].cuts.front().samples, corrected(beam)};
+        const double shift = -10 * std::log10(beam.averageGain);
         for (PatternSample& s : cut.samples)
             s.gainDbi += shift;
-        cut.beam = corrected(cut.beam);
         cuts.push_back(std::move(cut));
     }
     return cuts;

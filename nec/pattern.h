@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The designed antenna's elevation patterns at a few frequencies, finely
-// sampled for drawing: one engine run per frequency, each with segments
-// fitted to it, run at the same time.
+// sampled for drawing: the cut through a rod, put right by the average gain
+// over the whole sphere; one engine run per frequency, each with the model
+// the sweep has there, run at the same time.
 #pragma once
 
 #include "beam.h"

@@ -3,6 +3,7 @@
 #include "sweep.h"
 
 #include "deck.h"
+#include "geometry.h"
 #include "numbers.h"
 #include "output.h"
 
@@ -13,37 +14,62 @@ namespace discone::nec {
 
 namespace {
 
-constexpr int kPointsPerBand = 12; // fewer bands and the low points carry too many segments
-constexpr int kMostBands = 12;     // more and starting the engine costs more than it saves
+// A deck takes at most this share of the sweep's estimated work, so that
+// progress comes often, unless it is smaller than kSmallestDeck anyway.
+constexpr double kDeckShare = 1.0 / 24;
+constexpr double kSmallestDeck = 0.5; // seconds of the estimate
 
-struct Band {
+struct Deck {
     int first = 0, count = 0;
     EngineJob job;
 };
 
-PatternRequest sweepPattern(const SweepOptions& options) {
-    return {options.patternStepDeg, 1, 0};
-}
-
-std::vector<Band> bands(const DisconeDimensions& dims, const SweepOptions& options,
+// The sweep's points grouped by the step their model is fitted to, each
+// group split into decks of about equal size.
+std::vector<Deck> decks(const DisconeDimensions& dims, const SweepOptions& options,
                         const std::vector<double>& frequencies) {
-    const int points = static_cast<int>(frequencies.size());
-    const int wanted =
-        options.bands > 0 ? options.bands : std::clamp(points / kPointsPerBand, 1, kMostBands);
-    const int count = std::min(wanted, points);
-    const double ratio = std::pow(frequencies.back() / frequencies.front(), 1.0 / (points - 1));
-    std::vector<Band> out;
-    for (int k = 0; k < count; ++k) {
-        Band b;
-        b.first = static_cast<int>(std::lround(static_cast<double>(k) * points / count));
-        b.count =
-            static_cast<int>(std::lround(static_cast<double>(k + 1) * points / count)) - b.first;
-        b.job.model = buildModel(dims, options.model, frequencies[b.first + b.count - 1]);
-        b.job.frequencies = {frequencies[b.first], b.count, ratio};
-        b.job.pattern = sweepPattern(options);
-        b.job.limits = limitsFor(b.job.model, b.count, b.job.pattern);
-        b.job.weight = b.count;
-        out.push_back(std::move(b));
+    struct Group {
+        int first, count;
+        Model model;
+        PatternRequest pattern;
+        double seconds; // a frequency's
+    };
+    std::vector<Group> groups;
+    double total = 0;
+    for (int i = 0; i < static_cast<int>(frequencies.size());) {
+        const double fitted = fittedMHz(dims, options.model, frequencies[i]);
+        int j = i + 1;
+        while (j < static_cast<int>(frequencies.size()) &&
+               fittedMHz(dims, options.model, frequencies[j]) == fitted)
+            ++j;
+        Model m = buildModel(dims, options.model, frequencies[j - 1]);
+        const PatternRequest pattern =
+            options.pattern ? sphereCuts(m.radials, m.skirtRadius, m.fittedMHz) : PatternRequest{};
+        const double seconds = estimatedSeconds(m, directions(pattern));
+        total += seconds * (j - i);
+        groups.push_back({i, j - i, std::move(m), pattern, seconds});
+        i = j;
+    }
+    const double largest = std::max(kSmallestDeck, kDeckShare * total);
+    const double ratio = frequencies.size() > 1
+                             ? std::pow(frequencies.back() / frequencies.front(),
+                                        1.0 / static_cast<double>(frequencies.size() - 1))
+                             : 1;
+    std::vector<Deck> out;
+    for (const Group& g : groups) {
+        const int pieces =
+            std::min(g.count, static_cast<int>(std::ceil(g.seconds * g.count / largest - 1e-9)));
+        for (int k = 0; k < pieces; ++k) {
+            Deck d;
+            d.first = g.first + k * g.count / pieces;
+            d.count = g.first + (k + 1) * g.count / pieces - d.first;
+            d.job.model = g.model;
+            d.job.frequencies = {frequencies[d.first], d.count, ratio};
+            d.job.pattern = g.pattern;
+            d.job.limits = limitsFor(g.model, d.count, g.pattern);
+            d.job.weight = std::max(1, static_cast<int>(std::lround(1000 * g.seconds * d.count)));
+            out.push_back(std::move(d));
+        }
     }
     return out;
 }
@@ -53,29 +79,21 @@ std::vector<Band> bands(const DisconeDimensions& dims, const SweepOptions& optio
 double highestOf(const DisconeDimensions& dims, const SweepOptions& options) {
     if (options.highestMHz > 0)
         return options.highestMHz;
-    // A little inside the limit, so the last deck is not refused for rounding.
-    return std::max<double>(dims.LowestFrequency,
-                            std::min(kDefaultSpan * dims.LowestFrequency,
-                                     0.999 * highestModelledMHz(dims, options.model)));
+    const double f = dims.LowestFrequency, tenfold = kDefaultSpan * f;
+    const double top = highestModelledMHz(dims, options.model);
+    // Where nothing fits, 0: the checks then say why for a default sweep.
+    return top > f ? std::min(tenfold, top) : 0;
+}
+
+int directions(const PatternRequest& pattern) {
+    return pattern.wanted() ? patternSamples(pattern.thetaStepDeg) * pattern.phiCount : 0;
 }
 
 RunLimits limitsFor(const Model& model, int frequencies, const PatternRequest& pattern) {
-    const int directions =
-        pattern.wanted() ? patternSamples(pattern.thetaStepDeg) * pattern.phiCount : 0;
-    // Work per frequency: filling the matrix (every segment against those of
-    // one sector) and factoring one block per copy. nec2c does about 5e7
-    // units a second on one 2 GHz core; the limit allows a machine five times
-    // slower and busy with other work, and ten seconds to start.
-    const double sector = [&] {
-        double n = 0;
-        for (const Wire& w : model.wires)
-            n += w.segments;
-        return n;
-    }();
-    const double all = sector * model.copies;
-    const double work = all * sector + model.copies * sector * sector * sector / 3;
-    const double seconds = 10 + 10 * frequencies * work * 2e-8;
-    const double bytes = 64e3 + all * 200 + frequencies * (4e3 + all * 150 + directions * 150);
+    const int toward = directions(pattern);
+    const double seconds = 10 + 10 * frequencies * estimatedSeconds(model, toward);
+    const double all = model.segments();
+    const double bytes = 64e3 + all * 200 + frequencies * (4e3 + all * 150 + toward * 150);
     return {std::chrono::milliseconds(static_cast<long long>(seconds * 1000)),
             static_cast<std::size_t>(4 * bytes)};
 }
@@ -97,16 +115,13 @@ double swr(std::complex<double> impedance, double referenceOhms) {
 
 Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options, const Engine& engine,
                StopToken stop, const Progress& progress) {
-    if (options.points < kMinimumPoints || options.points > kMaximumPoints)
-        throw ModelError({{"a sweep has from ", kMinimumPoints, 1},
-                          {" to ", kMaximumPoints, 4},
-                          {" points", 0, 0}});
-    const auto frequencies =
-        sweepFrequencies(dims.LowestFrequency, highestOf(dims, options), options.points);
-    const auto work = bands(dims, options, frequencies);
+    const double highest = highestOf(dims, options);
+    checkSweep(dims, options.model, highest, options.points);
+    const auto frequencies = sweepFrequencies(dims.LowestFrequency, highest, options.points);
+    const auto work = decks(dims, options, frequencies);
     std::vector<EngineJob> jobs;
-    for (const Band& b : work)
-        jobs.push_back(b.job);
+    for (const Deck& d : work)
+        jobs.push_back(d.job);
     const std::vector<JobResults> results = engine.runAll(jobs, options.jobs, stop, progress);
 
     Sweep sweep;
@@ -114,21 +129,21 @@ Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options, const
     sweep.model = options.model;
     if (options.highestMHz <= 0 && frequencies.back() < kDefaultSpan * dims.LowestFrequency)
         sweep.endsEarlyMHz = frequencies.back();
-    const Model geometry = buildModel(dims, options.model, frequencies.back());
-    sweep.coneWireLength = geometry.coneWireLength();
-    sweep.hubDiameter = geometry.needsHub() ? 2 * geometry.rodStart : 0;
+    const Model& top = work.back().job.model;
+    sweep.coneWireLength = top.coneWireLength();
+    sweep.hubDiameter = top.needsHub() ? 2 * top.rodStart : 0;
     for (std::size_t k = 0; k < work.size(); ++k) {
         if (static_cast<int>(results[k].size()) != work[k].count)
             throw NecError("nec2c computed " + std::to_string(results[k].size()) + " of " +
-                           std::to_string(work[k].count) + " frequencies of a sub-band");
+                           std::to_string(work[k].count) + " frequencies of a deck");
         for (int i = 0; i < work[k].count; ++i) {
             const double f = frequencies[work[k].first + i];
             const FrequencyResult& z = results[k][i];
             SweepPoint point{f, z.ohms, 0, z.ohms, std::nullopt};
-            if (options.patternStepDeg > 0) {
-                if (z.cuts.empty())
+            if (options.pattern) {
+                if (static_cast<int>(z.cuts.size()) != work[k].job.pattern.phiCount)
                     throw NecError("the engine computed no pattern at " + number(f, 6) + " MHz");
-                const Beam raw = beamOf(z.cuts.front().samples);
+                const Beam raw = beamOf(z.cuts, options.model.radials);
                 if (!(raw.averageGain >= kLowestAverageGain &&
                       raw.averageGain <= kHighestAverageGain))
                     throw NecError(
@@ -217,14 +232,12 @@ std::vector<std::string> deckHeader(const DisconeDimensions& dimensions, Unit un
 
 std::string printedDeck(const DisconeDimensions& dims, const SweepOptions& options, Unit unit) {
     std::vector<std::string> comments = deckHeader(dims, unit);
-    if (options.points < kMinimumPoints || options.points > kMaximumPoints)
-        throw ModelError({{"a sweep has from ", kMinimumPoints, 1},
-                          {" to ", kMaximumPoints, 4},
-                          {" points", 0, 0}});
-    ModelOptions axial = options.model;
-    axial.feed = FeedLayout::Axial;
     const double high = highestOf(dims, options);
-    const Model m = buildModel(dims, axial, high);
+    // The sweep's limits; the pin's own work is the user's to spend.
+    checkSweep(dims, options.model, high, options.points);
+    const Model m = withWires(measures(dims, options.model), FeedLayout::Axial,
+                              fittedMHz(dims, options.model, high), options.model.segmentScale);
+    const PatternRequest cuts = sphereCuts(m.radials, m.skirtRadius, m.fittedMHz);
     const auto metres = [](double value) { return number(value, 6); };
     const std::string n = std::to_string(m.radials);
     const std::string rod = number(options.model.wireDiameterMm, 6) + " mm";
@@ -250,18 +263,26 @@ std::string printedDeck(const DisconeDimensions& dims, const SweepOptions& optio
                           : ";"),
         "thin-wire kernel, perfectly conducting, in free space; segments at most a tenth of a "
         "wavelength at " +
-            number(high, 7) + " MHz.",
+            number(m.fittedMHz, 7) + " MHz.",
         "NEC-2's models of this antenna lose or gain power a lossless antenna cannot: discone "
-        "multiplies the impedance NEC-2 prints by the average gain, half the integral of the "
-        "power gain times sin(theta) over theta 0 to 180 degrees of the pattern the RP card "
-        "asks for, before it gives the SWR against 50 ohms, and divides the gains by it.",
+        "multiplies the impedance NEC-2 prints by the average gain over the whole sphere, and "
+        "divides the gains by it, before it gives the SWR against 50 ohms. The pattern repeats "
+        "every " +
+            number(360.0 / m.radials, 6) +
+            " degrees of azimuth, mirrored about the planes through a rod and between two rods, "
+            "so the " +
+            std::to_string(cuts.phiCount) + " cuts the RP card asks for, from phi 0 (through a " +
+            "rod) to " + number(180.0 / m.radials, 6) +
+            " degrees (between two rods), cover the sphere: each cut's average is half the "
+            "integral of the power gain times sin(theta) over theta 0 to 180 degrees "
+            "(Simpson's rule), and the average gain is the mean of the cuts' averages with the "
+            "first and the last counted half. The beam is that of the cut through a rod.",
         "Frequencies: " + std::to_string(options.points) + " from " +
             number(dims.LowestFrequency, 7) + " to " + number(high, 7) +
             " MHz, spaced evenly on a logarithmic scale."};
     comments.insert(comments.end(), lines.begin(), lines.end());
     const double ratio = std::pow(high / dims.LowestFrequency, 1.0 / (options.points - 1));
-    return deck(m, comments, {dims.LowestFrequency, options.points, ratio}, DeckUse::Printed,
-                {kSweepPatternStepDeg, 1, 0});
+    return deck(m, comments, {dims.LowestFrequency, options.points, ratio}, DeckUse::Printed, cuts);
 }
 
 } // namespace discone::nec

@@ -4,10 +4,12 @@
 // The SWR sweep of a designed discone: the input impedance at logarithmically
 // spaced frequencies, the SWR against 50 ohms, and where it is below 2.
 //
-// The sweep is split into sub-bands, each a deck whose segments are fitted to
-// its own highest frequency (fewer segments lower down), and the decks run at
-// the same time, one engine run per core, each within limits that fit its
-// size. The first failure stops the others; so does the caller's stop.
+// Every frequency has its own model, whatever the sweep: the models are
+// fitted to the steps of a fixed grid of frequencies (model.h), so the
+// sweep's points are grouped by step, each group split into decks small
+// enough for progress to come often, and the decks run at the same time, one
+// engine run per core, each within limits that fit its size. The first
+// failure stops the others; so does the caller's stop.
 #pragma once
 
 #include "beam.h"
@@ -29,21 +31,15 @@ namespace discone::nec {
 
 inline constexpr double kReferenceOhms = 50;
 inline constexpr double kGoodSwr = 2;
-inline constexpr int kMinimumPoints = 2;
-inline constexpr int kMaximumPoints = 1000;
-inline constexpr int kDefaultPoints = 101;
-inline constexpr double kDefaultSpan = 10; // the highest frequency over the design frequency
-// The elevation cut of each frequency: 5 degrees put the average gain within
-// 0.1 % and the strongest lobe within a degree of a 0.25-degree cut.
-inline constexpr double kSweepPatternStepDeg = 5;
 
 struct SweepOptions {
     ModelOptions model;
     double highestMHz = 0;       // 0: kDefaultSpan times the design frequency
     int points = kDefaultPoints; // the first at the design frequency, the last at the highest
-    int bands = 0;               // decks the sweep is split into; 0: chosen from the points
     int jobs = 0;                // engine runs at once; 0: one per core
-    double patternStepDeg = kSweepPatternStepDeg; // 0: no pattern, and no correction
+    // The cuts of the pattern (beam.h's sphereCuts) at each frequency, for
+    // the average gain and the beam; false: none, and no correction.
+    bool pattern = true;
 };
 
 struct SweepPoint {
@@ -55,7 +51,9 @@ struct SweepPoint {
     std::complex<double> impedance;
     double swr = 0; // of `impedance` against kReferenceOhms; infinite for total reflection
     std::complex<double> rawImpedance{}; // as NEC-2 computed it
-    std::optional<Beam> beam{};          // gains corrected, average gain as computed
+    // Gains corrected, average gain over the sphere as computed; the beam in
+    // the cut through a rod.
+    std::optional<Beam> beam{};
 };
 
 struct Sweep {
@@ -63,7 +61,7 @@ struct Sweep {
     ModelOptions model;
     std::vector<SweepPoint> points; // rising frequency
     // Below the default highest frequency, where the rods reach the model's
-    // limits before it; 0 otherwise.
+    // limits (model.h's highestModelledMHz) before it; 0 otherwise.
     double endsEarlyMHz = 0;
     // What a builder cuts, as the model has it, in metres: the cone's wire
     // from the top ring to the skirt, and the hub the rods need, 0 where
@@ -79,19 +77,23 @@ inline constexpr double kLowestAverageGain = 0.1;
 inline constexpr double kHighestAverageGain = 1.5;
 
 // The highest frequency the options sweep to: the one asked for, or ten
-// times the design frequency, or less where the rods do not allow that.
+// times the design frequency, or less where the rods do not allow that; 0
+// where nothing is allowed.
 double highestOf(const DisconeDimensions& dims, const SweepOptions& options);
 
-// Throws ModelError (options, too thick a wire, a highest frequency the
-// segments cannot follow) before the engine runs, NecError if a run fails,
-// Cancelled once `stop` is requested.
+// Throws ModelError (model.h's checkSweep) before the engine runs, NecError
+// if a run fails, Cancelled once `stop` is requested. Progress counts the
+// estimated work, in milliseconds.
 Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options, const Engine& engine,
                StopToken stop = {}, const Progress& progress = {});
 
 // The limits of one run of `model` at `frequencies` frequencies, each with
-// `pattern`'s directions: time and output grow with its segments, with room
-// for a slow, busy machine.
+// `pattern`'s directions: ten seconds and ten times the estimated work
+// (model.h), output growing with its segments.
 RunLimits limitsFor(const Model& model, int frequencies, const PatternRequest& pattern = {});
+
+// The pattern's directions at each frequency.
+int directions(const PatternRequest& pattern);
 
 // `points` frequencies from low to high, equal ratios between neighbours.
 std::vector<double> sweepFrequencies(double lowMHz, double highMHz, int points);
@@ -120,11 +122,12 @@ std::string_view unitWord(Unit unit);
 
 // The deck a user opens in a NEC-2 program: the whole sweep as one deck with
 // one feed wire on the axis carrying the one source, so that the impedance
-// the program prints is the antenna's, and segments fitted to the highest
-// frequency. Slower to run than the sweep's own decks. Its comment lines
+// the program prints is the antenna's, segments fitted to the highest
+// frequency, and the cuts of the pattern the average gain over the sphere
+// comes from. Slower to run than the sweep's own decks. Its comment lines
 // name the program and the design with its seven dimensions as printed in
-// `unit`, then say what the model is and the numbers it uses. Throws
-// ModelError like runSweep.
+// `unit`, then say what the model is, the numbers it uses and how the
+// impedance is put right. Throws ModelError like runSweep.
 std::string printedDeck(const DisconeDimensions& dims, const SweepOptions& options, Unit unit);
 
 } // namespace discone::nec

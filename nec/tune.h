@@ -9,8 +9,10 @@
 //
 // A discone scaled with its wires has the same curve against frequency over
 // design frequency, so one sweep of the design at the target frequency
-// gives a first F'; the wires do not scale with it, so short sweeps around
-// the target then put F' right, and a last whole sweep checks it.
+// gives a first F'; the wires do not scale with it, so short sweeps up to
+// a little above the target, the target one of their points, put F' right:
+// its SWR is below 2 at the target, and first drops below 2 within 0.5 %
+// below it. A last whole sweep gives how far up it stays below 2.
 #pragma once
 
 #include "engine.h"
@@ -22,9 +24,9 @@
 namespace discone::nec {
 
 struct Tuning {
-    double targetMHz = 0;         // where the SWR is to drop below 2
-    float designMHz = 0;          // F', to 5 significant digits
-    double firstBelowMHz = 0;     // where F''s SWR first drops below 2, within 1 % of the target
+    double targetMHz = 0;     // where the SWR is to drop below 2
+    float designMHz = 0;      // F', to 5 significant digits
+    double firstBelowMHz = 0; // where F''s SWR first drops below 2: within 0.5 % below the target
     double staysBelowUpToMHz = 0; // how far up it stays below 2, up to ten times F'
     int sweeps = 0;
 };

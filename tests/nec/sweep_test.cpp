@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The discone developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The SWR sweep's machinery, with a stand-in engine: its sub-bands, progress, failures, the average gain test, the
-// stop, and the tuning's search. Its physics is in physics_test.cpp.
+// The SWR sweep's machinery, with a stand-in engine: its decks, progress,
+// failures, the average gain test, the stop, the sweep's own limits, and the
+// tuning's search. Its physics is in physics_test.cpp.
 #include "design.h"
 #include "fake_engine.h"
 #include "sweep.h"
@@ -20,41 +21,87 @@ using namespace discone::nec;
 using discone::test::FakeEngine;
 
 // The sweep's machinery with a stand-in engine whose impedance is known at
-// every frequency: the sub-bands come back in order, each point where it
-// belongs, with progress rising to the total from whichever thread.
+// every frequency: the decks come back in order, each point where it
+// belongs, with progress (in milliseconds of estimated work) rising to the
+// total from whichever thread, the first report after at most a tenth of
+// the work or half a second of it, also for a sweep of heavy models (32
+// rods whose feed needs the pin).
 TEST(Sweep, SubBandsMergeInOrderWithProgress) {
     FakeEngine engine;
     engine.ohms = [](double mhz) { return std::complex<double>(mhz / 2, -mhz / 10); };
-    for (int bands : {1, 3, 8}) {
-        SCOPED_TRACE(bands);
+    struct Case {
+        int points, radials;
+        double diameterMm;
+    };
+    for (const Case& c : {Case{2, 16, 2}, Case{25, 16, 2}, Case{101, 16, 2}, Case{1000, 16, 2},
+                          Case{101, 32, 0.3}}) {
+        SCOPED_TRACE(std::to_string(c.points) + " points, " + std::to_string(c.radials) + " x " +
+                     std::to_string(c.diameterMm));
         SweepOptions options;
-        options.points = 25;
-        options.bands = bands;
+        options.points = c.points;
+        options.model = {c.radials, c.diameterMm};
+        options.highestMHz = c.radials == 32 ? 300 : 0;
         options.jobs = 3;
-        std::vector<int> seen;
-        const Sweep sweep =
-            runSweep(discone::test::design(146), options, engine, {}, [&](int done, int total) {
-                EXPECT_EQ(total, 25);
-                seen.push_back(done);
-            });
-        ASSERT_EQ(sweep.points.size(), 25u);
+        std::vector<std::pair<int, int>> seen;
+        const Sweep sweep = runSweep(discone::test::design(146), options, engine, {},
+                                     [&](int done, int total) { seen.emplace_back(done, total); });
+        ASSERT_EQ(sweep.points.size(), static_cast<std::size_t>(c.points));
         for (const SweepPoint& p : sweep.points) {
             EXPECT_NEAR(p.impedance.real(), p.frequencyMHz / 2, 1e-3 * p.frequencyMHz);
             EXPECT_NEAR(p.impedance.imag(), -p.frequencyMHz / 10, 1e-3 * p.frequencyMHz);
         }
+        EXPECT_TRUE(std::is_sorted(sweep.points.begin(), sweep.points.end(),
+                                   [](const SweepPoint& a, const SweepPoint& b) {
+                                       return a.frequencyMHz < b.frequencyMHz;
+                                   }));
         EXPECT_DOUBLE_EQ(sweep.points.front().frequencyMHz, 146);
-        EXPECT_DOUBLE_EQ(sweep.points.back().frequencyMHz, 1460);
-        ASSERT_EQ(seen.size(), static_cast<std::size_t>(bands));
-        EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
-        EXPECT_EQ(seen.back(), 25);
+        EXPECT_DOUBLE_EQ(sweep.points.back().frequencyMHz, c.radials == 32 ? 300 : 1460);
+        ASSERT_FALSE(seen.empty());
+        for (std::size_t i = 1; i < seen.size(); ++i) {
+            EXPECT_GT(seen[i].first, seen[i - 1].first);
+            EXPECT_EQ(seen[i].second, seen[0].second);
+        }
+        EXPECT_EQ(seen.back().first, seen.back().second);
+        if (c.points >= 101) {
+            EXPECT_LE(seen.front().first, std::max(seen.front().second / 10, 500));
+        }
     }
 }
 
-// A failing band stops the sweep with its own error, and a stop asked by the
-// caller ends the bands that would run for ever, promptly.
+// What a sweep cannot run is refused before the engine runs: a highest
+// frequency at or below the design frequency, too few or too many points.
+TEST(Sweep, RefusesWhatCannotBeSwept) {
+    struct Case {
+        double highestMHz;
+        int points;
+        const char* message;
+    };
+    const Case cases[] = {
+        {146, 101, "the sweep's highest frequency must be above the design frequency 146 MHz"},
+        {100, 101, "the sweep's highest frequency must be above the design frequency 146 MHz"},
+        {0, 1, "a sweep has from 2 to 1000 points"},
+        {0, 1001, "a sweep has from 2 to 1000 points"},
+    };
+    FakeEngine engine;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        SweepOptions options;
+        options.highestMHz = c.highestMHz;
+        options.points = c.points;
+        try {
+            runSweep(discone::test::design(146), options, engine);
+            ADD_FAILURE() << "swept";
+        } catch (const ModelError& e) {
+            EXPECT_EQ(std::string(e.what()), c.message);
+        }
+        EXPECT_EQ(engine.runs, 0);
+    }
+}
+
+// A failing deck stops the sweep with its own error, and a stop asked by the
+// caller ends the decks that would run for ever, promptly.
 TEST(Sweep, FailureOrStopEndsEveryBand) {
-    SweepOptions options;
-    options.bands = 8;
+    SweepOptions options; // ten decks
     options.jobs = 2;
     const auto dims = discone::test::design(146);
     const FakeEngine failing(FakeEngine::Behaviour::Fail);
