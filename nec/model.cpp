@@ -353,6 +353,8 @@ double highestModelledMHz(const DisconeDimensions& dims, const ModelOptions& opt
 double defaultWireDiameterMm(const DisconeDimensions& dims, int radials, double highestMHz) {
     ModelOptions o;
     o.radials = radials;
+    if (radials < kMinimumRadials || radials > kMaximumRadials)
+        return 0;
     // The default sweep stops where the rods' limits do; one to a given
     // frequency must reach it.
     const auto fits = [&](double mm) {

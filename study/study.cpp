@@ -83,7 +83,10 @@ Plan plan(const Design& design, const Options& options, const Separators& sep) {
     Plan p;
     p.sweep.model.radials = options.radials;
     p.chosenDiameter = !options.wireDiameterMm;
-    p.sweep.model.wireDiameterMm = options.wireDiameterMm.value_or(nec::kDefaultWireDiameterMm);
+    const double chosen =
+        nec::defaultWireDiameterMm(dims, options.radials, options.highestMHz.value_or(0));
+    p.sweep.model.wireDiameterMm =
+        options.wireDiameterMm.value_or(chosen > 0 ? chosen : nec::kDefaultWireDiameterMm);
     p.sweep.points = options.points;
     p.sweep.jobs = options.jobs;
     p.referenceOhms = options.referenceOhms;
