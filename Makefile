@@ -58,7 +58,7 @@ build: configure
 	@cmake --build --preset development -j $(JOBS)
 
 run: build
-	build/ui/discone
+	build/app/discone
 
 test: build
 	ctest --preset development -j $(JOBS)

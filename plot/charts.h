@@ -15,6 +15,7 @@
 #include "numtext.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -51,6 +52,7 @@ struct SwrChart {
     double referenceOhms = 50; // what the SWR is against, named on its axis
     std::vector<BandMark> bands = {};
     Separators separators = {};
+    QStringList notes = {}; // said over the chart, such as a measurement outside the sweep
 };
 
 struct BeamPoint {

@@ -104,4 +104,44 @@ PatternChart patternChart(const std::vector<nec::ElevationCut>& cuts, const QStr
     return chart;
 }
 
+SwrChart swrChart(const study::Prediction& prediction, Reader reader) {
+    reader.referenceOhms = prediction.plan.referenceOhms;
+    const QString title = QString::fromStdString(prediction.title);
+    const auto* measured = prediction.measured ? &prediction.measured->swr : nullptr;
+    SwrChart chart =
+        sweepChart(prediction.sweep, title,
+                   measured ? *measured : std::vector<std::pair<double, double>>{}, reader);
+    if (prediction.measured && prediction.measured->warning)
+        chart.notes << QString::fromStdString(*prediction.measured->warning);
+    return chart;
+}
+
+BeamChart beamChart(const study::Prediction& prediction, Reader reader) {
+    reader.referenceOhms = prediction.plan.referenceOhms;
+    return beamChart(prediction.sweep, QString::fromStdString(prediction.title), reader);
+}
+
+ImpedanceChart impedanceChart(const study::Prediction& prediction, Reader reader) {
+    reader.referenceOhms = prediction.plan.referenceOhms;
+    return impedanceChart(prediction.sweep, QString::fromStdString(prediction.title), reader);
+}
+
+SmithChart smithChart(const study::Prediction& prediction, const study::Measurement* measurement,
+                      Reader reader) {
+    reader.referenceOhms = prediction.plan.referenceOhms;
+    // The measured impedances within the sweep's range, as the SWR chart
+    // draws them.
+    std::vector<std::pair<double, std::complex<double>>> measured;
+    if (measurement && !prediction.sweep.points.empty()) {
+        const double low = prediction.sweep.points.front().frequencyMHz;
+        const double high = prediction.sweep.points.back().frequencyMHz;
+        const double r = measurement->data.referenceOhms;
+        for (const nec::ReflectionPoint& p : measurement->data.points)
+            if (p.frequencyMHz >= low * (1 - 1e-9) && p.frequencyMHz <= high * (1 + 1e-9) &&
+                std::abs(1.0 - p.s11) > 1e-12)
+                measured.emplace_back(p.frequencyMHz, r * (1.0 + p.s11) / (1.0 - p.s11));
+    }
+    return smithChart(prediction.sweep, QString::fromStdString(prediction.title), measured, reader);
+}
+
 } // namespace discone::plot

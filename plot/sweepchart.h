@@ -11,6 +11,7 @@
 #include "charts.h"
 #include "numtext.h"
 #include "pattern.h"
+#include "study.h"
 #include "sweep.h"
 
 #include <utility>
@@ -50,6 +51,15 @@ SmithChart smithChart(const nec::Sweep& sweep, const QString& title,
 
 PatternChart patternChart(const std::vector<nec::ElevationCut>& cuts, const QString& title,
                           const Reader& reader = {});
+
+// The prediction's charts under its title, against its reference, with the
+// measurement beside it and its warning over the SWR chart. The reader's
+// reference is the prediction's.
+SwrChart swrChart(const study::Prediction& prediction, Reader reader);
+BeamChart beamChart(const study::Prediction& prediction, Reader reader);
+ImpedanceChart impedanceChart(const study::Prediction& prediction, Reader reader);
+SmithChart smithChart(const study::Prediction& prediction, const study::Measurement* measurement,
+                      Reader reader);
 
 } // namespace discone::plot
 

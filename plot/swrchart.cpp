@@ -232,7 +232,7 @@ SwrGeometry drawSwrChart(QPainter& painter, const QRectF& area, const SwrChart& 
         returnLoss ? std::vector<Excursion>{} : excursions(predicted, topSwr);
     const auto measuredRuns =
         returnLoss ? std::vector<Excursion>{} : excursions(chart.measured, topSwr);
-    QStringList notes;
+    QStringList notes = chart.notes;
     if (!predictedRuns.empty())
         notes << excursionNote(measured ? QStringLiteral("predicted SWR") : QStringLiteral("SWR"),
                                predicted, predictedRuns, topSwr, sep);

@@ -161,11 +161,16 @@ Prediction predict(const Design& design, const Options& options, const Measureme
         point.swr = nec::swr(point.impedance, p.plan.referenceOhms);
     if (p.plan.feedline)
         p.radioEnd = throughFeedline(*p.plan.feedline, p.sweep.points, p.plan.referenceOhms);
-    p.title = title(design, p.plan, sep);
-    p.summary = summaryOf(p, sep);
-    p.notes = notesOf(p, sep);
+    showIn(p, design.unit, sep);
     compare(p, measurement, sep);
     return p;
+}
+
+void showIn(Prediction& p, Unit unit, const Separators& sep) {
+    p.design.unit = unit;
+    p.title = title(p.design, p.plan, sep);
+    p.summary = summaryOf(p, sep);
+    p.notes = notesOf(p, sep);
 }
 
 std::string table(const Prediction& p) {

@@ -112,6 +112,10 @@ Prediction predict(const Design& design, const Options& options, const Measureme
                    const nec::Engine& engine, StopToken stop, const nec::Progress& progress,
                    const Separators& sep);
 
+// The same prediction told in another unit: the title, the summary and the
+// notes written again.
+void showIn(Prediction& prediction, Unit unit, const Separators& sep);
+
 // The prediction set against another measurement, or against none.
 void compare(Prediction& prediction, const Measurement* measurement, const Separators& sep);
 

@@ -94,11 +94,7 @@ void PredictionWindow::savePlot(const QString& path) {
     if (!prediction_)
         return notify(QStringLiteral("There is no prediction to save yet."), true);
     try {
-        plot::writeSwrChart(sweepChart(prediction_->sweep, chartTitle(),
-                                       prediction_->measured
-                                           ? prediction_->measured->swr
-                                           : std::vector<std::pair<double, double>>{}),
-                            fileName(path));
+        plot::writeSwrChart(plot::swrChart(*prediction_, systemReader()), fileName(path));
         notify(QStringLiteral("Saved the plot as %1").arg(path), false);
     } catch (const plot::PlotError& error) {
         notify(QString::fromStdString(error.what()), true);

@@ -223,6 +223,8 @@ void PredictionWindow::followDesign() {
     beamView_->setPlaceholder(QStringLiteral("The beam appears here."));
     // The same antenna in the other unit: only the words change.
     if (sameAntenna && (state_ == State::Running || state_ == State::Done)) {
+        if (prediction_)
+            study::showIn(*prediction_, unit_, sep);
         showResults();
         return;
     }
@@ -259,11 +261,8 @@ void PredictionWindow::showResults() {
     QStringList lines;
     if (prediction_) {
         const study::Prediction& p = *prediction_;
-        const QString title = chartTitle();
-        swrView_->setChart(
-            sweepChart(p.sweep, title,
-                       p.measured ? p.measured->swr : std::vector<std::pair<double, double>>{}));
-        const plot::BeamChart beam = beamChart(p.sweep, title);
+        swrView_->setChart(plot::swrChart(p, systemReader()));
+        const plot::BeamChart beam = plot::beamChart(p, systemReader());
         if (beam.points.empty())
             beamView_->setDrawing(nullptr);
         else
@@ -305,12 +304,6 @@ void PredictionWindow::notify(const QString& line, bool problem) {
     if (problem)
         colours.setColor(QPalette::WindowText, kProblem);
     notice_->setPalette(colours);
-}
-
-// "Discone for 146 MHz (inches): 16 rods of 2 mm", as the command line
-// titles its picture, in the unit shown now.
-QString PredictionWindow::chartTitle() const {
-    return text(study::title(design(), prediction_->plan, systemSeparators()));
 }
 
 std::optional<study::Options> PredictionWindow::readOptions() {

@@ -80,7 +80,6 @@ private:
     void showResults();
     void showTuning(const QString& text);
     void notify(const QString& text, bool problem);
-    QString chartTitle() const;
     // The options the fields give, or nothing, with each problem beside its
     // field.
     std::optional<study::Options> readOptions();

@@ -76,6 +76,7 @@ void PredictionWindow::startSweep() {
 void PredictionWindow::sweepDone(study::Prediction prediction) {
     const Separators sep = systemSeparators();
     prediction_ = std::move(prediction);
+    study::showIn(*prediction_, unit_, sep); // the unit may have changed meanwhile
     const nec::Sweep& sweep = prediction_->sweep;
     showResults();
     setState(State::Done,

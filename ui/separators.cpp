@@ -3,6 +3,8 @@
 
 #include "separators.h"
 
+#include "bands.h"
+
 #include <QLocale>
 
 namespace discone::ui {
@@ -10,6 +12,18 @@ namespace discone::ui {
 Separators systemSeparators() {
     const QLocale locale = QLocale::system();
     return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+int systemRegion() {
+    const QLocale locale = QLocale::system();
+    if (locale.territory() == QLocale::AnyTerritory)
+        return 0;
+    return study::regionOfCountry(QLocale::territoryToCode(locale.territory()).toStdString())
+        .value_or(0);
+}
+
+plot::Reader systemReader(double referenceOhms) {
+    return {systemSeparators(), systemRegion(), referenceOhms, plot::MatchScale::Swr};
 }
 
 } // namespace discone::ui

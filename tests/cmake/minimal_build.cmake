@@ -49,7 +49,7 @@ if(NOT rc EQUAL 0)
 endif()
 
 execute_process(
-    COMMAND "${BINARY}/ui/discone" --version
+    COMMAND "${BINARY}/app/discone" --version
     OUTPUT_VARIABLE out
     RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0 OR NOT out MATCHES "^discone ${VERSION}\n")

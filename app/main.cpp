@@ -16,6 +16,7 @@
 #include "ploterror.h"
 #include "program.h"
 #include "separators.h"
+#include "study.h"
 #include "sweepchart.h"
 
 #include <string_view>
@@ -55,7 +56,8 @@ public:
                                const std::string& file) const override {
         return draw([&] {
             return plot::patternChartPicture(
-                discone::ui::patternChart(patterns.cuts, QString::fromStdString(patterns.title)),
+                plot::patternChart(patterns.cuts, QString::fromStdString(patterns.title),
+                                   discone::ui::systemReader()),
                 file);
         });
     }
