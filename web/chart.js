@@ -14,8 +14,8 @@ const SVG = 'http://www.w3.org/2000/svg';
 const WIDTH = 800;
 const LEFT = 64;
 const RIGHT = 16;
-const TOP = 40;
-const GAP = 36;
+const TOP = 52;
+const GAP = 40;
 const BOTTOM = 44;
 
 function element(parent, name, attributes = {}, text = '') {
@@ -59,7 +59,8 @@ function logTicks(low, high) {
     return ticks;
 }
 
-// panels: [{ label, low, high, curves: [{ name, colour, points: [[mhz, value]], dashed }] }];
+// panels: [{ label, low, high, curves: [{ name, colour, points: [[mhz, value]], dashed,
+// breakAt }] }];
 // the panels share the height by their `share`.
 export class FrequencyChart {
     #box;
@@ -146,20 +147,29 @@ export class FrequencyChart {
                 x: 14, y: top + h / 2, 'text-anchor': 'middle',
                 transform: `rotate(-90 14 ${top + h / 2})`,
             }, panel.label);
-            panel.curves.forEach((curve, k) => {
+            // The legend above the panel, left to right.
+            let legend = LEFT + 4;
+            panel.curves.forEach((curve) => {
                 const points = curve.points.filter(([, v]) => Number.isFinite(v) || v === Infinity);
                 if (points.length === 0)
                     return;
-                element(svg, 'polyline', {
-                    points: points.map(([f, v]) => `${x(f).toFixed(1)},${y(v).toFixed(1)}`).join(' '),
-                    fill: 'none', stroke: curve.colour, 'stroke-width': 2,
-                    ...(curve.dashed ? { 'stroke-dasharray': '6 4' } : {}),
+                const dash = curve.dashed ? { 'stroke-dasharray': '6 4' } : {};
+                // A jump of more than breakAt (a change of lobe) breaks the line.
+                const runs = [[]];
+                points.forEach((p, i) => {
+                    if (i > 0 && Math.abs(p[1] - points[i - 1][1]) > (curve.breakAt ?? Infinity))
+                        runs.push([]);
+                    runs.at(-1).push(p);
                 });
-                const ly = top + 14 + 14 * k;
-                element(svg, 'line', { x1: WIDTH - RIGHT - 190, x2: WIDTH - RIGHT - 170, y1: ly - 4,
-                                       y2: ly - 4, stroke: curve.colour, 'stroke-width': 2,
-                                       ...(curve.dashed ? { 'stroke-dasharray': '6 4' } : {}) });
-                element(svg, 'text', { x: WIDTH - RIGHT - 164, y: ly }, curve.name);
+                for (const run of runs)
+                    element(svg, 'polyline', {
+                        points: run.map(([f, v]) => `${x(f).toFixed(1)},${y(v).toFixed(1)}`).join(' '),
+                        fill: 'none', stroke: curve.colour, 'stroke-width': 2, ...dash,
+                    });
+                element(svg, 'line', { x1: legend, x2: legend + 20, y1: top - 10, y2: top - 10,
+                                       stroke: curve.colour, 'stroke-width': 2, ...dash });
+                element(svg, 'text', { x: legend + 26, y: top - 6 }, curve.name);
+                legend += 40 + 7 * curve.name.length;
             });
             top += h + GAP;
         });

@@ -13,6 +13,7 @@ import { FrequencyChart, svgFile } from './chart.js';
 
 const $ = (id) => document.getElementById(id);
 const TYPING_PAUSE = 400; // ms after the last change before a sweep starts
+const LOBE_JUMP = 25; // degrees of elevation between points that are a change of lobe, as on the desktop
 const LARGEST_MEASUREMENT = 16 * 1024 * 1024; // bytes; 100,000 points take 5 MB
 
 function download(name, text, type) {
@@ -276,7 +277,7 @@ export class Prediction {
                      { label: 'degrees', low: Math.floor(Math.min(...elevations, 0) / 10) * 10,
                        high: Math.ceil(Math.max(...elevations, 10) / 10) * 10,
                        curves: [{ name: 'strongest lobe\u2019s elevation', colour: '#6a1b9a',
-                                  points: column(4) }] }],
+                                  points: column(4), breakAt: LOBE_JUMP }] }],
         });
         $('summary').value = prediction.summary;
     }
