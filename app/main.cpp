@@ -43,13 +43,9 @@ public:
     }
     std::string swrPicture(const discone::study::Prediction& prediction,
                            const std::string& file) const override {
-        const auto measured = prediction.measured ? prediction.measured->swr
-                                                  : std::vector<std::pair<double, double>>{};
         return draw([&] {
-            return plot::swrChartPicture(
-                discone::ui::sweepChart(prediction.sweep, QString::fromStdString(prediction.title),
-                                        measured),
-                file);
+            return plot::swrChartPicture(plot::swrChart(prediction, discone::ui::systemReader()),
+                                         file);
         });
     }
     std::string patternPicture(const discone::study::Patterns& patterns,
@@ -69,7 +65,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     if (!discone::cli::opensWindows(args)) {
         const Pictures pictures;
-        return discone::cli::commandLineMain(args, discone::ui::systemSeparators(), &pictures);
+        return discone::cli::commandLineMain(args, discone::ui::systemSeparators(),
+                                             discone::ui::systemRegion, &pictures);
     }
     discone::ui::Application app(argc, argv);
     int interrupted = 0;

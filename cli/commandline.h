@@ -24,6 +24,7 @@
 
 #include "portable.h"
 #include <bitset>
+#include <functional>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -101,6 +102,9 @@ struct Context {
     const Files* files = nullptr;        // none: --s1p and --measured fail
     StopToken stop;                      // requested when the program is interrupted
     nec::Progress progress;              // the sweep's progress
+    // The user's ITU region (1 to 3, 0 for not known), asked for when the
+    // summary names the amateur bands; none: 0.
+    std::function<int()> region = {};
 };
 
 struct Result {

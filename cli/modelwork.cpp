@@ -79,8 +79,10 @@ Result work(const Request& r, const DisconeDimensions& dimensions, const Context
 
     std::vector<std::pair<std::string, std::string>> files; // name, bytes
     if (r.needsSweep()) {
+        study::Options options = r.options;
+        options.region = c.region ? c.region() : 0;
         const study::Prediction prediction =
-            study::predict(design, r.options, measurement ? &*measurement : nullptr, *c.engine,
+            study::predict(design, options, measurement ? &*measurement : nullptr, *c.engine,
                            c.stop, c.progress, sep);
         if (r.table)
             result.out += study::table(prediction);

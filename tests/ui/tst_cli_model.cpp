@@ -168,6 +168,40 @@ private slots:
         QCOMPARE(tuned.out.mid(match.capturedLength()), cut.out);
     }
 
+    // The summary's amateur bands are those of the locale's country's ITU
+    // region (LC_ALL, then LC_MESSAGES, then LANG), or those all three
+    // share. The sweep runs from 146 to 1460 MHz: Region 1's 2 m ends at
+    // 146 MHz, Regions 2's and 3's at 148; 1.25 m and 33 cm are Region 2's
+    // only (the table of study/bands.cpp, from the ITU Radio Regulations).
+    void bandsOfTheLocalesRegion_data() {
+        QTest::addColumn<QStringList>("settings");
+        QTest::addColumn<QStringList>("bands");
+        QTest::newRow("Germany, region 1")
+            << QStringList{"LC_ALL=de_DE.UTF-8"} << QStringList{"70 cm", "23 cm"};
+        QTest::newRow("United States, region 2")
+            << QStringList{"LANG=en_US.UTF-8"}
+            << QStringList{"2 m", "1.25 m", "70 cm", "33 cm", "23 cm"};
+        QTest::newRow("Japan, region 3")
+            << QStringList{"LC_ALL=ja_JP.UTF-8"} << QStringList{"2 m", "70 cm", "23 cm"};
+        QTest::newRow("messages before LANG")
+            << QStringList{"LC_MESSAGES=en_CA.UTF-8", "LANG=de_DE.UTF-8"}
+            << QStringList{"2 m", "1.25 m", "70 cm", "33 cm", "23 cm"};
+        QTest::newRow("C: what all regions share")
+            << QStringList{"LC_ALL=C"} << QStringList{"70 cm", "23 cm"};
+    }
+    void bandsOfTheLocalesRegion() {
+        QFETCH(QStringList, settings);
+        QFETCH(QStringList, bands);
+        const Run r = run({"--cm", "146", "--swr", "--points", "5"}, settings);
+        QCOMPARE(r.status, 0);
+        QStringList found;
+        const QRegularExpression line("^# (.+): SWR [0-9]+\\.[0-9]{2} to [0-9]+\\.[0-9]{2}$",
+                                      QRegularExpression::MultilineOption);
+        for (auto it = line.globalMatch(r.out); it.hasNext();)
+            found << it.next().captured(1);
+        QCOMPARE(found, bands);
+    }
+
     // Other programs read the table in any locale: in German every field of
     // every row is still a number with a point.
     void tableReadsAsNumbersInAnyLocale() {
