@@ -48,6 +48,14 @@ public:
                                          file);
         });
     }
+    std::string smithPicture(const discone::study::Prediction& prediction,
+                             const discone::study::Measurement* measurement,
+                             const std::string& file) const override {
+        return draw([&] {
+            return plot::smithChartPicture(
+                plot::smithChart(prediction, measurement, discone::ui::systemReader()), file);
+        });
+    }
     std::string patternPicture(const discone::study::Patterns& patterns,
                                const std::string& file) const override {
         return draw([&] {

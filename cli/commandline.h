@@ -63,6 +63,12 @@ public:
     // The elevation patterns; throws as swrPicture does.
     virtual std::string patternPicture(const study::Patterns& patterns,
                                        const std::string& file) const = 0;
+    // The predicted impedance on a Smith chart against the prediction's
+    // reference, the measurement's beside it where there is one; throws as
+    // swrPicture does.
+    virtual std::string smithPicture(const study::Prediction& prediction,
+                                     const study::Measurement* measurement,
+                                     const std::string& file) const = 0;
 };
 
 // The files the command line reads and writes.
@@ -124,6 +130,7 @@ struct Request {
     bool table = false;         // --swr
     bool tune = false;          // --tune
     std::string plotFile;       // --plot
+    std::string smithFile;      // --smith
     std::string patternFile;    // --pattern
     std::string s1pFile;        // --s1p
     std::string measuredFile;   // --measured
@@ -134,7 +141,9 @@ struct Request {
     std::string_view modelOption;  // the first option that needs one of the model's outputs
     std::string_view windowOption; // the first of Qt's options
 
-    bool needsSweep() const { return table || !plotFile.empty() || !s1pFile.empty(); }
+    bool needsSweep() const {
+        return table || !plotFile.empty() || !s1pFile.empty() || !smithFile.empty();
+    }
     // The files written, in the order they are named in messages.
     std::vector<std::string> outputs() const;
 };

@@ -61,7 +61,7 @@ Result work(const Request& r, const DisconeDimensions& dimensions, const Context
     if (r.tune)
         return tuned(r, dimensions, c);
     // Before the work, not after it: a wrong name or folder is found at once.
-    for (const std::string* picture : {&r.plotFile, &r.patternFile}) {
+    for (const std::string* picture : {&r.plotFile, &r.smithFile, &r.patternFile}) {
         if (picture->empty())
             continue;
         if (!c.pictures)
@@ -92,6 +92,10 @@ Result work(const Request& r, const DisconeDimensions& dimensions, const Context
             files.emplace_back(r.s1pFile, study::touchstone(prediction));
         if (!r.plotFile.empty())
             files.emplace_back(r.plotFile, c.pictures->swrPicture(prediction, r.plotFile));
+        if (!r.smithFile.empty())
+            files.emplace_back(r.smithFile,
+                               c.pictures->smithPicture(
+                                   prediction, measurement ? &*measurement : nullptr, r.smithFile));
     }
     if (!r.patternFile.empty()) {
         const study::Plan plan = study::plan(design, r.options, sep);

@@ -37,6 +37,10 @@ const OptionRow kOwn[] = {
     {OptionId::Plot, "--plot", "", "FILE", ValueKind::File, Section::Model, -INFINITY, INFINITY,
      kNoDefault, "draw the SWR, and under it the gain at the horizon, into FILE, an .svg or a "
                  ".png picture", std::nullopt},
+    {OptionId::Smith, "--smith", "", "FILE", ValueKind::File, Section::Model, -INFINITY, INFINITY,
+     kNoDefault, "draw the predicted impedance on a Smith chart against 50 ohms (or --z0's), "
+                 "with the measurement of --measured beside it, into FILE, an .svg or a .png "
+                 "picture", std::nullopt},
     {OptionId::S1p, "--s1p", "", "FILE", ValueKind::File, Section::Model, -INFINITY, INFINITY,
      kNoDefault, "write the predicted sweep into FILE as a Touchstone file (S11 against 50 ohms, or --z0's), "
                  "for analyser software and NEC programs", std::nullopt},

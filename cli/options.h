@@ -28,6 +28,7 @@ enum class OptionId {
     Nec,
     Swr,
     Plot,
+    Smith,
     Radials,
     WireDiameter,
     To,

@@ -40,6 +40,14 @@ public:
         drawn.back().points = patterns.cuts.size();
         return "picture";
     }
+    std::string smithPicture(const discone::study::Prediction& p,
+                             const discone::study::Measurement* measurement,
+                             const std::string& file) const override {
+        draw(p.title, file);
+        drawn.back().points =
+            p.sweep.points.size() + (measurement ? measurement->data.points.size() : 0);
+        return "picture";
+    }
     struct Drawn {
         std::string title, file;
         std::size_t points = 0; // the SWR's and the measurement's, or the patterns
@@ -144,6 +152,11 @@ INSTANTIATE_TEST_SUITE_P(
              .outStart = "height-to-disc\t",
              .engineRuns = true,
              .title = "Discone for 146 MHz (centimetres): 16 rods of 2 mm"},
+        Case{.name = "smith_chart",
+             .args = {"--inches", "146", "--smith", "z.png", "--z0", "75"},
+             .outStart = "height-to-disc\t19,41096\n",
+             .engineRuns = true,
+             .title = "Discone for 146 MHz (inches): 16 rods of 2 mm, 75 ohms"},
         Case{.name = "engine_fails",
              .args = {"--cm", "146", "--swr", "--plot", "swr.png"},
              .engine = FakeEngine::Behaviour::Fail,
