@@ -9,6 +9,7 @@
 // SIGHUP, which close the windows first, so that a prediction they run stops
 // its nec2c, and then end the program as killed by the signal.
 #include "app.h"
+#include "buildsheet.h"
 #include "entry.h"
 #include "interrupts.h"
 #include "options.h"
@@ -55,6 +56,14 @@ public:
             return plot::smithChartPicture(
                 plot::smithChart(prediction, measurement, discone::ui::systemReader()), file);
         });
+    }
+    std::string buildSheet(const discone::study::Prediction& prediction,
+                           const discone::ResultTexts& texts,
+                           const std::string& file) const override {
+        const plot::SheetFacts facts{
+            texts, {}, QDate::currentDate(), DISCONE_VERSION, plot::systemPaper()};
+        return draw(
+            [&] { return plot::buildSheet(prediction, facts, discone::ui::systemReader(), file); });
     }
     std::string patternPicture(const discone::study::Patterns& patterns,
                                const std::string& file) const override {

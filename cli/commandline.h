@@ -69,6 +69,10 @@ public:
     virtual std::string smithPicture(const study::Prediction& prediction,
                                      const study::Measurement* measurement,
                                      const std::string& file) const = 0;
+    // The build sheet, a one-page PDF, with the design's seven texts as the
+    // window shows them; throws as swrPicture does.
+    virtual std::string buildSheet(const study::Prediction& prediction, const ResultTexts& texts,
+                                   const std::string& file) const = 0;
 };
 
 // The files the command line reads and writes.
@@ -131,6 +135,7 @@ struct Request {
     bool tune = false;          // --tune
     std::string plotFile;       // --plot
     std::string smithFile;      // --smith
+    std::string sheetFile;      // --sheet
     std::string patternFile;    // --pattern
     std::string s1pFile;        // --s1p
     std::string measuredFile;   // --measured
@@ -142,7 +147,8 @@ struct Request {
     std::string_view windowOption; // the first of Qt's options
 
     bool needsSweep() const {
-        return table || !plotFile.empty() || !s1pFile.empty() || !smithFile.empty();
+        return table || !plotFile.empty() || !s1pFile.empty() || !smithFile.empty() ||
+               !sheetFile.empty();
     }
     // The files written, in the order they are named in messages.
     std::vector<std::string> outputs() const;

@@ -68,6 +68,8 @@ Result work(const Request& r, const DisconeDimensions& dimensions, const Context
             return failure(kExitFailure, "this program cannot draw pictures");
         c.pictures->prepare(*picture);
     }
+    if (!r.sheetFile.empty() && !c.pictures)
+        return failure(kExitFailure, "this program cannot draw pictures");
     if ((!r.s1pFile.empty() || !r.measuredFile.empty() || !r.outputs().empty()) && !c.files)
         return failure(kExitFailure, "this program cannot read or write files");
     for (const std::string& output : r.outputs())
@@ -96,6 +98,11 @@ Result work(const Request& r, const DisconeDimensions& dimensions, const Context
             files.emplace_back(r.smithFile,
                                c.pictures->smithPicture(
                                    prediction, measurement ? &*measurement : nullptr, r.smithFile));
+        if (!r.sheetFile.empty())
+            files.emplace_back(r.sheetFile,
+                               c.pictures->buildSheet(prediction,
+                                                      formatDimensions(dimensions, *r.unit, sep),
+                                                      r.sheetFile));
     }
     if (!r.patternFile.empty()) {
         const study::Plan plan = study::plan(design, r.options, sep);

@@ -41,6 +41,11 @@ const OptionRow kOwn[] = {
      kNoDefault, "draw the predicted impedance on a Smith chart against 50 ohms (or --z0's), "
                  "with the measurement of --measured beside it, into FILE, an .svg or a .png "
                  "picture", std::nullopt},
+    {OptionId::Sheet, "--sheet", "", "FILE", ValueKind::File, Section::Model, -INFINITY,
+     INFINITY, kNoDefault, "write a build sheet for the workshop into FILE, a .pdf: one A4 page "
+                           "(US Letter where the locale's country prints on it) with the seven "
+                           "dimensions, the rods' number, diameter and cut lengths, the hub, the "
+                           "SWR chart and the summary", std::nullopt},
     {OptionId::S1p, "--s1p", "", "FILE", ValueKind::File, Section::Model, -INFINITY, INFINITY,
      kNoDefault, "write the predicted sweep into FILE as a Touchstone file (S11 against 50 ohms, or --z0's), "
                  "for analyser software and NEC programs", std::nullopt},

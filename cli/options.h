@@ -29,6 +29,7 @@ enum class OptionId {
     Swr,
     Plot,
     Smith,
+    Sheet,
     Radials,
     WireDiameter,
     To,

@@ -37,6 +37,10 @@ public:
                              const std::string&) const override {
         return "svg";
     }
+    std::string buildSheet(const discone::study::Prediction&, const discone::ResultTexts&,
+                           const std::string&) const override {
+        return "pdf";
+    }
 };
 
 std::string contents(const fs::path& path) {
@@ -173,6 +177,10 @@ public:
         smithMeasured = measurement != nullptr;
         return drawn("smith");
     }
+    std::string buildSheet(const discone::study::Prediction&, const discone::ResultTexts&,
+                           const std::string&) const override {
+        return drawn("sheet");
+    }
     mutable bool smithMeasured = false;
 
 private:
@@ -191,10 +199,10 @@ private:
 TEST(CommandLineFiles, WrittenAllOrNone) {
     const fs::path dir =
         fs::temp_directory_path() / ("discone-cli-all-" + std::to_string(getpid()));
-    const std::vector<std::string> outputs = {"swr.svg", "smith.png", "p.s1p"};
+    const std::vector<std::string> outputs = {"swr.svg", "smith.png", "sheet.pdf", "p.s1p"};
     const discone::test::FakeEngine engine;
     const DiskFiles files;
-    for (const char* failing : {"", "plot", "smith"}) {
+    for (const char* failing : {"", "plot", "smith", "sheet"}) {
         SCOPED_TRACE(failing);
         fs::remove_all(dir);
         fs::create_directories(dir);
@@ -203,6 +211,7 @@ TEST(CommandLineFiles, WrittenAllOrNone) {
                                                "--points",   "3",
                                                "--plot",     (dir / "swr.svg").string(),
                                                "--smith",    (dir / "smith.png").string(),
+                                               "--sheet",    (dir / "sheet.pdf").string(),
                                                "--s1p",      (dir / "p.s1p").string(),
                                                "--measured", (dir / "m.s1p").string()};
         const std::vector<std::string_view> views(args.begin(), args.end());
