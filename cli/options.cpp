@@ -52,7 +52,8 @@ const OptionRow kOwn[] = {
     {OptionId::Measured, "--measured", "", "FILE", ValueKind::File, Section::Model, -INFINITY,
      INFINITY, kNoDefault, "read the finished antenna's SWR from FILE, a one-port Touchstone file "
                            "(.s1p) as a NanoVNA or another analyser writes it, and show it beside "
-                           "the prediction: drawn by --plot, summed up by --swr", std::nullopt},
+                           "the prediction: drawn by --plot and --smith, summed up by --swr",
+     std::nullopt},
     {OptionId::Pattern, "--pattern", "", "FILE", ValueKind::File, Section::Model, -INFINITY,
      INFINITY, kNoDefault, "draw the elevation patterns (gain in dBi against the elevation, the "
                            "horizon marked) at FREQ and at 2, 3, 5 and 10 times FREQ into FILE, "
