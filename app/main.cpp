@@ -9,6 +9,7 @@
 // SIGHUP, which close the windows first, so that a prediction they run stops
 // its nec2c, and then end the program as killed by the signal.
 #include "app.h"
+#include "buildsheet.h"
 #include "entry.h"
 #include "interrupts.h"
 #include "options.h"
@@ -43,14 +44,26 @@ public:
     }
     std::string swrPicture(const discone::study::Prediction& prediction,
                            const std::string& file) const override {
-        const auto measured = prediction.measured ? prediction.measured->swr
-                                                  : std::vector<std::pair<double, double>>{};
         return draw([&] {
-            return plot::swrChartPicture(
-                discone::ui::sweepChart(prediction.sweep, QString::fromStdString(prediction.title),
-                                        measured),
-                file);
+            return plot::swrChartPicture(plot::swrChart(prediction, discone::ui::systemReader()),
+                                         file);
         });
+    }
+    std::string smithPicture(const discone::study::Prediction& prediction,
+                             const discone::study::Measurement* measurement,
+                             const std::string& file) const override {
+        return draw([&] {
+            return plot::smithChartPicture(
+                plot::smithChart(prediction, measurement, discone::ui::systemReader()), file);
+        });
+    }
+    std::string buildSheet(const discone::study::Prediction& prediction,
+                           const discone::ResultTexts& texts,
+                           const std::string& file) const override {
+        const plot::SheetFacts facts{
+            texts, {}, QDate::currentDate(), DISCONE_VERSION, plot::systemPaper()};
+        return draw(
+            [&] { return plot::buildSheet(prediction, facts, discone::ui::systemReader(), file); });
     }
     std::string patternPicture(const discone::study::Patterns& patterns,
                                const std::string& file) const override {
@@ -69,7 +82,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     if (!discone::cli::opensWindows(args)) {
         const Pictures pictures;
-        return discone::cli::commandLineMain(args, discone::ui::systemSeparators(), &pictures);
+        return discone::cli::commandLineMain(args, discone::ui::systemSeparators(),
+                                             discone::ui::systemRegion, &pictures);
     }
     discone::ui::Application app(argc, argv);
     int interrupted = 0;

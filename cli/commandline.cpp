@@ -79,7 +79,7 @@ std::string oneLine(std::string_view message) {
 
 std::vector<std::string> Request::outputs() const {
     std::vector<std::string> files;
-    for (const std::string* file : {&s1pFile, &plotFile, &patternFile})
+    for (const std::string* file : {&s1pFile, &plotFile, &smithFile, &sheetFile, &patternFile})
         if (!file->empty())
             files.push_back(*file);
     return files;

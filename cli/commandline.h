@@ -24,6 +24,7 @@
 
 #include "portable.h"
 #include <bitset>
+#include <functional>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -62,6 +63,16 @@ public:
     // The elevation patterns; throws as swrPicture does.
     virtual std::string patternPicture(const study::Patterns& patterns,
                                        const std::string& file) const = 0;
+    // The predicted impedance on a Smith chart against the prediction's
+    // reference, the measurement's beside it where there is one; throws as
+    // swrPicture does.
+    virtual std::string smithPicture(const study::Prediction& prediction,
+                                     const study::Measurement* measurement,
+                                     const std::string& file) const = 0;
+    // The build sheet, a one-page PDF, with the design's seven texts as the
+    // window shows them; throws as swrPicture does.
+    virtual std::string buildSheet(const study::Prediction& prediction, const ResultTexts& texts,
+                                   const std::string& file) const = 0;
 };
 
 // The files the command line reads and writes.
@@ -101,6 +112,9 @@ struct Context {
     const Files* files = nullptr;        // none: --s1p and --measured fail
     StopToken stop;                      // requested when the program is interrupted
     nec::Progress progress;              // the sweep's progress
+    // The user's ITU region (1 to 3, 0 for not known), asked for when the
+    // summary names the amateur bands; none: 0.
+    std::function<int()> region = {};
 };
 
 struct Result {
@@ -120,6 +134,8 @@ struct Request {
     bool table = false;         // --swr
     bool tune = false;          // --tune
     std::string plotFile;       // --plot
+    std::string smithFile;      // --smith
+    std::string sheetFile;      // --sheet
     std::string patternFile;    // --pattern
     std::string s1pFile;        // --s1p
     std::string measuredFile;   // --measured
@@ -130,7 +146,10 @@ struct Request {
     std::string_view modelOption;  // the first option that needs one of the model's outputs
     std::string_view windowOption; // the first of Qt's options
 
-    bool needsSweep() const { return table || !plotFile.empty() || !s1pFile.empty(); }
+    bool needsSweep() const {
+        return table || !plotFile.empty() || !s1pFile.empty() || !smithFile.empty() ||
+               !sheetFile.empty();
+    }
     // The files written, in the order they are named in messages.
     std::vector<std::string> outputs() const;
 };

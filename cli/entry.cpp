@@ -60,7 +60,7 @@ private:
 
 } // namespace
 
-int commandLineMain(std::span<const std::string_view> args, const Separators& sep,
+int commandLineMain(std::span<const std::string_view> args, const Separators& sep, int (*region)(),
                     const Pictures* pictures) {
     const nec::Nec2c engine;
     const DiskFiles files;
@@ -69,10 +69,13 @@ int commandLineMain(std::span<const std::string_view> args, const Separators& se
     Result result;
     {
         InterruptWatch interrupts;
-        Context context{
-            sep, &engine, pictures, &files, interrupts.token(), [&progress](int done, int total) {
-                progress(done, total);
-            }};
+        Context context{sep,
+                        &engine,
+                        pictures,
+                        &files,
+                        interrupts.token(),
+                        [&progress](int done, int total) { progress(done, total); },
+                        region};
         result = run(args, context);
         progress.clear();
         interrupted = interrupts.signal();

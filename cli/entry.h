@@ -15,8 +15,10 @@
 namespace discone::cli {
 
 // Runs `args` (after the program's name) and returns the exit status; ends
-// the process as killed by the signal when one interrupts it.
-int commandLineMain(std::span<const std::string_view> args, const Separators& sep,
+// the process as killed by the signal when one interrupts it. `region`
+// gives the user's ITU region from the locale's country (1 to 3, 0 where
+// it names none).
+int commandLineMain(std::span<const std::string_view> args, const Separators& sep, int (*region)(),
                     const Pictures* pictures);
 
 } // namespace discone::cli

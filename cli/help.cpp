@@ -136,11 +136,14 @@ std::string helpText(const Separators& sep) {
                       "would, with nothing left behind and nothing more printed.");
     text += "\nEnvironment:\n";
     text += wrapped("the locale whose decimal and digit-group separators FREQ and the values "
-                    "are written with",
-                    "  LC_ALL      ", 14);
-    text += wrapped("the same, where LC_ALL is not set", "  LC_NUMERIC  ", 14);
-    text += wrapped("the same, where neither LC_ALL nor LC_NUMERIC is set", "  LANG        ", 14);
-    text += wrapped("where nec2c is looked for", "  PATH        ", 14);
+                    "are written with, and whose country gives the amateur bands of its ITU "
+                    "region that the summary and the charts name (those all regions share for "
+                    "C or POSIX) and the build sheet's paper",
+                    "  LC_ALL       ", 15);
+    text += wrapped("the separators, where LC_ALL is not set", "  LC_NUMERIC   ", 15);
+    text += wrapped("the country, where LC_ALL is not set", "  LC_MESSAGES  ", 15);
+    text += wrapped("both, where those above are not set", "  LANG         ", 15);
+    text += wrapped("where nec2c is looked for", "  PATH         ", 15);
     return text;
 }
 

@@ -61,13 +61,15 @@ Result work(const Request& r, const DisconeDimensions& dimensions, const Context
     if (r.tune)
         return tuned(r, dimensions, c);
     // Before the work, not after it: a wrong name or folder is found at once.
-    for (const std::string* picture : {&r.plotFile, &r.patternFile}) {
+    for (const std::string* picture : {&r.plotFile, &r.smithFile, &r.patternFile}) {
         if (picture->empty())
             continue;
         if (!c.pictures)
             return failure(kExitFailure, "this program cannot draw pictures");
         c.pictures->prepare(*picture);
     }
+    if (!r.sheetFile.empty() && !c.pictures)
+        return failure(kExitFailure, "this program cannot draw pictures");
     if ((!r.s1pFile.empty() || !r.measuredFile.empty() || !r.outputs().empty()) && !c.files)
         return failure(kExitFailure, "this program cannot read or write files");
     for (const std::string& output : r.outputs())
@@ -79,8 +81,10 @@ Result work(const Request& r, const DisconeDimensions& dimensions, const Context
 
     std::vector<std::pair<std::string, std::string>> files; // name, bytes
     if (r.needsSweep()) {
+        study::Options options = r.options;
+        options.region = c.region ? c.region() : 0;
         const study::Prediction prediction =
-            study::predict(design, r.options, measurement ? &*measurement : nullptr, *c.engine,
+            study::predict(design, options, measurement ? &*measurement : nullptr, *c.engine,
                            c.stop, c.progress, sep);
         if (r.table)
             result.out += study::table(prediction);
@@ -90,6 +94,15 @@ Result work(const Request& r, const DisconeDimensions& dimensions, const Context
             files.emplace_back(r.s1pFile, study::touchstone(prediction));
         if (!r.plotFile.empty())
             files.emplace_back(r.plotFile, c.pictures->swrPicture(prediction, r.plotFile));
+        if (!r.smithFile.empty())
+            files.emplace_back(r.smithFile,
+                               c.pictures->smithPicture(
+                                   prediction, measurement ? &*measurement : nullptr, r.smithFile));
+        if (!r.sheetFile.empty())
+            files.emplace_back(r.sheetFile,
+                               c.pictures->buildSheet(prediction,
+                                                      formatDimensions(dimensions, *r.unit, sep),
+                                                      r.sheetFile));
     }
     if (!r.patternFile.empty()) {
         const study::Plan plan = study::plan(design, r.options, sep);

@@ -37,13 +37,23 @@ const OptionRow kOwn[] = {
     {OptionId::Plot, "--plot", "", "FILE", ValueKind::File, Section::Model, -INFINITY, INFINITY,
      kNoDefault, "draw the SWR, and under it the gain at the horizon, into FILE, an .svg or a "
                  ".png picture", std::nullopt},
+    {OptionId::Smith, "--smith", "", "FILE", ValueKind::File, Section::Model, -INFINITY, INFINITY,
+     kNoDefault, "draw the predicted impedance on a Smith chart against 50 ohms (or --z0's), "
+                 "with the measurement of --measured beside it, into FILE, an .svg or a .png "
+                 "picture", std::nullopt},
+    {OptionId::Sheet, "--sheet", "", "FILE", ValueKind::File, Section::Model, -INFINITY,
+     INFINITY, kNoDefault, "write a build sheet for the workshop into FILE, a .pdf: one A4 page "
+                           "(US Letter where the locale's country prints on it) with the seven "
+                           "dimensions, the rods' number, diameter and cut lengths, the hub, the "
+                           "SWR chart and the summary", std::nullopt},
     {OptionId::S1p, "--s1p", "", "FILE", ValueKind::File, Section::Model, -INFINITY, INFINITY,
      kNoDefault, "write the predicted sweep into FILE as a Touchstone file (S11 against 50 ohms, or --z0's), "
                  "for analyser software and NEC programs", std::nullopt},
     {OptionId::Measured, "--measured", "", "FILE", ValueKind::File, Section::Model, -INFINITY,
      INFINITY, kNoDefault, "read the finished antenna's SWR from FILE, a one-port Touchstone file "
                            "(.s1p) as a NanoVNA or another analyser writes it, and show it beside "
-                           "the prediction: drawn by --plot, summed up by --swr", std::nullopt},
+                           "the prediction: drawn by --plot and --smith, summed up by --swr",
+     std::nullopt},
     {OptionId::Pattern, "--pattern", "", "FILE", ValueKind::File, Section::Model, -INFINITY,
      INFINITY, kNoDefault, "draw the elevation patterns (gain in dBi against the elevation, the "
                            "horizon marked) at FREQ and at 2, 3, 5 and 10 times FREQ into FILE, "

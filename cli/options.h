@@ -28,6 +28,8 @@ enum class OptionId {
     Nec,
     Swr,
     Plot,
+    Smith,
+    Sheet,
     Radials,
     WireDiameter,
     To,

@@ -93,10 +93,18 @@ std::optional<Result> apply(Request& r, const OptionRow& row, std::string_view v
         r.table = true;
         break;
     case OptionId::Plot:
+    case OptionId::Smith:
     case OptionId::Pattern:
         if (!endsWithNoCase(value, ".svg") && !endsWithNoCase(value, ".png"))
             return usageError({"the picture ", quoted(value), " must be named .svg or .png"});
-        (row.id == OptionId::Plot ? r.plotFile : r.patternFile) = std::string(value);
+        (row.id == OptionId::Plot    ? r.plotFile
+         : row.id == OptionId::Smith ? r.smithFile
+                                     : r.patternFile) = std::string(value);
+        break;
+    case OptionId::Sheet:
+        if (!endsWithNoCase(value, ".pdf"))
+            return usageError({"the build sheet ", quoted(value), " must be named .pdf"});
+        r.sheetFile = std::string(value);
         break;
     case OptionId::S1p:
         r.s1pFile = std::string(value);
@@ -213,19 +221,21 @@ std::variant<Request, Result> parse(std::span<const std::string_view> args, cons
     const bool outputs = r.deck || r.needsSweep() || !r.patternFile.empty() || r.tune;
     if (!r.modelOption.empty() && !outputs)
         return usageError({"'", r.modelOption,
-                           "' is a model option: it needs --nec, --swr, --plot, --s1p, --pattern "
-                           "or --tune"});
+                           "' is a model option: it needs --nec, --swr, --plot, --smith, --sheet, "
+                           "--s1p, --pattern or --tune"});
     if (!r.at.empty() && r.patternFile.empty())
         return usageError({"'--at' gives the frequencies of --pattern, which is not given"});
-    if (!r.measuredFile.empty() && !r.table && r.plotFile.empty())
-        return usageError({"'--measured' is shown with --swr or --plot: give one of them"});
+    if (!r.measuredFile.empty() && !r.table && r.plotFile.empty() && r.smithFile.empty())
+        return usageError(
+            {"'--measured' is shown with --swr, --plot or --smith: give one of them"});
     if (r.tune && (r.deck || r.needsSweep() || !r.patternFile.empty() ||
                    r.given.test(static_cast<std::size_t>(OptionId::To)) ||
                    r.given.test(static_cast<std::size_t>(OptionId::Points))))
         return usageError({"'--tune' prints the tuned design's dimensions, with --radials and "
                            "--wire-diameter only; model the design it gives with a second run"});
-    if (r.options.feedline && !r.table && r.plotFile.empty())
-        return usageError({"'--feedline' is shown with --swr or --plot: give one of them"});
+    if (r.options.feedline && !r.table && r.plotFile.empty() && r.sheetFile.empty())
+        return usageError(
+            {"'--feedline' is shown with --swr, --plot or --sheet: give one of them"});
     return r;
 }
 

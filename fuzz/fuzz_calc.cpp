@@ -82,6 +82,17 @@ public:
         require(!p.sweep.points.empty() && !p.title.empty() && !file.empty());
         return "picture";
     }
+    std::string smithPicture(const study::Prediction& p, const study::Measurement*,
+                             const std::string& file) const override {
+        require(!p.sweep.points.empty() && !p.title.empty() && !file.empty());
+        return "picture";
+    }
+    std::string buildSheet(const study::Prediction& p, const ResultTexts& texts,
+                           const std::string& file) const override {
+        require(!p.sweep.points.empty() && !texts[Dimension::SideLength].empty() &&
+                file.ends_with(".pdf"));
+        return "picture";
+    }
     std::string patternPicture(const study::Patterns& p, const std::string& file) const override {
         require(!p.cuts.empty() && !p.title.empty() && !file.empty());
         return "picture";

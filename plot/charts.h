@@ -53,6 +53,11 @@ struct SwrChart {
     std::vector<BandMark> bands = {};
     Separators separators = {};
     QStringList notes = {}; // said over the chart, such as a measurement outside the sweep
+    // The predicted SWR at the radio through a feed line, rising frequency,
+    // and its name in the legend; empty: none. With it, the measured curve
+    // is taken as measured at the radio.
+    std::vector<SwrPoint> radioEnd = {};
+    QString radioEndName = {};
 };
 
 struct BeamPoint {

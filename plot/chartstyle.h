@@ -22,6 +22,7 @@ inline const QColor kMinorGrid(238, 238, 238);
 inline const QColor kText = Qt::black;
 inline const QColor kPredicted(0, 60, 180);
 inline const QColor kMeasured(230, 110, 0);
+inline const QColor kRadioEnd(150, 0, 150);
 inline const QColor kGoodSwr(200, 0, 0);
 inline const QColor kDesign(0, 130, 0);
 inline const QColor kBand(252, 240, 200);    // an amateur band's span

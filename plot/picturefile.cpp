@@ -124,6 +124,15 @@ std::string patternChartPicture(const PatternChart& chart, const std::string& fi
     });
 }
 
+std::string smithChartPicture(const SmithChart& chart, const std::string& fileName) {
+    if (chart.predicted.empty())
+        fail(fileName, "there is no impedance to draw");
+    return picture(
+        fileName, chart.title,
+        [&](QPainter& painter, const QRectF& area) { drawSmithChart(painter, area, chart); },
+        kSquarePictureSize);
+}
+
 void writeSwrChart(const SwrChart& chart, const std::string& fileName, StopToken stop) {
     if (chart.predicted.empty())
         fail(fileName, "there is no SWR to draw");

@@ -32,6 +32,7 @@ void checkPictureName(const std::string& fileName);
 // to draw, or a program whose application object cannot draw.
 std::string swrChartPicture(const SwrChart& chart, const std::string& fileName);
 std::string patternChartPicture(const PatternChart& chart, const std::string& fileName);
+std::string smithChartPicture(const SmithChart& chart, const std::string& fileName);
 
 // Throws PlotError for a name that is not a picture's, a chart with nothing
 // to draw, a program whose application object cannot draw, or a file that

@@ -113,6 +113,17 @@ SwrChart swrChart(const study::Prediction& prediction, Reader reader) {
                    measured ? *measured : std::vector<std::pair<double, double>>{}, reader);
     if (prediction.measured && prediction.measured->warning)
         chart.notes << QString::fromStdString(*prediction.measured->warning);
+    if (!prediction.radioEnd.empty() && prediction.plan.feedline) {
+        const study::Feedline& line = *prediction.plan.feedline;
+        for (const study::FeedPoint& point : prediction.radioEnd)
+            chart.radioEnd.push_back({point.frequencyMHz, point.radioSwr});
+        // The cable's short name: its maker's goes in the summary.
+        const std::string_view name = line.cable->name.substr(0, line.cable->name.find(" ("));
+        chart.radioEndName =
+            QStringLiteral("at the radio, %1 m of %2")
+                .arg(QString::fromStdString(readableText(line.metres, 4, reader.separators)),
+                     QString::fromUtf8(name.data(), qsizetype(name.size())));
+    }
     return chart;
 }
 

@@ -54,7 +54,9 @@ PatternChart patternChart(const std::vector<nec::ElevationCut>& cuts, const QStr
 
 // The prediction's charts under its title, against its reference, with the
 // measurement beside it and its warning over the SWR chart. The reader's
-// reference is the prediction's.
+// reference is the prediction's. Where the prediction has a feed line, the
+// SWR chart draws the SWR at the radio beside the antenna's, named "at the
+// radio, 12.5 m of RG-213/U", and the measurement as taken at the radio.
 SwrChart swrChart(const study::Prediction& prediction, Reader reader);
 BeamChart beamChart(const study::Prediction& prediction, Reader reader);
 ImpedanceChart impedanceChart(const study::Prediction& prediction, Reader reader);

@@ -218,7 +218,7 @@ SwrGeometry drawSwrChart(QPainter& painter, const QRectF& area, const SwrChart& 
     // SWR from 1 up to what the curves reach, within 5 to 10; return loss
     // from 0 dB down to what they reach, within 20 to 40 dB.
     double most = kLowestTop, deepest = 0;
-    for (const auto* series : {&chart.predicted, &chart.measured})
+    for (const auto* series : {&chart.predicted, &chart.measured, &chart.radioEnd})
         for (const SwrPoint& p : *series) {
             if (std::isfinite(p.swr))
                 most = std::max(most, p.swr);
@@ -228,6 +228,7 @@ SwrGeometry drawSwrChart(QPainter& painter, const QRectF& area, const SwrChart& 
     const double topSwr = returnLoss ? kLowestTop : std::min(std::ceil(most), kHighestTop);
     const double bottomDb = std::clamp(std::ceil(deepest / 5) * 5, 20.0, 40.0);
     const bool measured = !chart.measured.empty(), hasGain = !chart.horizonGain.empty();
+    const bool radioEnd = !chart.radioEnd.empty();
     const auto predictedRuns =
         returnLoss ? std::vector<Excursion>{} : excursions(predicted, topSwr);
     const auto measuredRuns =
@@ -247,9 +248,15 @@ SwrGeometry drawSwrChart(QPainter& painter, const QRectF& area, const SwrChart& 
     spec.bands = chart.bands;
     spec.separators = sep;
     spec.notes = notes;
-    if (measured)
+    if (radioEnd) {
+        spec.legendBox = {{QStringLiteral("at the antenna"), style::kPredicted},
+                          {chart.radioEndName, style::kRadioEnd}};
+        if (measured)
+            spec.legendBox.push_back({QStringLiteral("measured at the radio"), style::kMeasured});
+    } else if (measured) {
         spec.legendBox = {{QStringLiteral("predicted"), style::kPredicted},
                           {QStringLiteral("measured"), style::kMeasured}};
+    }
     const double markSize = f.sizes.text * 0.7;
     spec.roomOverPanels = notes.isEmpty() ? 0 : markSize;
     const QString ohms = style::number(chart.referenceOhms, sep) + QStringLiteral(" Ω");
@@ -289,6 +296,10 @@ SwrGeometry drawSwrChart(QPainter& painter, const QRectF& area, const SwrChart& 
         painter.setPen(QPen(style::kMeasured, f.sizes.curve, Qt::SolidLine, Qt::RoundCap));
         painter.drawPath(curvePath(g, chart.measured, swrY, swrPanel));
     }
+    if (radioEnd) {
+        painter.setPen(QPen(style::kRadioEnd, f.sizes.curve, Qt::SolidLine, Qt::RoundCap));
+        painter.drawPath(curvePath(g, chart.radioEnd, swrY, swrPanel));
+    }
     painter.setPen(QPen(style::kPredicted, f.sizes.curve, Qt::SolidLine, Qt::RoundCap));
     painter.drawPath(curvePath(g, predicted, swrY, swrPanel));
     if (hasGain) {
@@ -300,7 +311,7 @@ SwrGeometry drawSwrChart(QPainter& painter, const QRectF& area, const SwrChart& 
 
     drawExcursionMarks(painter, g, chart.measured, measuredRuns, style::kMeasured, markSize);
     drawExcursionMarks(painter, g, predicted, predictedRuns, style::kPredicted, markSize);
-    if (measured)
+    if (!spec.legendBox.empty())
         f.drawLegendBox(swrPanel, spec.legendBox);
     return g;
 }

@@ -2,7 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report.h"
 
+#include "bands.h"
 #include "numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace discone::study {
 
@@ -10,13 +15,58 @@ using namespace nec;
 
 namespace {
 
-// A length as a builder measures it, in the design's unit.
-std::string length(double metres, Unit unit, const Separators& sep) {
+using Curve = std::vector<std::pair<double, double>>;
+
+// The curve's SWR at `mhz` within it, as the chart draws it: straight
+// between neighbouring points over log frequency. Total reflection on
+// either side reaches every value between, so the edge takes it.
+double swrAt(const Curve& curve, double mhz) {
+    const auto after = std::lower_bound(curve.begin(), curve.end(), mhz,
+                                        [](const auto& p, double f) { return p.first < f; });
+    if (after == curve.end())
+        return curve.back().second;
+    if (after->first == mhz || after == curve.begin())
+        return after->second;
+    const auto& [f0, s0] = *(after - 1);
+    const auto& [f1, s1] = *after;
+    if (std::isinf(s0) || std::isinf(s1))
+        return std::numeric_limits<double>::infinity();
+    const double t = std::log(mhz / f0) / std::log(f1 / f0);
+    return s0 + t * (s1 - s0);
+}
+
+} // namespace
+
+std::string lengthText(double metres, Unit unit, const Separators& sep) {
     return unit == Unit::Inches ? significantText(metres / kMetresPerInch, 4, sep) + " in"
                                 : significantText(metres * 100, 4, sep) + " cm";
 }
 
-} // namespace
+std::vector<std::string> bandLines(const Curve& curve, int region, const Separators& sep,
+                                   std::string_view prefix) {
+    std::vector<std::string> lines;
+    if (curve.empty())
+        return lines;
+    const double first = curve.front().first, last = curve.back().first;
+    for (const Band& band : bandsWithin(region, first, last)) {
+        const double low = std::max(band.lowMHz, first), high = std::min(band.highMHz, last);
+        std::vector<double> values = {swrAt(curve, low), swrAt(curve, high)};
+        for (const auto& [mhz, swr] : curve)
+            if (mhz > low && mhz < high)
+                values.push_back(swr);
+        std::erase_if(values, [](double v) { return std::isnan(v); });
+        if (values.empty())
+            continue;
+        const auto [least, most] = std::minmax_element(values.begin(), values.end());
+        const auto text = [&](double swr) {
+            return std::isinf(swr) ? std::string("total reflection") : fixedText(swr, 2, sep);
+        };
+        std::string line = std::string(prefix) + band.name + ": ";
+        line += std::isinf(*least) ? text(*least) : "SWR " + text(*least) + " to " + text(*most);
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
 
 std::vector<std::string> summaryLines(const SweepSummary& summary, const Separators& sep,
                                       std::string_view prefix) {
@@ -62,16 +112,24 @@ std::string sweepTable(const Sweep& sweep) {
 
 std::vector<std::string> buildNotes(const Sweep& sweep, Unit unit, const Separators& sep) {
     std::vector<std::string> lines;
-    lines.push_back("cone wires " + length(sweep.coneWireLength, unit, sep) +
+    lines.push_back("cone wires " + lengthText(sweep.coneWireLength, unit, sep) +
                     " from the top ring to the skirt, as modelled; the printed side length "
                     "runs on to the cone's apex");
     if (sweep.hubDiameter > 0)
-        lines.push_back("the rods need a hub " + length(sweep.hubDiameter, unit, sep) +
+        lines.push_back("the rods need a hub " + lengthText(sweep.hubDiameter, unit, sep) +
                         " across: the disc's rods start on it, the cone's on a collar as wide");
     if (sweep.endsEarlyMHz > 0)
         lines.push_back("the sweep ends at " + fixedText(sweep.endsEarlyMHz, 3, sep) +
                         " MHz, where NEC-2's thin-wire model ends for these rods");
     return lines;
+}
+
+Cuts cutsOf(const DisconeDimensions& dimensions, const Sweep& sweep) {
+    // The model's radii: the printed dimensions are in inches.
+    const double rim = dimensions.DiscDiameter / 2 * kMetresPerInch;
+    const double start = sweep.hubDiameter > 0 ? sweep.hubDiameter / 2
+                                               : dimensions.MinimumDiameter / 2 * kMetresPerInch;
+    return {sweep.coneWireLength, rim - start, sweep.hubDiameter};
 }
 
 } // namespace discone::study

@@ -38,7 +38,8 @@ constexpr SettingDescriptor kSettings[] = {
     {Setting::Feedline, "--feedline", "TYPE:METRES", "", Reading::Text, 0,
      kMaximumFeedlineMetres, false, NAN,
      "the coaxial cable between the antenna and the radio, such as rg213:12.5, whose end at "
-     "the radio --swr adds to the table and the summary"},
+     "the radio --swr adds to the table and the summary, and --plot and --sheet draw beside "
+     "the antenna's SWR"},
     {Setting::PatternAt, "--at", "MHZ,...", "MHz", Reading::List, 0, INFINITY, true, NAN,
      "the frequencies of --pattern instead, up to 8, separated by commas, each from FREQ up "
      "to where the rods reach NEC-2's limits (with a point for decimals in every locale, as "

@@ -20,10 +20,18 @@ std::string mhz(double value, const Separators& sep) {
     return readableText(value, 6, sep);
 }
 
-// The prediction's sentences for people: the antenna's summary, the radio
-// end's, and the builder's notes.
+// The prediction's sentences for people: the antenna's summary and its
+// SWR over the user's amateur bands, then the same at the radio end.
 std::vector<std::string> summaryOf(const Prediction& p, const Separators& sep) {
     std::vector<std::string> lines = summaryLines(nec::summarize(p.sweep), sep);
+    const auto add = [&lines](std::vector<std::string> more) {
+        for (std::string& l : more)
+            lines.push_back(std::move(l));
+    };
+    std::vector<std::pair<double, double>> antenna;
+    for (const nec::SweepPoint& s : p.sweep.points)
+        antenna.emplace_back(s.frequencyMHz, s.swr);
+    add(bandLines(antenna, p.plan.region, sep));
     if (!p.radioEnd.empty() && p.plan.feedline) {
         std::vector<std::pair<double, double>> curve;
         for (const FeedPoint& f : p.radioEnd)
@@ -31,8 +39,8 @@ std::vector<std::string> summaryOf(const Prediction& p, const Separators& sep) {
         const Feedline& line = *p.plan.feedline;
         lines.push_back("through " + readableText(line.metres, 4, sep) + " m of " +
                         std::string(line.cable->name) + ", at the radio:");
-        for (std::string& l : summaryLines(nec::summarize(curve), sep, "radio end: "))
-            lines.push_back(std::move(l));
+        add(summaryLines(nec::summarize(curve), sep, "radio end: "));
+        add(bandLines(curve, p.plan.region, sep, "radio end: "));
     }
     return lines;
 }
@@ -91,6 +99,7 @@ Plan plan(const Design& design, const Options& options, const Separators& sep) {
     p.sweep.jobs = options.jobs;
     p.referenceOhms = options.referenceOhms;
     p.feedline = options.feedline;
+    p.region = options.region;
     if (options.highestMHz) {
         if (!(*options.highestMHz > dims.LowestFrequency))
             throw SettingError(Setting::Highest,

@@ -45,6 +45,9 @@ struct Options {
     double referenceOhms = nec::kReferenceOhms;
     std::optional<Feedline> feedline;
     int jobs = 0; // engine runs at once; 0: one per core
+    // The user's ITU region (1 to 3), whose amateur bands the summary
+    // names; 0 where it is not known: the bands all three share.
+    int region = 0;
 };
 
 // A setting that does not suit the design, such as a highest frequency at
@@ -66,6 +69,7 @@ struct Plan {
     bool chosenDiameter = false; // the diameter is the study's choice, not the user's
     double referenceOhms = nec::kReferenceOhms;
     std::optional<Feedline> feedline;
+    int region = 0;
 };
 
 // Throws SettingError or nec::ModelError, with numbers in the user's words.

@@ -33,6 +33,14 @@ public:
     std::string patternPicture(const discone::study::Patterns&, const std::string&) const override {
         return "svg";
     }
+    std::string smithPicture(const discone::study::Prediction&, const discone::study::Measurement*,
+                             const std::string&) const override {
+        return "svg";
+    }
+    std::string buildSheet(const discone::study::Prediction&, const discone::ResultTexts&,
+                           const std::string&) const override {
+        return "pdf";
+    }
 };
 
 std::string contents(const fs::path& path) {
@@ -145,6 +153,77 @@ TEST(CommandLineFiles, NamesAreFilesAndSettingsSuitTheDesign) {
             EXPECT_NE(r.err.find(c.errPart), std::string::npos) << r.err;
         EXPECT_NE(r.out.find(c.outPart), std::string::npos) << r.out;
         EXPECT_EQ(contents(dir / "m.s1p"), measured);
+    }
+    fs::remove_all(dir);
+}
+
+namespace {
+
+// Draws each picture, or fails on the one named `failing`, and records
+// whether the Smith chart was handed the measurement.
+class OneFails : public Pictures {
+public:
+    explicit OneFails(std::string failing) : failing_(std::move(failing)) {}
+    void prepare(const std::string&) const override {}
+    std::string swrPicture(const discone::study::Prediction&, const std::string&) const override {
+        return drawn("plot");
+    }
+    std::string patternPicture(const discone::study::Patterns&, const std::string&) const override {
+        return drawn("pattern");
+    }
+    std::string smithPicture(const discone::study::Prediction&,
+                             const discone::study::Measurement* measurement,
+                             const std::string&) const override {
+        smithMeasured = measurement != nullptr;
+        return drawn("smith");
+    }
+    std::string buildSheet(const discone::study::Prediction&, const discone::ResultTexts&,
+                           const std::string&) const override {
+        return drawn("sheet");
+    }
+    mutable bool smithMeasured = false;
+
+private:
+    std::string drawn(const std::string& kind) const {
+        if (kind == failing_)
+            throw PictureError("cannot draw the " + kind);
+        return kind;
+    }
+    std::string failing_;
+};
+
+} // namespace
+
+// Every output is written, or, when one picture fails, none: not even
+// those drawn before it.
+TEST(CommandLineFiles, WrittenAllOrNone) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("discone-cli-all-" + std::to_string(getpid()));
+    const std::vector<std::string> outputs = {"swr.svg", "smith.png", "sheet.pdf", "p.s1p"};
+    const discone::test::FakeEngine engine;
+    const DiskFiles files;
+    for (const char* failing : {"", "plot", "smith", "sheet"}) {
+        SCOPED_TRACE(failing);
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        std::ofstream(dir / "m.s1p") << "# MHZ S RI R 50\n146 0.1 0\n300 0.2 0.1\n";
+        const std::vector<std::string> args = {"--cm",       "146",
+                                               "--points",   "3",
+                                               "--plot",     (dir / "swr.svg").string(),
+                                               "--smith",    (dir / "smith.png").string(),
+                                               "--sheet",    (dir / "sheet.pdf").string(),
+                                               "--s1p",      (dir / "p.s1p").string(),
+                                               "--measured", (dir / "m.s1p").string()};
+        const std::vector<std::string_view> views(args.begin(), args.end());
+        const OneFails pictures(failing);
+        const Result r = run(views, {{".", ""}, &engine, &pictures, &files, {}, {}});
+        const bool ok = *failing == '\0';
+        EXPECT_EQ(r.status, ok ? kExitSuccess : kExitFailure) << r.err;
+        for (const std::string& name : outputs)
+            EXPECT_EQ(fs::exists(dir / name), ok) << name;
+        if (ok) {
+            EXPECT_TRUE(pictures.smithMeasured);
+        }
     }
     fs::remove_all(dir);
 }

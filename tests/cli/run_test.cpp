@@ -40,6 +40,20 @@ public:
         drawn.back().points = patterns.cuts.size();
         return "picture";
     }
+    std::string smithPicture(const discone::study::Prediction& p,
+                             const discone::study::Measurement* measurement,
+                             const std::string& file) const override {
+        draw(p.title, file);
+        drawn.back().points =
+            p.sweep.points.size() + (measurement ? measurement->data.points.size() : 0);
+        return "picture";
+    }
+    std::string buildSheet(const discone::study::Prediction& p, const discone::ResultTexts& texts,
+                           const std::string& file) const override {
+        draw(p.title + ", " + texts[discone::Dimension::HeightToDisc], file);
+        drawn.back().points = p.sweep.points.size();
+        return "picture";
+    }
     struct Drawn {
         std::string title, file;
         std::size_t points = 0; // the SWR's and the measurement's, or the patterns
@@ -144,6 +158,18 @@ INSTANTIATE_TEST_SUITE_P(
              .outStart = "height-to-disc\t",
              .engineRuns = true,
              .title = "Discone for 146 MHz (centimetres): 16 rods of 2 mm"},
+        Case{.name = "smith_chart",
+             .args = {"--inches", "146", "--smith", "z.png", "--z0", "75"},
+             .outStart = "height-to-disc\t19,41096\n",
+             .engineRuns = true,
+             .title = "Discone for 146 MHz (inches): 16 rods of 2 mm, 75 ohms"},
+        // The sheet's texts are the window's: the height in the user's words.
+        Case{.name = "build_sheet",
+             .args = {"--inches", "146", "--sheet", "b.pdf", "--points", "7"},
+             .outStart = "height-to-disc\t19,41096\n",
+             .engineRuns = true,
+             .title = "Discone for 146 MHz (inches): 16 rods of 2 mm, 19,41096",
+             .drawn = 7},
         Case{.name = "engine_fails",
              .args = {"--cm", "146", "--swr", "--plot", "swr.png"},
              .engine = FakeEngine::Behaviour::Fail,

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
 
 using namespace discone::nec;
 using namespace discone::study;
@@ -60,3 +63,71 @@ TEST(Sweep, SummaryAndTableOfAHandMadeSweep) {
     EXPECT_TRUE(table.starts_with("# impedance: NEC-2's times the model's average gain"));
     EXPECT_TRUE(table.ends_with("# average gain test 0.800 to 0.900\n")) << table;
 }
+
+namespace {
+
+struct BandCase {
+    const char* name;
+    std::vector<std::pair<double, double>> curve; // MHz, SWR
+    int region;
+    discone::Separators sep;
+    const char* prefix;
+    std::vector<std::string> lines;
+};
+
+constexpr double kTotal = std::numeric_limits<double>::infinity();
+
+// SWR between points runs straight over log frequency, as the chart draws
+// it. Worked by hand for the curve 100: 3, 145: 1.1, 200: 1.5, 400: 2,
+// 800: 1.2: at 144 MHz 3 - 1.9 ln 1.44 / ln 1.45 = 1.1354; at 146 MHz
+// 1.1 + 0.4 ln(146/145) / ln(200/145) = 1.1085 (the point at 145 MHz, 1.1,
+// is the band's lowest); at 148 MHz 1.1255; at 220 and 225 MHz
+// 1.5 + 0.5 log2(1.1) = 1.5688 and 1.5 + 0.5 log2(1.125) = 1.5850; at 430
+// and 440 MHz 2 - 0.8 log2(1.075) = 1.9165 and 2 - 0.8 log2(1.1) = 1.8900.
+// Region 1 has 2 m to 146 MHz, region 2 to 148 MHz and 1.25 m besides; the
+// bands all three share are region 1's here.
+const std::vector<std::pair<double, double>> kCurve = {
+    {100, 3}, {145, 1.1}, {200, 1.5}, {400, 2}, {800, 1.2}};
+
+const BandCase kBandCases[] = {
+    {"region_1", kCurve, 1, {".", ""}, "", {"2 m: SWR 1.10 to 1.14", "70 cm: SWR 1.89 to 1.92"}},
+    {"region_2",
+     kCurve,
+     2,
+     {".", ""},
+     "",
+     {"2 m: SWR 1.10 to 1.14", "1.25 m: SWR 1.57 to 1.58", "70 cm: SWR 1.89 to 1.92"}},
+    {"unknown_region_at_the_radio_in_german",
+     kCurve,
+     0,
+     {",", "."},
+     "radio end: ",
+     {"radio end: 2 m: SWR 1,10 to 1,14", "radio end: 70 cm: SWR 1,89 to 1,92"}},
+    // The sweep starts within 2 m: only 145 to 146 MHz of it is covered.
+    {"band_cut_by_the_sweep",
+     {{145, 1.1}, {200, 1.5}},
+     1,
+     {".", ""},
+     "",
+     {"2 m: SWR 1.10 to 1.11"}},
+    // 146 MHz: 1.2 + 0.3 ln(146/145) / ln(200/145) = 1.2064.
+    {"total_reflection_at_an_edge",
+     {{100, kTotal}, {145, 1.2}, {200, 1.5}},
+     1,
+     {".", ""},
+     "",
+     {"2 m: SWR 1.20 to total reflection"}},
+    {"no_band_covered", {{150, 1.5}, {200, 1.5}}, 1, {".", ""}, "", {}},
+};
+
+class BandLines : public ::testing::TestWithParam<BandCase> {};
+
+} // namespace
+
+TEST_P(BandLines, GiveEachBandsSwrRangeAsTheChartDrawsIt) {
+    const BandCase& c = GetParam();
+    EXPECT_EQ(bandLines(c.curve, c.region, c.sep, c.prefix), c.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Summary, BandLines, ::testing::ValuesIn(kBandCases),
+                         [](const auto& info) { return std::string(info.param.name); });

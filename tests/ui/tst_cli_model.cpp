@@ -10,6 +10,8 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <charconv>
@@ -166,6 +168,76 @@ private slots:
         QVERIFY2(match.hasMatch(), qPrintable(tuned.out));
         const Run cut = run({"--cm", match.captured(1)}, {"LC_ALL=de_DE.UTF-8"});
         QCOMPARE(tuned.out.mid(match.capturedLength()), cut.out);
+    }
+
+    // The summary's amateur bands are those of the locale's country's ITU
+    // region (LC_ALL, then LC_MESSAGES, then LANG), or those all three
+    // share. The sweep runs from 146 to 1460 MHz: Region 1's 2 m ends at
+    // 146 MHz, Regions 2's and 3's at 148; 1.25 m and 33 cm are Region 2's
+    // only (the table of study/bands.cpp, from the ITU Radio Regulations).
+    void bandsOfTheLocalesRegion_data() {
+        QTest::addColumn<QStringList>("settings");
+        QTest::addColumn<QStringList>("bands");
+        QTest::newRow("Germany, region 1")
+            << QStringList{"LC_ALL=de_DE.UTF-8"} << QStringList{"70 cm", "23 cm"};
+        QTest::newRow("United States, region 2")
+            << QStringList{"LANG=en_US.UTF-8", "-LC_MESSAGES"}
+            << QStringList{"2 m", "1.25 m", "70 cm", "33 cm", "23 cm"};
+        QTest::newRow("Japan, region 3")
+            << QStringList{"LC_ALL=ja_JP.UTF-8"} << QStringList{"2 m", "70 cm", "23 cm"};
+        QTest::newRow("messages before LANG")
+            << QStringList{"LC_MESSAGES=en_CA.UTF-8", "LANG=de_DE.UTF-8"}
+            << QStringList{"2 m", "1.25 m", "70 cm", "33 cm", "23 cm"};
+        QTest::newRow("C: what all regions share")
+            << QStringList{"LC_ALL=C"} << QStringList{"70 cm", "23 cm"};
+    }
+    void bandsOfTheLocalesRegion() {
+        QFETCH(QStringList, settings);
+        QFETCH(QStringList, bands);
+        const Run r = run({"--cm", "146", "--swr", "--points", "5"}, settings);
+        QCOMPARE(r.status, 0);
+        QStringList found;
+        const QRegularExpression line("^# (.+): SWR [0-9]+\\.[0-9]{2} to [0-9]+\\.[0-9]{2}$",
+                                      QRegularExpression::MultilineOption);
+        for (auto it = line.globalMatch(r.out); it.hasNext();)
+            found << it.next().captured(1);
+        QCOMPARE(found, bands);
+    }
+
+    // The build sheet read back with pdftotext (poppler-utils): the seven
+    // results exactly as --inches prints them, in its order, each ending
+    // its line; the version; and the summary's first line, as --swr's
+    // comment lines have it in a locale with a decimal point.
+    void buildSheetReadsBack() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: the sheet is not read back");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("sheet.pdf");
+        const Run sheet = run({"--inches", "146", "--points", "5", "--sheet", pdf});
+        QCOMPARE(sheet.status, 0);
+        QCOMPARE(sheet.err, QString());
+        const Run plain = run({"--inches", "146"});
+        QCOMPARE(sheet.out, plain.out);
+        const QStringList table =
+            run({"--inches", "146", "--points", "5", "--swr"}).out.split('\n');
+        qsizetype row = table.size() - 1;
+        while (row > 0 && !(table[row].size() > 0 && table[row][0].isDigit()))
+            --row;
+        QVERIFY(row + 1 < table.size() && table[row + 1].startsWith("# "));
+        const QString firstSummaryLine = table[row + 1].mid(2);
+
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        qsizetype at = 0;
+        for (const QString& line : plain.out.split('\n', Qt::SkipEmptyParts)) {
+            const QString value = line.section('\t', 1);
+            at = text.indexOf(" " + value + "\n", at);
+            QVERIFY2(at >= 0, qPrintable(line));
+        }
+        QVERIFY(text.contains("discone " DISCONE_VERSION " on "));
+        QVERIFY2(text.contains(firstSummaryLine), qPrintable(firstSummaryLine));
     }
 
     // Other programs read the table in any locale: in German every field of
