@@ -37,6 +37,7 @@ class PredictionTest : public QObject {
 private slots:
     void init() {
         test::closeAllWindows();
+        test::forgetSettings();
         answers_.ohms = [](double) { return 50.0; };
         test::newProgram().setEngine(&answers_);
         ui::setFailureReporter([](const ui::Failure& f) { QFAIL(qPrintable(f.message)); });
@@ -205,16 +206,27 @@ private slots:
         QTRY_COMPARE(window->state(), State::Done);
     }
 
-    // Tab visits every control once, each with a name for screen readers;
-    // the charts are described by the summary.
+    // Tab visits every control once in reading order, each with a name for
+    // screen readers, and comes back to the first field; Shift+Tab goes the
+    // other way. Hidden and disabled controls (the feed line's length without
+    // a cable, the pattern's frequency off its tab, Cancel with nothing
+    // running) are no stops. The charts are described by the summary.
+    void keyboardAndScreenReaders_data() {
+        QTest::addColumn<bool>("backwards");
+        QTest::newRow("Tab") << false;
+        QTest::newRow("Shift+Tab") << true;
+    }
     void keyboardAndScreenReaders() {
+        QFETCH(bool, backwards);
+        answers_.ohms = [](double mhz) { return mhz < 150 ? 150.0 : 50.0; };
         calculate("146", "Command1");
         PredictionWindow* window = prediction();
         QTRY_VERIFY(child(window, "use")->isEnabled());
         QVERIFY(QTest::qWaitForWindowActive(window));
         child(window, "wires")->setFocus();
         QStringList visited;
-        for (int i = 0; i < 20; ++i) {
+        QString again; // the first control visited twice
+        for (int i = 0; i < 40 && again.isEmpty(); ++i) {
             QWidget* focus = QApplication::focusWidget();
             QVERIFY(focus != nullptr);
             // The control a part such as a spin box's text belongs to.
@@ -224,14 +236,19 @@ private slots:
             QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
             QVERIFY2(!iface->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
             if (visited.contains(control->objectName()))
-                break;
-            visited << control->objectName();
-            QTest::keyClick(focus, Qt::Key_Tab);
+                again = control->objectName();
+            else
+                visited << control->objectName();
+            QTest::keyClick(focus, Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
         }
-        // Cancel is disabled with nothing running, and so not a Tab stop.
-        QCOMPARE(visited, QStringList({"wires", "diameter", "highest", "views", "swrView",
-                                       "summary", "use", "savePlot", "saveDeck", "saveTouchstone",
-                                       "loadMeasurement", "copyTable"}));
+        QStringList order = {
+            "wires",    "diameter",       "highest",         "points",   "reference", "cable",
+            "views",    "scale",          "swrView",         "summary",  "use",       "savePlot",
+            "saveDeck", "saveTouchstone", "loadMeasurement", "copyTable"};
+        if (backwards)
+            std::reverse(order.begin() + 1, order.end());
+        QCOMPARE(visited, order);
+        QCOMPARE(again, "wires");
         const QString lines =
             child<QPlainTextEdit>(window, "summary")->toPlainText().replace(u'\n', "; ");
         for (const char* chart : {"swrView", "beamView"})
@@ -304,5 +321,5 @@ private slots:
     }
 };
 
-DISCONE_UI_TEST_MAIN(PredictionTest)
+DISCONE_PREDICTION_TEST_MAIN(PredictionTest)
 #include "tst_prediction.moc"
