@@ -250,7 +250,7 @@ void SwrView::drawRadioEnd(QPainter& painter, const QRectF& area) const {
         {QStringLiteral("antenna"), plot::style::kPredicted},
         {QStringLiteral("radio end"), kRadioEnd}};
     if (!chart_.measured.empty())
-        entries.emplace_back(QStringLiteral("measured"), plot::style::kMeasured);
+        entries.emplace_back(QStringLiteral("measured at the radio"), plot::style::kMeasured);
     const QFontMetricsF metrics(sizes.font);
     const double line = metrics.height(), gap = sizes.gap(), swatch = 2 * sizes.text;
     double widest = metrics.horizontalAdvance(QStringLiteral("predicted"));

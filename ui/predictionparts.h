@@ -11,11 +11,16 @@
 #include "separators.h"
 #include "sweep.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QColor>
 #include <QCoreApplication>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QString>
 #include <QTabWidget>
+#include <QTextBlock>
+
+#include <algorithm>
 
 #include <string>
 #include <vector>
@@ -40,6 +45,55 @@ template <class Widget> Widget* named(Widget* widget, const char* name, const QS
         widget->setAccessibleName(accessible);
     return widget;
 }
+
+// The summary box: as tall as its lines, up to ten (it scrolls beyond),
+// and no shorter than three when the window is short, so that the views
+// give up their height first. A line can be kept in sight: the box then
+// shows the end, up to that line, whatever its height.
+class SummaryBox : public QPlainTextEdit {
+public:
+    explicit SummaryBox(QWidget* parent) : QPlainTextEdit(parent) {
+        setReadOnly(true);
+        setTabChangesFocus(true);
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged,
+                this, [this] { updateGeometry(); });
+    }
+    QSize sizeHint() const override { return {400, heightFor(std::clamp(lines(), 3, 10))}; }
+    QSize minimumSizeHint() const override { return {200, heightFor(3)}; }
+
+    // The lines, with the line `inSight` (-1: none) shown.
+    void setLines(const QString& text, int inSight) {
+        setPlainText(text);
+        inSight_ = inSight;
+        keepInSight();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QPlainTextEdit::resizeEvent(event);
+        keepInSight();
+    }
+
+private:
+    void keepInSight() {
+        if (inSight_ < 0)
+            return;
+        moveCursor(QTextCursor::End);
+        ensureCursorVisible();
+        setTextCursor(QTextCursor(document()->findBlockByNumber(inSight_)));
+        ensureCursorVisible();
+    }
+    // Lines as laid out, wrapped ones counted.
+    int lines() const { return int(document()->documentLayout()->documentSize().height()); }
+    int heightFor(int lines) const {
+        return lines * fontMetrics().lineSpacing() + 2 * frameWidth() +
+               int(2 * document()->documentMargin()) + 2;
+    }
+
+    int inSight_ = -1;
+};
 
 // The views of the tabs that have a read-out, in the tabs' order.
 inline std::vector<ReadoutView*> readoutViews(QTabWidget* views) {

@@ -21,8 +21,11 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTextBlock>
 
 namespace discone::ui {
 namespace {
@@ -139,8 +142,6 @@ void PredictionWindow::showResults() {
                                   text(std::string(p.plan.feedline->cable->name)));
             for (const study::FeedPoint& f : p.radioEnd)
                 radio.swr.push_back({f.frequencyMHz, f.radioSwr});
-            if (measurement_)
-                swr.notes << QStringLiteral("measured at the radio end of %1").arg(radio.line);
         }
         swrView_->setChart(swr, radio);
         impedanceView_->setChart(plot::impedanceChart(p, reader));
@@ -230,7 +231,9 @@ void PredictionWindow::showSummary() {
                 lines << text(*prediction_->measured->warning);
         }
     }
-    summary_->setPlainText(lines.join(u'\n'));
+    // Where the box is too short for all, the measurement's lines in sight.
+    summary_->setLines(lines.join(u'\n'),
+                       int(lines.indexOf(QRegularExpression(QStringLiteral("measured: .*")))));
     summary_->setAccessibleDescription(lines.join(QStringLiteral("; ")));
 }
 

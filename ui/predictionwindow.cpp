@@ -28,7 +28,7 @@ namespace discone::ui {
 namespace {
 
 constexpr int kTypingPause = 400; // ms after the last change before a sweep starts
-const QSize kPreferredSize(920, 700);
+const QSize kPreferredSize(920, 760);
 // Until the window system says, a frame as most window managers draw it.
 const QSize kFrameGuess(16, 40);
 
@@ -54,31 +54,6 @@ QLabel* problemLabel(QWidget* parent, const char* name) {
     label->hide();
     return label;
 }
-
-// The summary box: as tall as its lines, up to a limit, and no shorter
-// than three when the window is short, so that the views give up their
-// height first.
-class SummaryBox : public QPlainTextEdit {
-public:
-    explicit SummaryBox(QWidget* parent) : QPlainTextEdit(parent) {
-        setReadOnly(true);
-        setTabChangesFocus(true);
-        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-        connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged,
-                this, [this] { updateGeometry(); });
-    }
-    QSize sizeHint() const override { return {400, heightFor(std::clamp(lines(), 3, 16))}; }
-    QSize minimumSizeHint() const override { return {200, heightFor(3)}; }
-
-private:
-    // Lines as laid out, wrapped ones counted.
-    int lines() const { return int(document()->documentLayout()->documentSize().height()); }
-    int heightFor(int lines) const {
-        return lines * fontMetrics().lineSpacing() + 2 * frameWidth() +
-               int(2 * document()->documentMargin()) + 2;
-    }
-};
 
 } // namespace
 

@@ -37,7 +37,6 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QScrollArea;
@@ -51,6 +50,7 @@ class ImpedanceView;
 class PatternView;
 class Program;
 class SmithView;
+class SummaryBox;
 class SwrView;
 
 class PredictionWindow : public QWidget {
@@ -158,7 +158,7 @@ private:
     BeamView* beamView_;
     PatternView* patternView_;
     QLabel* reading_;
-    QPlainTextEdit* summary_;
+    SummaryBox* summary_;
     QLabel* tuning_;
     QPushButton* use_;
     QLabel* status_;
