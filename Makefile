@@ -8,15 +8,17 @@
 #   make fuzz    fuzz the number reader, both units, the command line and the
 #                Touchstone reader (FUZZ_SECONDS)
 #   make check-asan   every test under AddressSanitizer and UBSan
-#   make check-wasm   the plain libraries' tests built with Emscripten, run by Node
+#   make check-wasm   the WebAssembly build: the plain libraries' tests under
+#                     Node, and the web page's tests (Node, headless Chromium)
 #   make package      a .deb in build-release/, checked by lintian
-#   make web          the web page, one folder of static files: build-web/site/
+#   make web          the web page, one folder of static files: build-wasm/site/
 #   make web-run      the web page served on localhost (WEB_PORT)
-#   make check-web    the web page's engine tests, under Node.js
+#   make check-web    the web page's tests only
 
 # The builds are CMake's presets (CMakePresets.json), so an IDE that reads
 # them makes the same ones: development (build/), release (build-release/),
-# sanitizers (build-asan/), fuzzing (build-fuzz/) and wasm (build-wasm/).
+# sanitizers (build-asan/), fuzzing (build-fuzz/) and wasm (build-wasm/, the
+# libraries' tests and the web page alike).
 
 FUZZ_SECONDS ?= 120
 WEB_PORT ?= 8000
@@ -93,28 +95,21 @@ package: deps-package build-release
 	cd build-release && cpack -G DEB
 	lintian --fail-on error,warning --pedantic -I build-release/discone_*.deb
 
-# The web page is built by Emscripten in build-web/, configured by hand:
-#   emcmake cmake -S . -B build-web -G Ninja -DDISCONE_WITHOUT_QT=ON \
-#       -DBUILD_TESTING=OFF -DDISCONE_BENCH=OFF
-# Only the page's targets are built there.
+# The web page is the wasm preset's web_site target: build-wasm/site/.
 web: deps-web
-	@[ -f build-web/build.ninja ] || { mkdir -p build-web && \
-	    emcmake cmake -S . -B build-web -G Ninja -DDISCONE_WITHOUT_QT=ON \
-	        -DBUILD_TESTING=OFF -DDISCONE_BENCH=OFF >build-web/configure.log 2>&1; } || \
-	    { cat build-web/configure.log; rm -f build-web/build.ninja; exit 1; }
-	@cmake --build build-web -j $(JOBS) --target web_site
+	$(call configure,build-wasm,wasm)
+	@cmake --build --preset wasm -j $(JOBS) --target web_site
 
 web-run: web
 	@echo "The web page: http://localhost:$(WEB_PORT)/ (Ctrl-C stops the server)"
-	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build-web/site
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build-wasm/site
 
-# The tests need the build tree configured with them.
-check-web: web
-	@grep -q '^BUILD_TESTING:BOOL=ON' build-web/CMakeCache.txt || \
-	    cmake build-web -DBUILD_TESTING=ON >build-web/configure.log 2>&1 || \
-	    { cat build-web/configure.log; exit 1; }
-	@cmake --build build-web -j $(JOBS) --target web_site
-	ctest --test-dir build-web -R '^web_' --output-on-failure -j $(JOBS)
+# The page's tests: its engine under Node.js and the page in headless
+# Chromium, whose comparisons need the desktop program (make build).
+check-web: deps-web
+	$(call configure,build-wasm,wasm)
+	@cmake --build --preset wasm -j $(JOBS)
+	ctest --preset wasm -R '^web_' -j $(JOBS)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

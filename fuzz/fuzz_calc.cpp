@@ -197,43 +197,44 @@ void anyArguments(std::string_view bytes, const Separators& sep) {
             const std::size_t end = r.out.find('\n', at);
             const std::string_view line = std::string_view(r.out).substr(at, end - at);
             require(line.starts_with("#") || line.find(',') == std::string_view::npos);
+            if (end == std::string::npos)
+                break;
             at = end + 1;
         }
     }
+}
 
-    // The bytes as a measured one-port file: finite points at positive, rising
-    // frequencies, no more than the bound, or one line saying why not. Written
-    // out again, with the bytes as a comment, they read back the very same;
-    // those within total reflection stay within it against 50 ohms.
-    void touchstoneFile(std::string_view bytes) {
-        nec::OnePort data;
-        try {
-            data = nec::readTouchstone(bytes);
-        } catch (const nec::TouchstoneError& e) {
-            const std::string_view message = e.what();
-            require(!message.empty() && message.find_first_of("\r\n") == std::string_view::npos);
-            return;
-        }
-        require(!data.points.empty() && data.points.size() <= nec::kMaximumTouchstonePoints);
-        require(std::isfinite(data.referenceOhms) && data.referenceOhms > 0);
-        double previous = 0;
-        for (const nec::ReflectionPoint& p : data.points) {
-            require(std::isfinite(p.frequencyMHz) && p.frequencyMHz > previous);
-            require(std::isfinite(p.s11.real()) && std::isfinite(p.s11.imag()));
-            previous = p.frequencyMHz;
-        }
-        const nec::OnePort back =
-            nec::readTouchstone(nec::writeTouchstone(data, {std::string(bytes)}));
-        require(back.referenceOhms == data.referenceOhms &&
-                back.points.size() == data.points.size());
-        const nec::OnePort at50 = nec::withReference(data);
-        for (std::size_t i = 0; i < data.points.size(); ++i) {
-            require(back.points[i].frequencyMHz == data.points[i].frequencyMHz &&
-                    back.points[i].s11 == data.points[i].s11);
-            if (std::abs(data.points[i].s11) < 1)
-                require(std::abs(at50.points[i].s11) <= 1 + 1e-12);
-        }
+// The bytes as a measured one-port file: finite points at positive, rising
+// frequencies, no more than the bound, or one line saying why not. Written
+// out again, with the bytes as a comment, they read back the very same;
+// those within total reflection stay within it against 50 ohms.
+void touchstoneFile(std::string_view bytes) {
+    nec::OnePort data;
+    try {
+        data = nec::readTouchstone(bytes);
+    } catch (const nec::TouchstoneError& e) {
+        const std::string_view message = e.what();
+        require(!message.empty() && message.find_first_of("\r\n") == std::string_view::npos);
+        return;
     }
+    require(!data.points.empty() && data.points.size() <= nec::kMaximumTouchstonePoints);
+    require(std::isfinite(data.referenceOhms) && data.referenceOhms > 0);
+    double previous = 0;
+    for (const nec::ReflectionPoint& p : data.points) {
+        require(std::isfinite(p.frequencyMHz) && p.frequencyMHz > previous);
+        require(std::isfinite(p.s11.real()) && std::isfinite(p.s11.imag()));
+        previous = p.frequencyMHz;
+    }
+    const nec::OnePort back = nec::readTouchstone(nec::writeTouchstone(data, {std::string(bytes)}));
+    require(back.referenceOhms == data.referenceOhms && back.points.size() == data.points.size());
+    const nec::OnePort at50 = nec::withReference(data);
+    for (std::size_t i = 0; i < data.points.size(); ++i) {
+        require(back.points[i].frequencyMHz == data.points[i].frequencyMHz &&
+                back.points[i].s11 == data.points[i].s11);
+        if (std::abs(data.points[i].s11) < 1)
+            require(std::abs(at50.points[i].s11) <= 1 + 1e-12);
+    }
+}
 
 } // namespace
 

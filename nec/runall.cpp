@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Several jobs on an engine that runs in this process, one run per core: the
-// sweep's sub-bands and the pattern's frequencies.
+// sweep's sub-bands and the pattern's frequencies. A WebAssembly build
+// without threads runs them one after another: std::async's threads would
+// never start there, and its wait would never return.
 #include "engine.h"
 
 #include <algorithm>
@@ -11,6 +13,10 @@
 #include <future>
 #include <mutex>
 #include <thread>
+
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+#define DISCONE_SERIAL_RUNS 1
+#endif
 
 namespace discone::nec {
 
@@ -42,19 +48,26 @@ std::vector<JobResults> Engine::runAll(const std::vector<EngineJob>& jobs, int a
             throw;
         }
     };
-    std::vector<std::future<void>> workers;
-    for (int i = 0; i < std::min<int>(atOnce, static_cast<int>(jobs.size())); ++i)
-        workers.push_back(std::async(std::launch::async, worker));
     std::exception_ptr failure;
-    for (auto& w : workers) {
+    const auto collect = [&failure](const auto& wait) {
         try {
-            w.get();
+            wait();
         } catch (const Cancelled&) {
         } catch (...) {
             if (!failure)
                 failure = std::current_exception();
         }
-    }
+    };
+#if defined(DISCONE_SERIAL_RUNS)
+    static_cast<void>(atOnce);
+    collect(worker);
+#else
+    std::vector<std::future<void>> workers;
+    for (int i = 0; i < std::min<int>(atOnce, static_cast<int>(jobs.size())); ++i)
+        workers.push_back(std::async(std::launch::async, worker));
+    for (auto& w : workers)
+        collect([&w] { w.get(); });
+#endif
     if (stop.stop_requested())
         throw Cancelled();
     if (failure)

@@ -50,6 +50,26 @@ export class Engine {
         return this.#size;
     }
 
+    // Compiles nec2c and starts every worker ahead of the first run, so that
+    // the first prediction does not wait for them.
+    prepare() {
+        const wasm = (this.#wasm ??= compileNec2c());
+        Promise.resolve(wasm).catch(() => {
+            // The first run tries again.
+            if (this.#wasm === wasm)
+                this.#wasm = undefined;
+        });
+        while (this.#slots.length < this.#size) {
+            const slot = { worker: null, job: null };
+            try {
+                this.#start(slot);
+            } catch {
+                return;
+            }
+            this.#slots.push(slot);
+        }
+    }
+
     // Runs every deck (a string). onResult(index, result) is called as each
     // finishes, result being { output } or { error }. Resolves to every
     // result in the decks' order; once `signal` aborts, rejects with its

@@ -1,0 +1,208 @@
+// SPDX-FileCopyrightText: 2026 The discone developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The web page in headless Chromium, used as a person would use it, against
+// the desktop program run in the same test: the seven results of 146 MHz in
+// both units as `discone --inches 146` and `--cm 146` print them; the
+// desktop's words for a text that is not a number, zero and a number too
+// large; the prediction's summary, its table and its deck as `--cm 146
+// --swr` and `--nec` print them; the tuning as `--tune` finds it and "Use
+// F′ MHz" calculating the tuned design; a measurement's summary as
+// `--measured` gives it; the chart read from the keyboard; no request to
+// another site and no style or script the page's policy refuses; the page at
+// 360 pixels wide; and axe-core finding no serious or critical violation.
+//   node page_test.mjs SITE NATIVE_BUILD MEASUREMENT.s1p
+// NATIVE_BUILD is a build of the desktop program (app/discone or
+// ui/discone in it); without one the test is skipped (status 77).
+
+import assert from 'node:assert/strict';
+import { execFile } from 'node:child_process';
+import { existsSync, readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { basename, join } from 'node:path';
+import { after, before, test } from 'node:test';
+import { promisify } from 'node:util';
+import { chromium } from 'playwright-core';
+import { chromiumOptions, serveSite } from './site_server.mjs';
+
+const [site, native, measurement] = process.argv.slice(2);
+const discone = ['app/discone', 'ui/discone'].map((p) => join(native, p)).find(existsSync);
+if (!discone) {
+    console.log(`No desktop program in ${native} to compare with: build it first (make build).`);
+    process.exit(77);
+}
+const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+
+// The desktop program's standard output, in a locale that writes a point,
+// as the page's en-US does.
+async function desktop(...args) {
+    const { stdout } = await promisify(execFile)(discone, args,
+                                                 { env: { ...process.env, LC_ALL: 'C.UTF-8' } });
+    return stdout;
+}
+
+// "key<TAB>text" lines, as the program prints the seven results.
+function dimensions(text) {
+    return Object.fromEntries(text.trim().split('\n').filter((l) => l.includes('\t'))
+                                  .map((l) => l.split('\t')));
+}
+
+const RESULTS = ['height-to-disc', 'side-length', 'disc-spacing', 'disc-diameter',
+                 'minimum-diameter', 'mesh-spacing', 'skirt-diameter'];
+const AGAIN = ' Type it into the orange box and press a CALCULATE button again.';
+
+let server, browser, page;
+const refused = []; // requests to other sites, and what the page's policy refused
+
+before(async () => {
+    server = await serveSite(site);
+    browser = await chromium.launch(chromiumOptions);
+    const context = await browser.newContext({ locale: 'en-US', acceptDownloads: true });
+    page = await context.newPage();
+    page.on('request', (r) => {
+        if (!r.url().startsWith(server.url) && !r.url().startsWith('blob:'))
+            refused.push(`request to ${r.url()}`);
+    });
+    page.on('console', (m) => {
+        if (/Content.Security.Policy|Refused to/i.test(m.text()))
+            refused.push(m.text());
+    });
+    page.on('pageerror', (e) => refused.push(`page error: ${e.message}`));
+    await page.goto(server.url);
+});
+
+after(async () => {
+    await browser?.close();
+    await server?.close();
+});
+
+async function calculate(text, button) {
+    await page.fill('#frequency', text);
+    await page.click(button);
+}
+
+async function results() {
+    const shown = {};
+    for (const key of RESULTS)
+        shown[key] = await page.inputValue(`#${key}`);
+    return shown;
+}
+
+// The bytes of the download a button starts.
+async function downloaded(button) {
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click(button)]);
+    const chunks = [];
+    for await (const chunk of await download.createReadStream())
+        chunks.push(chunk);
+    return { name: download.suggestedFilename(), text: Buffer.concat(chunks).toString('utf8') };
+}
+
+const predicted = () => page.waitForFunction(
+    () => /^Predicted for /.test(document.getElementById('prediction-status').textContent),
+    null, { timeout: 60_000 });
+
+const tuned = () => page.waitForFunction(() => !document.getElementById('use').disabled, null,
+                                         { timeout: 90_000 });
+
+test('the seven results of both units are the desktop program\'s', async () => {
+    for (const [button, option] of [['#inches', '--inches'], ['#centimetres', '--cm']]) {
+        await calculate('146', button);
+        assert.deepEqual(await results(), dimensions(await desktop(option, '146')), option);
+    }
+});
+
+test('a failed calculation is said beside the box in the desktop\'s words', async () => {
+    const before = await results();
+    const cases = [
+        ['abc', 'Type mismatch\n\nThe lowest frequency must be a number of megahertz, such as ' +
+                '146, without letters or units.'],
+        ['0', 'Division by zero\n\nThe lowest frequency must be a number of megahertz other ' +
+              'than zero, such as 146.'],
+        ['1e39', 'Overflow\n\nThe lowest frequency is too large or too small to calculate ' +
+                 'with. Type a number of megahertz such as 146.'],
+    ];
+    for (const [typed, words] of cases) {
+        await calculate(typed, '#inches');
+        assert.equal(await page.textContent('#status'), words + AGAIN, typed);
+        assert.deepEqual(await results(), before, `${typed} leaves the results`);
+    }
+});
+
+test('the prediction, its table and its deck are the command line\'s', async () => {
+    await calculate('146', '#centimetres');
+    await page.click('#predict-button');
+    await predicted();
+    const table = await desktop('--cm', '146', '--swr');
+    // The table's comment lines after its header are the summary and notes.
+    const lines = table.split('\n').filter((l) => l.startsWith('# ')).map((l) => l.slice(2));
+    const header = lines.findIndex((l) => l.startsWith('frequency_mhz'));
+    assert.deepEqual((await page.inputValue('#summary')).split('\n'), lines.slice(header + 1));
+    const saved = await downloaded('#save-table');
+    assert.equal(saved.text, table);
+    const deck = await downloaded('#save-deck');
+    assert.equal(deck.name, 'discone-146MHz.nec');
+    assert.equal(deck.text, await desktop('--cm', '146', '--nec'));
+    const plot = await downloaded('#save-plot');
+    assert.match(plot.text, /^<\?xml [^]*<svg [^]*Discone for 146 MHz \(centimetres\)[^]*<\/svg>$/);
+});
+
+test('the chart reads out from the keyboard', async () => {
+    await page.focus('#swr-chart');
+    await page.keyboard.press('Home');
+    const first = await page.textContent('#readout');
+    assert.match(first, /^146 MHz: SWR \d\.\d\d, −?\d+\.\d dBi at the horizon$/);
+    await page.keyboard.press('ArrowRight');
+    assert.notEqual(await page.textContent('#readout'), first);
+    assert.equal(await page.getAttribute('#readout', 'aria-live'), 'polite');
+});
+
+test('a measurement is read in the page and summed up as the command line sums it', async () => {
+    await page.setInputFiles('#measurement-file', measurement);
+    const name = basename(measurement);
+    await page.waitForFunction((n) => document.getElementById('notice').textContent.includes(n),
+                               name);
+    assert.match(await page.textContent('#notice'), new RegExp(`^Loaded 6 measured points from ${name}$`));
+    const table = await desktop('--cm', '146', '--swr', '--measured', measurement);
+    const expected = table.split('\n').filter((l) => l.startsWith('# measured'))
+                         .map((l) => l.slice(2));
+    assert.ok(expected.length > 0);
+    const summary = (await page.inputValue('#summary')).split('\n');
+    assert.deepEqual(summary.filter((l) => l.startsWith('measured')), expected);
+});
+
+test('tuning, and Use F′ MHz calculating the tuned design', async () => {
+    await tuned();
+    const [line, next] = (await desktop('--cm', '146', '--tune')).split('\n');
+    const said = line.replace(/^# /, '');
+    assert.equal(await page.textContent('#tuning'), said[0].toUpperCase() + said.slice(1));
+    const frequency = /cut for (\S+) MHz/.exec(said)[1];
+    assert.equal(await page.textContent('#use'), `Use ${frequency} MHz`);
+    assert.ok(next.startsWith('# the tuned design'));
+    await page.click('#use');
+    assert.equal(await page.inputValue('#frequency'), frequency);
+    assert.deepEqual(await results(), dimensions(await desktop('--cm', frequency)));
+    await predicted();
+    assert.match(await page.textContent('#prediction-title'), new RegExp(`${frequency} MHz, centimetres`));
+});
+
+test('the page fits 360 pixels and axe-core finds no serious or critical violation', async () => {
+    await page.setViewportSize({ width: 360, height: 740 });
+    const width = await page.evaluate(() => document.documentElement.scrollWidth);
+    assert.ok(width <= 360, `the page is ${width} pixels wide`);
+    await page.evaluate(axeSource);
+    for (const view of ['calculator', 'info']) {
+        if (view === 'info')
+            await page.click('#info-button');
+        const found = await page.evaluate(() => window.axe.run(document, {
+            resultTypes: ['violations'],
+        }).then((r) => r.violations.map((v) => ({ id: v.id, impact: v.impact,
+                                                  nodes: v.nodes.map((n) => n.target.join(' ')) }))));
+        const grave = found.filter((v) => v.impact === 'serious' || v.impact === 'critical');
+        assert.deepEqual(grave, [], `${view}: ${JSON.stringify(grave)}`);
+    }
+    await page.click('#return');
+});
+
+test('nothing came from another site and the page\'s policy refused nothing', () => {
+    assert.deepEqual(refused, []);
+});
