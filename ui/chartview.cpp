@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
@@ -33,7 +34,9 @@ QString fixed(double value, int decimals, const Separators& sep) {
         return value > 0 ? QStringLiteral("∞") : QStringLiteral("−∞");
     QString text = QString::fromStdString(fixedText(value, decimals, sep));
     if (text.startsWith(u'-'))
-        text[0] = QChar(0x2212);
+        return text.contains(QRegularExpression(QStringLiteral("[1-9]")))
+                   ? QChar(0x2212) + text.mid(1)
+                   : text.mid(1); // no sign on what rounds to zero
     return text;
 }
 
@@ -349,6 +352,7 @@ std::optional<QLineF> SwrView::hairlineAt(double mhz) const {
 }
 
 void SwrView::mouseReleaseEvent(QMouseEvent* event) {
+    ensureDrawn();
     if (event->button() == Qt::LeftButton)
         if (const auto mhz = cursorAt(event->position()))
             emit frequencyChosen(*mhz);

@@ -62,6 +62,7 @@ public:
     // nullptr: no chart, the placeholder instead.
     void setDrawing(Drawing drawing);
     void setPlaceholder(const QString& text);
+    const QString& placeholder() const { return placeholder_; }
     bool hasChart() const { return bool(drawing_); }
 
     QSize sizeHint() const override { return {480, 150}; }

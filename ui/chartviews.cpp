@@ -11,6 +11,8 @@
 #include "readout.h"
 #include "separators.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cmath>
 
@@ -231,8 +233,10 @@ QString PatternView::textAt(double elevation) const {
     QString gain = std::isinf(*dbi)
                        ? QStringLiteral("a null")
                        : QString::fromStdString(fixedText(*dbi, 1, sep)) + QStringLiteral(" dBi");
+    // A true minus sign, and none on a gain that rounds to zero.
     if (gain.startsWith(u'-'))
-        gain[0] = QChar(0x2212);
+        gain[0] = gain.contains(QRegularExpression(QStringLiteral("[1-9]"))) ? QChar(0x2212) : u' ';
+    gain = gain.trimmed();
     return QStringLiteral("%1 MHz, %2° elevation: %3")
         .arg(plot::style::number(chart_.cuts.front().frequencyMHz, sep, 4),
              plot::style::number(std::round(elevation), sep), gain);

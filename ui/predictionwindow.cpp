@@ -110,6 +110,9 @@ PredictionWindow::PredictionWindow(Program& program) : program_(program) {
 PredictionWindow::~PredictionWindow() = default;
 
 void PredictionWindow::closeEvent(QCloseEvent* event) {
+    // A change still waiting for its sweep is kept all the same.
+    if (pause_.isActive())
+        rememberFields();
     pause_.stop();
     work_.cancel();
     patternWork_.cancel();

@@ -84,7 +84,7 @@ void PredictionWindow::refuse(const QString& reason) {
     tuningProblem_.reset();
     refusal_ = reason;
     prediction_.reset();
-    const QString line = QStringLiteral("Not predicted: %1").arg(reason);
+    const QString line = QStringLiteral("Not predicted: %1").arg(capitalised(reason));
     showPlaceholders(line);
     showResults();
     setState(State::Refused, line);
