@@ -350,8 +350,11 @@ void PredictionWindow::updateActions() {
           work_.busy() || patternWork_.busy() ? QString() : QStringLiteral("Nothing is running."));
 }
 
+// Under the buttons, and only while there is something to say, so that a
+// short window keeps its room for the rest.
 void PredictionWindow::notify(const QString& line, bool problem) {
     notice_->setText(line);
+    notice_->setVisible(!line.isEmpty());
     QPalette colours = palette();
     if (problem)
         colours.setColor(QPalette::WindowText, kProblemColour);

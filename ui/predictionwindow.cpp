@@ -81,6 +81,10 @@ PredictionWindow::PredictionWindow(Program& program) : program_(program) {
     // Enter in a field predicts at once.
     for (QLineEdit* field : {diameter_, highest_, length_})
         connect(field, &QLineEdit::returnPressed, this, &PredictionWindow::startSweep);
+    patternPause_.setSingleShot(true);
+    patternPause_.setInterval(kTypingPause);
+    connect(&patternPause_, &QTimer::timeout, this, &PredictionWindow::startPattern);
+    connect(patternAt_, &QLineEdit::textEdited, &patternPause_, qOverload<>(&QTimer::start));
     connect(patternAt_, &QLineEdit::returnPressed, this, &PredictionWindow::startPattern);
     connect(scale_, &QComboBox::currentIndexChanged, this, [this] {
         remember(QStringLiteral("scale"), scale_->currentIndex());
@@ -114,6 +118,7 @@ void PredictionWindow::closeEvent(QCloseEvent* event) {
     if (pause_.isActive())
         rememberFields();
     pause_.stop();
+    patternPause_.stop();
     work_.cancel();
     patternWork_.cancel();
     QWidget::closeEvent(event);
@@ -196,6 +201,7 @@ void PredictionWindow::buildControls() {
     layout->addLayout(buttons);
     notice_ = named(new QLabel(content), "notice", {});
     notice_->setWordWrap(true);
+    notice_->hide();
     layout->addWidget(notice_);
 
     // Scrolled only when the window is smaller than the controls need.

@@ -170,7 +170,8 @@ private:
     QPushButton* loadMeasurement_;
     QPushButton* copyTable_;
     QLabel* notice_;
-    QTimer pause_; // between the last change of a field and the sweep
+    QTimer pause_;        // between the last change of a field and the sweep
+    QTimer patternPause_; // and between the pattern's frequency and its pattern
 
     State state_ = State::NoDesign;
     std::optional<DisconeDimensions> design_; // the design shown; none before a calculation

@@ -170,6 +170,7 @@ void PredictionWindow::workEnded(const Ending& ending, bool tuning) {
 // The elevation pattern at the frequency chosen, computed when its view is
 // shown and the antenna, its wires or the frequency change.
 void PredictionWindow::startPattern() {
+    patternPause_.stop();
     if (!design_ || views_->currentWidget() != patternView_ || refusal_)
         return;
     const Separators sep = systemSeparators();
