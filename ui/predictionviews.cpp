@@ -75,6 +75,7 @@ void PredictionWindow::followDesign() {
             tuningProblem_.reset();
         }
         prediction_.reset();
+        patternWork_.cancel();
         pattern_.reset();
         patternFor_.reset();
         patternAt_->clear();

@@ -81,9 +81,12 @@ void PredictionWindow::startSweep() {
 // status line say why.
 void PredictionWindow::refuse(const QString& reason) {
     work_.cancel();
+    patternWork_.cancel();
     tuningProblem_.reset();
     refusal_ = reason;
     prediction_.reset();
+    pattern_.reset();
+    patternFor_.reset();
     const QString line = QStringLiteral("Not predicted: %1").arg(capitalised(reason));
     showPlaceholders(line);
     showResults();
