@@ -4,6 +4,7 @@
 
 #include "bands.h"
 #include "beamchart.h"
+#include "chartstyle.h"
 #include "impedancechart.h"
 #include "readout.h"
 #include "separators.h"
@@ -13,6 +14,8 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
@@ -23,34 +26,22 @@ namespace discone::ui {
 
 namespace {
 
-// The charts shown here are for this user: the system locale's separators
-// and the amateur bands of its country's ITU region.
-template <typename Chart, typename Points> void forThisUser(Chart& chart, const Points& points) {
-    chart.separators = systemSeparators();
-    const QString country = QLocale::territoryToCode(QLocale::system().territory());
-    const int region = study::regionOfCountry(country.toStdString()).value_or(0);
-    if (!points.empty())
-        chart.bands =
-            plot::bandMarks(region, points.front().frequencyMHz, points.back().frequencyMHz);
+const QColor kRadioEnd(150, 40, 170);
+
+// As the read-out writes its numbers: fixed decimals, a true minus sign.
+QString fixed(double value, int decimals, const Separators& sep) {
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("∞") : QStringLiteral("−∞");
+    QString text = QString::fromStdString(fixedText(value, decimals, sep));
+    if (text.startsWith(u'-'))
+        return text.contains(QRegularExpression(QStringLiteral("[1-9]")))
+                   ? QChar(0x2212) + text.mid(1)
+                   : text.mid(1); // no sign on what rounds to zero
+    return text;
 }
 
-template <typename Points> std::vector<double> frequenciesOf(const Points& points) {
-    std::vector<double> mhz;
-    for (const auto& p : points)
-        mhz.push_back(p.frequencyMHz);
-    return mhz;
-}
-
-// The frequency under `point` where it is over a panel.
-std::optional<double> columnAt(const plot::frame::FrequencyGeometry& g, const QPointF& point) {
-    if (g.empty() || !g.panelAt(point))
-        return std::nullopt;
-    return g.mhzAt(point.x());
-}
-
-QLineF hairline(const plot::frame::FrequencyGeometry& g, double mhz) {
-    const double x = g.x(mhz);
-    return {QPointF(x, g.panel(0).top()), QPointF(x, g.panel(g.panelCount() - 1).bottom())};
+double matchOf(const plot::SwrChart& chart, double swr) {
+    return chart.scale == plot::MatchScale::ReturnLoss ? plot::returnLossDb(swr) : swr;
 }
 
 } // namespace
@@ -214,17 +205,76 @@ void ReadoutView::paintOver(QPainter& painter) {
 
 SwrView::SwrView(QWidget* parent) : ReadoutView(parent) {}
 
-void SwrView::setChart(const plot::SwrChart& chart) {
+void SwrView::setChart(const plot::SwrChart& chart, const RadioEnd& radioEnd) {
     chart_ = chart;
+    radioEnd_ = radioEnd;
     forThisUser(chart_, chart_.predicted);
     showChart([this](QPainter& painter, const QRectF& area) {
         geometry_ = plot::drawSwrChart(painter, area, chart_);
+        if (!radioEnd_.swr.empty() && !geometry_.empty())
+            drawRadioEnd(painter, area);
     });
 }
 
 void SwrView::clearChart() {
     chart_ = {};
+    radioEnd_ = {};
     showChart(nullptr);
+}
+
+// The radio end's curve in the SWR panel, and a legend over the chart's own
+// (which only a measurement brings), naming every curve.
+void SwrView::drawRadioEnd(QPainter& painter, const QRectF& area) const {
+    const plot::style::Sizes sizes(area);
+    const QRectF& panel = geometry_.swrPanel();
+    const bool db = chart_.scale == plot::MatchScale::ReturnLoss;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRect(panel.adjusted(0, -sizes.curve, 0, sizes.curve));
+    QPainterPath path;
+    bool drawing = false;
+    for (const plot::SwrPoint& p : radioEnd_.swr) {
+        const double v = matchOf(chart_, p.swr);
+        if (std::isnan(v)) {
+            drawing = false;
+            continue;
+        }
+        const double y = db ? geometry_.yReturnLoss(std::min(v, geometry_.bottomDb()))
+                            : geometry_.ySwr(std::min(v, geometry_.topSwr()));
+        const QPointF at(geometry_.x(p.frequencyMHz), y);
+        drawing ? path.lineTo(at) : path.moveTo(at);
+        drawing = true;
+    }
+    painter.setPen(QPen(kRadioEnd, sizes.curve, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPath(path);
+    painter.setClipping(false);
+
+    std::vector<std::pair<QString, QColor>> entries = {
+        {QStringLiteral("antenna"), plot::style::kPredicted},
+        {QStringLiteral("radio end"), kRadioEnd}};
+    if (!chart_.measured.empty())
+        entries.emplace_back(QStringLiteral("measured at the radio"), plot::style::kMeasured);
+    const QFontMetricsF metrics(sizes.font);
+    const double line = metrics.height(), gap = sizes.gap(), swatch = 2 * sizes.text;
+    double widest = metrics.horizontalAdvance(QStringLiteral("predicted"));
+    for (const auto& e : entries)
+        widest = std::max(widest, metrics.horizontalAdvance(e.first));
+    const double width = swatch + 3 * gap + widest;
+    const QRectF box(panel.right() - width - gap, panel.top() + gap, width,
+                     double(entries.size()) * line + gap);
+    painter.setFont(sizes.font);
+    painter.setPen(QPen(plot::style::kGrid, sizes.line));
+    painter.setBrush(Qt::white);
+    painter.drawRect(box);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const double y = box.top() + gap / 2 + line * (double(i) + 0.5);
+        painter.setPen(QPen(entries[i].second, sizes.curve));
+        painter.drawLine(QPointF(box.left() + gap, y), QPointF(box.left() + gap + swatch, y));
+        painter.setPen(plot::style::kText);
+        painter.drawText(QRectF(box.left() + 2 * gap + swatch, y - line / 2, widest + gap, line),
+                         Qt::AlignLeft | Qt::AlignVCenter, entries[i].first);
+    }
+    painter.restore();
 }
 
 QString SwrView::readingAt(const QPointF& point) const {
@@ -243,7 +293,30 @@ std::optional<double> SwrView::cursorAt(const QPointF& point) const {
 }
 
 QString SwrView::textAt(double mhz) const {
-    return plot::describe(chart_, plot::readSwrChart(chart_, mhz));
+    const plot::SwrReadout r = plot::readSwrChart(chart_, mhz);
+    if (radioEnd_.swr.empty())
+        return plot::describe(chart_, r);
+    // Which end each match belongs to, in the chart's own words.
+    const Separators& sep = chart_.separators;
+    const auto match = [&](const QString& who, double v) {
+        return chart_.scale == plot::MatchScale::ReturnLoss
+                   ? QStringLiteral("%1 return loss %2 dB").arg(who, fixed(v, 1, sep))
+                   : QStringLiteral("%1 SWR %2").arg(who, fixed(v, 2, sep));
+    };
+    QStringList parts;
+    if (r.predicted)
+        parts << match(QStringLiteral("antenna"), *r.predicted);
+    if (const auto radio = plot::curveAt(
+            radioEnd_.swr, mhz, [this](const plot::SwrPoint& p) { return matchOf(chart_, p.swr); }))
+        parts << match(QStringLiteral("radio end"), *radio);
+    if (r.measured)
+        parts << match(QStringLiteral("measured"), *r.measured);
+    if (r.horizonDbi)
+        parts << QStringLiteral("%1 dBi at the horizon").arg(fixed(*r.horizonDbi, 1, sep));
+    if (parts.isEmpty())
+        return {};
+    return plot::style::number(mhz, sep, 4) + QStringLiteral(" MHz: ") +
+           parts.join(QStringLiteral(", "));
 }
 
 std::vector<ReadoutView::Marker> SwrView::markersAt(double mhz) const {
@@ -260,6 +333,9 @@ std::vector<ReadoutView::Marker> SwrView::markersAt(double mhz) const {
         markers.push_back({QPointF(x, matchY(*r.measured)), plot::style::kMeasured});
     if (r.predicted)
         markers.push_back({QPointF(x, matchY(*r.predicted)), plot::style::kPredicted});
+    if (const auto radio = plot::curveAt(
+            radioEnd_.swr, mhz, [this](const plot::SwrPoint& p) { return matchOf(chart_, p.swr); }))
+        markers.push_back({QPointF(x, matchY(*radio)), kRadioEnd});
     if (r.horizonDbi)
         markers.push_back(
             {QPointF(x, std::clamp(geometry_.yDbi(*r.horizonDbi), geometry_.gainPanel().top(),
@@ -275,146 +351,20 @@ std::optional<QLineF> SwrView::hairlineAt(double mhz) const {
                   QPointF(x, gain.isEmpty() ? geometry_.swrPanel().bottom() : gain.bottom()));
 }
 
-BeamView::BeamView(QWidget* parent) : ReadoutView(parent) {}
-
-void BeamView::setChart(const plot::BeamChart& chart) {
-    chart_ = chart;
-    forThisUser(chart_, chart_.points);
-    showChart([this](QPainter& painter, const QRectF& area) {
-        geometry_ = plot::drawBeamChart(painter, area, chart_);
-    });
+void SwrView::mouseReleaseEvent(QMouseEvent* event) {
+    ensureDrawn();
+    if (event->button() == Qt::LeftButton)
+        if (const auto mhz = cursorAt(event->position()))
+            emit frequencyChosen(*mhz);
+    ReadoutView::mouseReleaseEvent(event);
 }
 
-void BeamView::clearChart() {
-    chart_ = {};
-    showChart(nullptr);
-}
-
-std::vector<double> BeamView::stops() const {
-    return frequenciesOf(chart_.points);
-}
-
-std::optional<double> BeamView::cursorAt(const QPointF& point) const {
-    return columnAt(geometry_, point);
-}
-
-QString BeamView::textAt(double mhz) const {
-    return plot::describe(chart_, plot::readBeamChart(chart_, mhz));
-}
-
-std::vector<ReadoutView::Marker> BeamView::markersAt(double mhz) const {
-    const plot::BeamReadout r = plot::readBeamChart(chart_, mhz);
-    const auto at = [&](std::size_t panel, double v) {
-        const plot::frame::ValueAxis& a = geometry_.axis(panel);
-        return QPointF(geometry_.x(mhz), geometry_.y(panel, std::clamp(v, a.low, a.high)));
-    };
-    const QColor peak(130, 50, 170);
-    std::vector<Marker> markers;
-    if (r.horizonDbi)
-        markers.push_back({at(0, *r.horizonDbi), plot::style::kPredicted});
-    if (r.peakDbi)
-        markers.push_back({at(0, *r.peakDbi), peak});
-    if (r.peakElevationDeg)
-        markers.push_back({at(1, *r.peakElevationDeg), peak});
-    return markers;
-}
-
-std::optional<QLineF> BeamView::hairlineAt(double mhz) const {
-    return hairline(geometry_, mhz);
-}
-
-ImpedanceView::ImpedanceView(QWidget* parent) : ReadoutView(parent) {}
-
-void ImpedanceView::setChart(const plot::ImpedanceChart& chart) {
-    chart_ = chart;
-    forThisUser(chart_, chart_.points);
-    showChart([this](QPainter& painter, const QRectF& area) {
-        geometry_ = plot::drawImpedanceChart(painter, area, chart_);
-    });
-}
-
-void ImpedanceView::clearChart() {
-    chart_ = {};
-    showChart(nullptr);
-}
-
-std::vector<double> ImpedanceView::stops() const {
-    return frequenciesOf(chart_.points);
-}
-
-std::optional<double> ImpedanceView::cursorAt(const QPointF& point) const {
-    return columnAt(geometry_, point);
-}
-
-QString ImpedanceView::textAt(double mhz) const {
-    return plot::describe(chart_, plot::readImpedanceChart(chart_, mhz));
-}
-
-std::vector<ReadoutView::Marker> ImpedanceView::markersAt(double mhz) const {
-    const plot::ImpedanceReadout r = plot::readImpedanceChart(chart_, mhz);
-    const plot::frame::ValueAxis& a = geometry_.axis(0);
-    const auto at = [&](double v) {
-        return QPointF(geometry_.x(mhz), geometry_.y(0, std::clamp(v, a.low, a.high)));
-    };
-    std::vector<Marker> markers;
-    if (r.resistance)
-        markers.push_back({at(*r.resistance), plot::kResistance});
-    if (r.reactance)
-        markers.push_back({at(*r.reactance), plot::kReactance});
-    return markers;
-}
-
-std::optional<QLineF> ImpedanceView::hairlineAt(double mhz) const {
-    return hairline(geometry_, mhz);
-}
-
-SmithView::SmithView(QWidget* parent) : ReadoutView(parent) {}
-
-void SmithView::setChart(const plot::SmithChart& chart) {
-    chart_ = chart;
-    chart_.separators = systemSeparators();
-    showChart([this](QPainter& painter, const QRectF& area) {
-        geometry_ = plot::drawSmithChart(painter, area, chart_);
-    });
-}
-
-void SmithView::clearChart() {
-    chart_ = {};
-    showChart(nullptr);
-}
-
-std::vector<double> SmithView::stops() const {
-    std::vector<double> indices(chart_.predicted.size());
-    for (std::size_t i = 0; i < indices.size(); ++i)
-        indices[i] = double(i);
-    return indices;
-}
-
-std::optional<double> SmithView::cursorAt(const QPointF& point) const {
-    if (geometry_.empty() || !geometry_.impedanceAt(point))
-        return std::nullopt;
-    std::optional<double> nearest;
-    double best = INFINITY;
-    for (std::size_t i = 0; i < chart_.predicted.size(); ++i) {
-        const plot::ImpedancePoint& p = chart_.predicted[i];
-        const QPointF at = geometry_.point({p.resistance, p.reactance});
-        if (const double d = std::hypot(at.x() - point.x(), at.y() - point.y()); d < best) {
-            best = d;
-            nearest = double(i);
-        }
-    }
-    return nearest;
-}
-
-QString SmithView::textAt(double index) const {
-    return plot::describe(chart_, std::size_t(index));
-}
-
-std::vector<ReadoutView::Marker> SmithView::markersAt(double index) const {
-    if (geometry_.empty() || index >= double(chart_.predicted.size()))
-        return {};
-    const plot::ImpedancePoint& p = chart_.predicted[std::size_t(index)];
-    return {{geometry_.point({p.resistance, p.reactance}), plot::style::kPredicted}};
+void SwrView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (cursor() && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space))
+        emit frequencyChosen(*cursor());
+    else
+        ReadoutView::keyPressEvent(event);
 }
 
 } // namespace discone::ui

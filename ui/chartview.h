@@ -10,12 +10,19 @@
 // the computed points with the arrow keys (Home and End to the ends) while
 // the view has focus, a hairline, a marker on each curve and a box say what
 // the curves hold there. Each new reading is sent as readingChanged, for
-// the window's status line and screen readers.
+// the window's read-out line and screen readers. A click on the SWR chart,
+// or Enter there, chooses the frequency of the elevation pattern.
+//
+// The views keep a small size hint, so that in a window too short for all
+// the views give up their height before anything else does.
 #pragma once
 
 #include "chartframe.h"
 #include "charts.h"
+#include "patternchart.h"
+#include "separators.h"
 #include "smithchart.h"
+#include "sweepchart.h"
 #include "swrchart.h"
 
 #include <QPixmap>
@@ -29,6 +36,22 @@
 
 namespace discone::ui {
 
+// The charts the views show are for this user: the system locale's
+// separators and the amateur bands of its country's ITU region.
+template <typename Chart, typename Points> void forThisUser(Chart& chart, const Points& points) {
+    chart.separators = systemSeparators();
+    if (!points.empty())
+        chart.bands = plot::bandMarks(systemRegion(), points.front().frequencyMHz,
+                                      points.back().frequencyMHz);
+}
+
+template <typename Points> std::vector<double> frequenciesOf(const Points& points) {
+    std::vector<double> mhz;
+    for (const auto& p : points)
+        mhz.push_back(p.frequencyMHz);
+    return mhz;
+}
+
 class ChartView : public QWidget {
     Q_OBJECT
 public:
@@ -39,10 +62,11 @@ public:
     // nullptr: no chart, the placeholder instead.
     void setDrawing(Drawing drawing);
     void setPlaceholder(const QString& text);
+    const QString& placeholder() const { return placeholder_; }
     bool hasChart() const { return bool(drawing_); }
 
-    QSize sizeHint() const override { return {640, 400}; }
-    QSize minimumSizeHint() const override { return {320, 200}; }
+    QSize sizeHint() const override { return {480, 150}; }
+    QSize minimumSizeHint() const override { return {240, 150}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -102,19 +126,31 @@ private:
     QString reading_;
 };
 
+// The SWR at the radio end of a feed line, drawn over the SWR chart beside
+// the antenna's, with a legend that names both.
+struct RadioEnd {
+    QString line;                    // "20 m of RG-213/U (Belden 8267)"
+    std::vector<plot::SwrPoint> swr; // rising frequency
+};
+
 class SwrView : public ReadoutView {
     Q_OBJECT
 public:
     explicit SwrView(QWidget* parent = nullptr);
 
     // The user's separators and ITU region come from the system's locale.
-    void setChart(const plot::SwrChart& chart);
+    void setChart(const plot::SwrChart& chart, const RadioEnd& radioEnd = {});
     void clearChart();
+    const plot::SwrChart& chart() const { return chart_; }
 
     // What the curves read in the column of a point of the widget, in the
     // user's words, such as "175.7 MHz: SWR 1.56, 1.69 dBi at the horizon";
     // empty off the panels or before the chart is drawn.
     QString readingAt(const QPointF& point) const;
+
+signals:
+    // A left click over the panels, or Enter or Space at the cursor.
+    void frequencyChosen(double mhz);
 
 protected:
     std::vector<double> stops() const override;
@@ -122,9 +158,14 @@ protected:
     QString textAt(double mhz) const override;
     std::vector<Marker> markersAt(double mhz) const override;
     std::optional<QLineF> hairlineAt(double mhz) const override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void drawRadioEnd(QPainter& painter, const QRectF& area) const;
+
     plot::SwrChart chart_;
+    RadioEnd radioEnd_;
     plot::SwrGeometry geometry_; // of the chart as last drawn
 };
 
@@ -134,6 +175,7 @@ public:
     explicit BeamView(QWidget* parent = nullptr);
     void setChart(const plot::BeamChart& chart);
     void clearChart();
+    const plot::BeamChart& chart() const { return chart_; }
 
 protected:
     std::vector<double> stops() const override;
@@ -153,6 +195,7 @@ public:
     explicit ImpedanceView(QWidget* parent = nullptr);
     void setChart(const plot::ImpedanceChart& chart);
     void clearChart();
+    const plot::ImpedanceChart& chart() const { return chart_; }
 
 protected:
     std::vector<double> stops() const override;
@@ -173,6 +216,7 @@ public:
     explicit SmithView(QWidget* parent = nullptr);
     void setChart(const plot::SmithChart& chart);
     void clearChart();
+    const plot::SmithChart& chart() const { return chart_; }
 
 protected:
     std::vector<double> stops() const override;
@@ -183,6 +227,31 @@ protected:
 private:
     plot::SmithChart chart_;
     plot::SmithGeometry geometry_;
+};
+
+// The elevation pattern at one frequency, read along the elevation: the
+// cursor is an elevation in degrees, its stops the computed directions.
+class PatternView : public ReadoutView {
+    Q_OBJECT
+public:
+    explicit PatternView(QWidget* parent = nullptr);
+    void setChart(const plot::PatternChart& chart);
+    void clearChart();
+    const plot::PatternChart& chart() const { return chart_; }
+
+protected:
+    std::vector<double> stops() const override;
+    std::optional<double> cursorAt(const QPointF& point) const override;
+    QString textAt(double elevation) const override;
+    std::vector<Marker> markersAt(double elevation) const override;
+    std::optional<QLineF> hairlineAt(double elevation) const override;
+
+private:
+    // The first cut's gain at an elevation, between its computed directions.
+    std::optional<double> gainAt(double elevation) const;
+
+    plot::PatternChart chart_;
+    plot::PatternGeometry geometry_;
 };
 
 } // namespace discone::ui

@@ -5,8 +5,10 @@
 // in a file dialog and then written or read by an action of its own, the
 // table on the clipboard, and the tuned design calculated in the main window.
 #include "builder.h"
+#include "chartview.h"
 #include "errorreport.h"
 #include "picturefile.h"
+#include "predictionparts.h"
 #include "predictionwindow.h"
 #include "program.h"
 #include "readfile.h"
@@ -24,6 +26,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabWidget>
 
 namespace discone::ui {
 namespace {
@@ -32,6 +35,10 @@ constexpr std::size_t kLargestMeasurement = 16u << 20; // bytes; 100,000 points 
 
 std::string fileName(const QString& path) {
     return QFile::encodeName(path).toStdString();
+}
+
+QString where(const QString& path) {
+    return QFileInfo(path).absoluteFilePath();
 }
 
 // "*.png" in "PNG picture (*.png)", as "png".
@@ -46,7 +53,10 @@ QString suffixOf(const QString& filter) {
 } // namespace
 
 void PredictionWindow::connectButtons() {
-    connect(cancel_, &QPushButton::clicked, this, [this] { work_.cancel(); });
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        work_.cancel();
+        patternWork_.cancel();
+    });
     connect(use_, &QPushButton::clicked, this, &PredictionWindow::useTunedDesign);
     connect(copyTable_, &QPushButton::clicked, this, &PredictionWindow::copyTable);
     const auto ask = [this](QPushButton* button, const QString& title, const QStringList& filters,
@@ -87,17 +97,36 @@ QString PredictionWindow::askFileName(const QString& title, const QStringList& f
         return {};
     const QString path = dialog.selectedFiles().constFirst();
     folder_ = QFileInfo(path).absolutePath();
+    remember(QStringLiteral("folder"), folder_);
     return path;
 }
 
+// The chart of the view shown, as the chart library writes it.
 void PredictionWindow::savePlot(const QString& path) {
-    if (!prediction_)
-        return notify(QStringLiteral("There is no prediction to save yet."), true);
+    QWidget* shown = views_->currentWidget();
+    auto* view = qobject_cast<ChartView*>(shown);
+    if (!view || !view->hasChart())
+        return notify(QStringLiteral("There is no chart to save in this view yet."), true);
+    const std::string name = fileName(path);
     try {
-        plot::writeSwrChart(plot::swrChart(*prediction_, systemReader()), fileName(path));
-        notify(QStringLiteral("Saved the plot as %1").arg(path), false);
+        if (shown == swrView_)
+            plot::writeSwrChart(swrView_->chart(), name);
+        else if (shown == impedanceView_)
+            plot::writeImpedanceChart(impedanceView_->chart(), name);
+        else if (shown == smithView_)
+            plot::writeSmithChart(smithView_->chart(), name);
+        else if (shown == beamView_)
+            plot::writeBeamChart(beamView_->chart(), name);
+        else
+            plot::writePatternChart(patternView_->chart(), name);
+        const QString what = shown == swrView_         ? QStringLiteral("SWR chart")
+                             : shown == impedanceView_ ? QStringLiteral("impedance chart")
+                             : shown == smithView_     ? QStringLiteral("Smith chart")
+                             : shown == beamView_      ? QStringLiteral("beam chart")
+                                                       : QStringLiteral("elevation pattern");
+        notify(QStringLiteral("Saved the %1 as %2").arg(what, where(path)), false);
     } catch (const plot::PlotError& error) {
-        notify(QString::fromStdString(error.what()), true);
+        notify(text(error.what()), true);
     }
 }
 
@@ -107,11 +136,11 @@ void PredictionWindow::saveDeck(const QString& path) {
         return notify(QStringLiteral("There is no design with sound values to save yet."), true);
     try {
         saveFile(fileName(path), study::printedDeck(design(), *options));
-        notify(QStringLiteral("Saved the NEC-2 deck as %1").arg(path), false);
+        notify(QStringLiteral("Saved the NEC-2 deck as %1").arg(where(path)), false);
     } catch (const nec::ModelError& error) {
-        notify(QString::fromStdString(error.message(systemSeparators())), true);
+        notify(text(error.message(systemSeparators())), true);
     } catch (const std::exception& error) { // a setting or the file
-        notify(QString::fromStdString(error.what()), true);
+        notify(text(error.what()), true);
     }
 }
 
@@ -120,35 +149,52 @@ void PredictionWindow::saveTouchstone(const QString& path) {
         return notify(QStringLiteral("There is no prediction to save yet."), true);
     try {
         saveFile(fileName(path), study::touchstone(*prediction_));
-        notify(QStringLiteral("Saved the Touchstone file as %1").arg(path), false);
+        notify(QStringLiteral("Saved the Touchstone file as %1").arg(where(path)), false);
     } catch (const FileError& error) {
-        notify(QString::fromStdString(error.what()), true);
+        notify(text(error.what()), true);
+    }
+}
+
+// A file that cannot be read leaves the measurement loaded before as it
+// was, curve and line.
+bool PredictionWindow::readMeasurement(const QString& path, bool remembered) {
+    try {
+        const std::string name = fileName(path);
+        study::Measurement read = study::readMeasurement(name, readFile(name, kLargestMeasurement));
+        measurement_ = std::move(read);
+        measurementPath_ = where(path);
+        if (prediction_)
+            study::compare(*prediction_, &*measurement_, systemSeparators());
+        showResults();
+        updateActions();
+        return true;
+    } catch (const FileError& error) {
+        notify(remembered
+                   ? QStringLiteral("The measurement loaded last time cannot be read now: %1")
+                         .arg(text(error.what()))
+                   : text(error.what()),
+               true);
+        return false;
     }
 }
 
 void PredictionWindow::loadMeasurement(const QString& path) {
-    try {
-        const std::string name = fileName(path);
-        measurement_ = study::readMeasurement(name, readFile(name, kLargestMeasurement));
-        if (prediction_)
-            study::compare(*prediction_, &*measurement_, systemSeparators());
-        showResults();
-        notify(QStringLiteral("Loaded %1 measured points from %2")
-                   .arg(measurement_->data.points.size())
-                   .arg(path),
-               false);
-    } catch (const FileError& error) {
-        notify(QString::fromStdString(error.what()), true);
-    }
+    if (!readMeasurement(path, false))
+        return;
+    remember(QStringLiteral("measurement"), measurementPath_);
+    notify(QStringLiteral("Loaded %1 measured points from %2")
+               .arg(measurement_->data.points.size())
+               .arg(measurementPath_),
+           false);
 }
 
 void PredictionWindow::copyTable() {
     if (!prediction_)
         return notify(QStringLiteral("There is no prediction to copy yet."), true);
-    QGuiApplication::clipboard()->setText(QString::fromStdString(study::table(*prediction_)));
-    notify(
-        QStringLiteral("Copied the table of %1 frequencies.").arg(prediction_->sweep.points.size()),
-        false);
+    QGuiApplication::clipboard()->setText(text(study::table(*prediction_)));
+    notify(QStringLiteral("Copied the table of %1 frequencies to the clipboard.")
+               .arg(prediction_->sweep.points.size()),
+           false);
 }
 
 void PredictionWindow::useTunedDesign() {
@@ -158,8 +204,9 @@ void PredictionWindow::useTunedDesign() {
     auto* form = static_cast<Form1*>(open ? open : program_.showWindow(WindowKind::Form1));
     const Unit unit = unit_;
     findControl<TextBox>(form, "Text14")
-        ->setBoxText(
-            QString::fromStdString(singleText(tuned_->tuning.designMHz, systemSeparators())));
+        ->setBoxText(text(singleText(tuned_->tuning.designMHz, systemSeparators())));
+    // The design it calculates keeps the goal.
+    usingTuned_ = true;
     try {
         if (unit == Unit::Inches)
             form->Command1_Click();
@@ -168,6 +215,7 @@ void PredictionWindow::useTunedDesign() {
     } catch (const CalculationError& error) {
         notify(failureOf(error).message, true);
     }
+    usingTuned_ = false;
 }
 
 } // namespace discone::ui

@@ -2,21 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "predictionwindow.h"
 
-#include "beamchart.h"
 #include "chartview.h"
+#include "feedline.h"
+#include "predictionparts.h"
 #include "program.h"
-#include "report.h"
 #include "separators.h"
-#include "sweepchart.h"
 
 #include <QCloseEvent>
-#include <QGridLayout>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -26,34 +28,31 @@ namespace discone::ui {
 namespace {
 
 constexpr int kTypingPause = 400; // ms after the last change before a sweep starts
-const QColor kProblem(176, 0, 0);
-
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-void showProblem(QLabel* label, const QString& problem) {
-    label->setText(problem);
-    label->setVisible(!problem.isEmpty());
-}
-
-// The highest frequency the sweep reaches unless the user types another,
-// to the digits of the design frequency.
-QString defaultHighest(const DisconeDimensions& design) {
-    return text(study::defaultHighestText({design, Unit::Inches}, systemSeparators()));
-}
-
-template <class Widget> Widget* named(Widget* widget, const char* name, const QString& accessible) {
-    widget->setObjectName(QLatin1String(name));
-    if (!accessible.isEmpty())
-        widget->setAccessibleName(accessible);
-    return widget;
-}
+const QSize kPreferredSize(920, 760);
+// Until the window system says, a frame as most window managers draw it.
+const QSize kFrameGuess(16, 40);
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = named(new QPushButton(caption, parent), name, {});
-    b->setAutoDefault(false);
+    // Enter presses the button with the focus, as Space does.
+    b->setAutoDefault(true);
     return b;
+}
+
+QLineEdit* edit(QWidget* parent, const char* name, const QString& accessible, int digits) {
+    auto* e = named(new QLineEdit(parent), name, accessible);
+    e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0")) * digits + 12);
+    return e;
+}
+
+QLabel* problemLabel(QWidget* parent, const char* name) {
+    auto* label = named(new QLabel(parent), name, {});
+    QPalette problems = label->palette();
+    problems.setColor(QPalette::WindowText, kProblemColour);
+    label->setPalette(problems);
+    label->setWordWrap(true);
+    label->hide();
+    return label;
 }
 
 } // namespace
@@ -66,16 +65,47 @@ PredictionWindow::PredictionWindow(Program& program) : program_(program) {
     pause_.setSingleShot(true);
     pause_.setInterval(kTypingPause);
     connect(&pause_, &QTimer::timeout, this, &PredictionWindow::startSweep);
-    connect(wires_, &QSpinBox::valueChanged, this, [this] { pause_.start(); });
-    connect(diameter_, &QLineEdit::textEdited, this, [this] { pause_.start(); });
-    connect(highest_, &QLineEdit::textEdited, this, [this] { pause_.start(); });
+    const auto changed = [this] {
+        if (!restoring_)
+            pause_.start();
+    };
+    connect(wires_, &QSpinBox::valueChanged, this, changed);
+    connect(points_, &QSpinBox::valueChanged, this, changed);
+    for (QLineEdit* field : {diameter_, highest_, length_})
+        connect(field, &QLineEdit::textEdited, this, changed);
+    connect(reference_, &QComboBox::currentIndexChanged, this, changed);
+    connect(cable_, &QComboBox::currentIndexChanged, this, [this, changed] {
+        length_->setEnabled(cable_->currentIndex() > 0);
+        changed();
+    });
+    // Enter in a field predicts at once.
+    for (QLineEdit* field : {diameter_, highest_, length_})
+        connect(field, &QLineEdit::returnPressed, this, &PredictionWindow::startSweep);
+    patternPause_.setSingleShot(true);
+    patternPause_.setInterval(kTypingPause);
+    connect(&patternPause_, &QTimer::timeout, this, &PredictionWindow::startPattern);
+    connect(patternAt_, &QLineEdit::textEdited, &patternPause_, qOverload<>(&QTimer::start));
+    connect(patternAt_, &QLineEdit::returnPressed, this, &PredictionWindow::startPattern);
+    connect(scale_, &QComboBox::currentIndexChanged, this, [this] {
+        remember(QStringLiteral("scale"), scale_->currentIndex());
+        showResults();
+    });
+    connect(views_, &QTabWidget::currentChanged, this, &PredictionWindow::viewChanged);
+    connect(swrView_, &SwrView::frequencyChosen, this, &PredictionWindow::choosePatternFrequency);
+    for (ReadoutView* view : readoutViews(views_))
+        connect(view, &ReadoutView::readingChanged, this, &PredictionWindow::showReading);
     connect(&program_.events(), &ProgramEvents::designCalculated, this,
             &PredictionWindow::followDesign);
-    connect(&work_, &BackgroundWork::progressed, this, [this](int done, int total) {
-        progress_->setRange(0, total);
-        progress_->setValue(done);
-    });
-    resize(900, 680);
+    for (BackgroundWork* work : {&work_, &patternWork_})
+        connect(work, &BackgroundWork::progressed, this, [this](int done, int total) {
+            progress_->setRange(0, total);
+            progress_->setValue(done);
+        });
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    restoreSettings();
+    fitScreen();
     followDesign();
 }
 
@@ -84,276 +114,224 @@ PredictionWindow::PredictionWindow(Program& program) : program_(program) {
 PredictionWindow::~PredictionWindow() = default;
 
 void PredictionWindow::closeEvent(QCloseEvent* event) {
+    // A change still waiting for its sweep is kept all the same.
+    if (pause_.isActive())
+        rememberFields();
     pause_.stop();
+    patternPause_.stop();
     work_.cancel();
+    patternWork_.cancel();
     QWidget::closeEvent(event);
 }
 
+// Once the window system has placed the window with its frame: within the
+// screen's free area, if it can be.
+void PredictionWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (fitted_ || !screen())
+        return;
+    fitted_ = true;
+    const QRect free = screen()->availableGeometry();
+    const QRect outer = frameGeometry();
+    if (free.contains(outer))
+        return;
+    const QSize frame = outer.size() - size();
+    resize(size().boundedTo(free.size() - frame));
+    move(std::clamp(outer.left(), free.left(), std::max(free.left(), free.right() - outer.width())),
+         std::clamp(outer.top(), free.top(), std::max(free.top(), free.bottom() - outer.height())));
+}
+
+// The preferred size where the screen has room; on a small screen, or at
+// a large scale, as much of it as there is.
+void PredictionWindow::fitScreen() {
+    const QScreen* on = screen();
+    if (!on)
+        return;
+    const QSize room = on->availableGeometry().size() - kFrameGuess;
+    resize(kPreferredSize.boundedTo(room).expandedTo(minimumSize()));
+}
+
 void PredictionWindow::buildControls() {
-    const Separators sep = systemSeparators();
-    wires_ = named(new QSpinBox(this), "wires",
-                   QStringLiteral("Number of wires in the disc and in the cone"));
-    const study::SettingDescriptor& radials = study::setting(study::Setting::Radials);
-    wires_->setRange(static_cast<int>(radials.low), static_cast<int>(radials.high));
-    wires_->setValue(static_cast<int>(radials.byDefault));
-    diameter_ = named(
-        new QLineEdit(
-            text(readableText(study::setting(study::Setting::WireDiameter).byDefault, 6, sep)),
-            this),
-        "diameter", QStringLiteral("Wire or rod diameter in millimetres"));
-    highest_ = named(new QLineEdit(this), "highest",
-                     QStringLiteral("Highest frequency of the sweep in megahertz"));
-    diameterProblem_ = named(new QLabel(this), "diameterProblem", {});
-    highestProblem_ = named(new QLabel(this), "highestProblem", {});
-    views_ = named(new QTabWidget(this), "views", QStringLiteral("Charts"));
-    views_->tabBar()->setAccessibleName(QStringLiteral("Charts"));
-    swrView_ = named(new SwrView(this), "swrView", QStringLiteral("Predicted SWR chart"));
-    beamView_ = named(new ChartView(this), "beamView", QStringLiteral("Beam chart"));
-    views_->addTab(swrView_, QStringLiteral("&SWR"));
-    views_->addTab(beamView_, QStringLiteral("&Beam"));
-    summary_ = named(new QPlainTextEdit(this), "summary", QStringLiteral("Summary"));
-    summary_->setReadOnly(true);
-    summary_->setTabChangesFocus(true);
-    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    summary_->setFixedHeight(summary_->fontMetrics().lineSpacing() * 6 + 12);
-    tuning_ = named(new QLabel(this), "tuning", {});
-    tuning_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    use_ = button(this, "use", QStringLiteral("Use the tuned design"));
-    use_->setEnabled(false);
-    status_ = named(new QLabel(this), "status", {});
-    status_->setWordWrap(true);
-    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    progress_ = named(new QProgressBar(this), "progress", QStringLiteral("Progress"));
-    progress_->setMaximumWidth(180);
-    QSizePolicy keepPlace = progress_->sizePolicy();
-    keepPlace.setRetainSizeWhenHidden(true);
-    progress_->setSizePolicy(keepPlace);
-    cancel_ = button(this, "cancel", QStringLiteral("Cancel"));
-    savePlot_ = button(this, "savePlot", QStringLiteral("Save plot…"));
-    saveDeck_ = button(this, "saveDeck", QStringLiteral("Save NEC deck…"));
-    saveTouchstone_ = button(this, "saveTouchstone", QStringLiteral("Save Touchstone…"));
-    loadMeasurement_ = button(this, "loadMeasurement", QStringLiteral("Load measurement…"));
-    copyTable_ = button(this, "copyTable", QStringLiteral("Copy table"));
-    notice_ = named(new QLabel(this), "notice", {});
-    notice_->setWordWrap(true);
-    notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QPalette problems = palette();
-    problems.setColor(QPalette::WindowText, kProblem);
-    for (QLabel* problem : {diameterProblem_, highestProblem_}) {
-        problem->setPalette(problems);
-        problem->hide();
-    }
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("content"));
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSpacing(4);
+    layout->addWidget(buildFields());
+    buildViews();
+    layout->addWidget(views_, 1);
+    reading_ = named(new QLabel(content), "reading", {});
+    reading_->setTextInteractionFlags(Qt::NoTextInteraction);
+    layout->addWidget(reading_);
+    summary_ = named(new SummaryBox(content), "summary", QStringLiteral("Summary"));
+    layout->addWidget(summary_);
 
-    // The fields side by side, each problem under its field.
-    auto* fields = new QGridLayout;
-    const auto addField = [&](int column, const QString& caption, QWidget* field, QLabel* problem) {
-        auto* label = new QLabel(caption, this);
-        label->setBuddy(field);
-        fields->addWidget(label, 0, column * 2);
-        fields->addWidget(field, 0, column * 2 + 1);
-        if (problem)
-            fields->addWidget(problem, 1, column * 2, 1, 2);
-    };
-    addField(0, QStringLiteral("&Wires:"), wires_, nullptr);
-    addField(1, QStringLiteral("Wire or rod &diameter (mm):"), diameter_, diameterProblem_);
-    addField(2, QStringLiteral("&Highest frequency (MHz):"), highest_, highestProblem_);
-    fields->setColumnStretch(6, 1);
-    for (QLineEdit* edit : {diameter_, highest_})
-        edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 12);
-
+    tuning_ = named(new QLabel(content), "tuning", {});
+    tuning_->setWordWrap(true);
+    use_ = button(content, "use", QStringLiteral("Use the tuned design"));
     auto* tuningRow = new QHBoxLayout;
     tuningRow->addWidget(tuning_, 1);
     tuningRow->addWidget(use_);
+    layout->addLayout(tuningRow);
+
+    status_ = named(new QLabel(content), "status", {});
+    status_->setWordWrap(true);
+    progress_ = named(new QProgressBar(content), "progress", QStringLiteral("Progress"));
+    progress_->setMaximumWidth(160);
+    progress_->setFocusPolicy(Qt::NoFocus);
+    QSizePolicy keepPlace = progress_->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    progress_->setSizePolicy(keepPlace);
+    cancel_ = button(content, "cancel", QStringLiteral("Cancel"));
     auto* statusRow = new QHBoxLayout;
     statusRow->addWidget(status_, 1);
     statusRow->addWidget(progress_);
     statusRow->addWidget(cancel_);
+    layout->addLayout(statusRow);
+
+    savePlot_ = button(content, "savePlot", QStringLiteral("Save plot…"));
+    saveDeck_ = button(content, "saveDeck", QStringLiteral("Save NEC deck…"));
+    saveTouchstone_ = button(content, "saveTouchstone", QStringLiteral("Save Touchstone…"));
+    loadMeasurement_ = button(content, "loadMeasurement", QStringLiteral("Load measurement…"));
+    copyTable_ = button(content, "copyTable", QStringLiteral("Copy table"));
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {savePlot_, saveDeck_, saveTouchstone_, loadMeasurement_, copyTable_})
         buttons->addWidget(b);
     buttons->addStretch(1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addWidget(views_, 1);
-    layout->addWidget(summary_);
-    layout->addLayout(tuningRow);
-    layout->addLayout(statusRow);
     layout->addLayout(buttons);
+    notice_ = named(new QLabel(content), "notice", {});
+    notice_->setWordWrap(true);
+    notice_->hide();
     layout->addWidget(notice_);
-    setMinimumSize(720, 620);
 
-    QWidget* order[] = {wires_,           diameter_, highest_,  views_->tabBar(),
-                        swrView_,         beamView_, summary_,  use_,
-                        cancel_,          savePlot_, saveDeck_, saveTouchstone_,
-                        loadMeasurement_, copyTable_};
+    // Scrolled only when the window is smaller than the controls need.
+    scroll_ = named(new QScrollArea(this), "scroll", {});
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll_);
+    setMinimumSize(360, 260);
+    setFocusOrder();
+}
+
+QWidget* PredictionWindow::buildFields() {
+    auto* box = new QWidget;
+    const Separators sep = systemSeparators();
+    const auto spin = [box](const char* name, const QString& accessible, study::Setting id) {
+        auto* s = named(new QSpinBox(box), name, accessible);
+        const study::SettingDescriptor& row = study::setting(id);
+        s->setRange(static_cast<int>(row.low), static_cast<int>(row.high));
+        s->setValue(static_cast<int>(row.byDefault));
+        return s;
+    };
+    wires_ = spin("wires", QStringLiteral("Number of wires in the disc and in the cone"),
+                  study::Setting::Radials);
+    diameter_ = edit(box, "diameter", QStringLiteral("Wire or rod diameter in millimetres"), 10);
+    diameter_->setText(
+        text(readableText(study::setting(study::Setting::WireDiameter).byDefault, 6, sep)));
+    highest_ =
+        edit(box, "highest", QStringLiteral("Highest frequency of the sweep in megahertz"), 10);
+    points_ = spin("points", QStringLiteral("Number of frequencies in the sweep"),
+                   study::Setting::Points);
+    reference_ =
+        named(new QComboBox(box), "reference", QStringLiteral("Reference impedance in ohms"));
+    for (double ohms : {50.0, 75.0})
+        reference_->addItem(text(readableText(ohms, 3, sep)), ohms);
+    cable_ = named(new QComboBox(box), "cable", QStringLiteral("Feed line cable"));
+    cable_->addItem(QStringLiteral("none"));
+    for (const study::Cable& c : study::cables())
+        cable_->addItem(text(std::string(c.name)), text(std::string(c.id)));
+    length_ = edit(box, "length", QStringLiteral("Feed line length in metres"), 8);
+    length_->setText(QStringLiteral("10"));
+    length_->setEnabled(false);
+    diameterProblem_ = problemLabel(box, "diameterProblem");
+    highestProblem_ = problemLabel(box, "highestProblem");
+    lengthProblem_ = problemLabel(box, "lengthProblem");
+
+    // Two rows of fields, each problem on a line of its own under them.
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+    QHBoxLayout* row = nullptr;
+    const auto add = [&](const QString& caption, QWidget* field) {
+        auto* label = new QLabel(caption, box);
+        label->setBuddy(field);
+        if (row->count() > 0)
+            row->addSpacing(10);
+        row->addWidget(label);
+        row->addWidget(field);
+    };
+    column->addLayout(row = new QHBoxLayout);
+    add(QStringLiteral("&Wires:"), wires_);
+    add(QStringLiteral("Wire or rod &diameter (mm):"), diameter_);
+    add(QStringLiteral("&Highest frequency (MHz):"), highest_);
+    add(QStringLiteral("&Frequencies:"), points_);
+    row->addStretch(1);
+    column->addLayout(row = new QHBoxLayout);
+    add(QStringLiteral("&Reference (Ω):"), reference_);
+    add(QStringLiteral("Feed &line:"), cable_);
+    add(QStringLiteral("L&ength (m):"), length_);
+    row->addStretch(1);
+    for (QLabel* problem : {diameterProblem_, highestProblem_, lengthProblem_})
+        column->addWidget(problem);
+    return box;
+}
+
+void PredictionWindow::buildViews() {
+    views_ = named(new QTabWidget, "views", QStringLiteral("Charts"));
+    views_->tabBar()->setAccessibleName(QStringLiteral("Charts"));
+    swrView_ = named(new SwrView, "swrView", QStringLiteral("Predicted SWR chart"));
+    impedanceView_ = named(new ImpedanceView, "impedanceView", QStringLiteral("Impedance chart"));
+    smithView_ = named(new SmithView, "smithView", QStringLiteral("Smith chart"));
+    beamView_ = named(new BeamView, "beamView", QStringLiteral("Beam chart"));
+    patternView_ = named(new PatternView, "patternView", QStringLiteral("Elevation pattern chart"));
+    views_->addTab(swrView_, QStringLiteral("&SWR"));
+    views_->addTab(impedanceView_, QStringLiteral("&Impedance"));
+    views_->addTab(smithView_, QStringLiteral("S&mith chart"));
+    views_->addTab(beamView_, QStringLiteral("&Beam"));
+    views_->addTab(patternView_, QStringLiteral("&Pattern"));
+
+    // Beside the tabs: how the SWR view shows the match, and the pattern's
+    // frequency, each with its own view.
+    auto* corner = new QWidget;
+    auto* row = new QHBoxLayout(corner);
+    row->setContentsMargins(0, 0, 2, 2);
+    auto* scaleLabel = named(new QLabel(QStringLiteral("Sh&ow:"), corner), "scaleLabel", {});
+    scale_ = named(new QComboBox(corner), "scale", QStringLiteral("Show the match as"));
+    scale_->addItem(QStringLiteral("SWR"));
+    scale_->addItem(QStringLiteral("return loss (dB)"));
+    scale_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    scaleLabel->setBuddy(scale_);
+    patternLabel_ =
+        named(new QLabel(QStringLiteral("Pattern &at (MHz):"), corner), "patternLabel", {});
+    patternAt_ = edit(corner, "patternAt",
+                      QStringLiteral("Frequency of the elevation pattern in megahertz"), 10);
+    patternLabel_->setBuddy(patternAt_);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{scaleLabel, scale_, patternLabel_, patternAt_})
+        row->addWidget(w);
+    views_->setCornerWidget(corner, Qt::TopRightCorner);
+}
+
+// Reading order, from the first field to the last button; with every other
+// control out of the Tab chain, Tab from the last comes back to the first.
+void PredictionWindow::setFocusOrder() {
+    // The tab widget hands its focus to its tab bar, which alone is a stop;
+    // the bar's scroll buttons are the mouse's (the arrow keys switch tabs).
+    views_->setFocusPolicy(Qt::NoFocus);
+    views_->tabBar()->setFocusPolicy(Qt::TabFocus);
+    for (QWidget* scroll : views_->tabBar()->findChildren<QWidget*>())
+        scroll->setFocusPolicy(Qt::NoFocus);
+    QWidget* order[] = {
+        wires_,     diameter_,        highest_,        points_,          reference_, cable_,
+        length_,    views_->tabBar(), scale_,          patternAt_,       swrView_,   impedanceView_,
+        smithView_, beamView_,        patternView_,    summary_,         use_,       cancel_,
+        savePlot_,  saveDeck_,        saveTouchstone_, loadMeasurement_, copyTable_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
-}
-
-// Shows the design of the last calculation that succeeded, and predicts it
-// unless it is the antenna already shown.
-void PredictionWindow::followDesign() {
-    const std::optional<Unit> unit = program_.designUnit();
-    const bool designed = unit.has_value();
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{wires_, diameter_, highest_, saveDeck_, loadMeasurement_})
-        w->setEnabled(designed);
-    if (!designed) {
-        setWindowTitle(QStringLiteral("Predicted SWR – DISCONE"));
-        const QString first = QStringLiteral(
-            "Calculate a design first: type the lowest frequency in the main window and press "
-            "CALCULATE Inches or CALCULATE CM.");
-        swrView_->setPlaceholder(first);
-        beamView_->setPlaceholder(first);
-        showResults();
-        setState(State::NoDesign, first);
-        return;
-    }
-    const Separators sep = systemSeparators();
-    const bool sameAntenna = design_ && *design_ == program_.Module1;
-    if (!design_ || highest_->text() == defaultHighest(*design_))
-        highest_->setText(defaultHighest(program_.Module1));
-    design_ = program_.Module1;
-    unit_ = *unit;
-    setWindowTitle(QStringLiteral("Predicted SWR – DISCONE – %1 MHz, %2")
-                       .arg(text(singleText(design_->LowestFrequency, sep)),
-                            text(std::string(nec::unitWord(unit_)))));
-    swrView_->setPlaceholder(QStringLiteral("The predicted SWR appears here."));
-    beamView_->setPlaceholder(QStringLiteral("The beam appears here."));
-    // The same antenna in the other unit: only the words change.
-    if (sameAntenna && (state_ == State::Running || state_ == State::Done)) {
-        if (prediction_)
-            study::showIn(*prediction_, unit_, sep);
-        showResults();
-        return;
-    }
-    if (!sameAntenna) {
-        prediction_.reset();
-        tuned_.reset();
-        showTuning({});
-        showResults();
-    }
-    startSweep();
-}
-
-void PredictionWindow::setState(State state, const QString& status) {
-    state_ = state;
-    status_->setText(status);
-    QPalette colours = palette();
-    if (state == State::Failed)
-        colours.setColor(QPalette::WindowText, kProblem);
-    status_->setPalette(colours);
-    const bool shown = prediction_.has_value() && state != State::Running;
-    for (QPushButton* b : {savePlot_, saveTouchstone_, copyTable_})
-        b->setEnabled(shown);
-    showWork();
-    emit stateChanged(state);
-}
-
-void PredictionWindow::showWork() {
-    progress_->setVisible(work_.busy());
-    cancel_->setEnabled(work_.busy());
-}
-
-// The charts and the summary of the prediction shown, with the measurement.
-void PredictionWindow::showResults() {
-    QStringList lines;
-    if (prediction_) {
-        const study::Prediction& p = *prediction_;
-        swrView_->setChart(plot::swrChart(p, systemReader()));
-        const plot::BeamChart beam = plot::beamChart(p, systemReader());
-        if (beam.points.empty())
-            beamView_->setDrawing(nullptr);
-        else
-            beamView_->setDrawing([beam](QPainter& painter, const QRectF& area) {
-                plot::drawBeamChart(painter, area, beam);
-            });
-        for (const auto* part : {&p.summary, &p.notes})
-            for (const std::string& line : *part)
-                lines << text(line);
-        if (p.measured) {
-            for (const std::string& line : p.measured->lines)
-                lines << text(line);
-            if (p.measured->warning)
-                lines << text(*p.measured->warning);
-        }
-    } else {
-        swrView_->clearChart();
-        beamView_->setDrawing(nullptr);
-    }
-    summary_->setPlainText(lines.join(u'\n'));
-    const QString description =
-        lines.isEmpty() ? QStringLiteral("No prediction yet") : lines.join(QStringLiteral("; "));
-    swrView_->setAccessibleDescription(description);
-    beamView_->setAccessibleDescription(description);
-}
-
-void PredictionWindow::showTuning(const QString& line) {
-    tuning_->setText(line);
-    const bool usable = tuned_.has_value();
-    use_->setEnabled(usable);
-    use_->setText(usable ? QStringLiteral("Use %1 MHz")
-                               .arg(text(singleText(tuned_->tuning.designMHz, systemSeparators())))
-                         : QStringLiteral("Use the tuned design"));
-}
-
-void PredictionWindow::notify(const QString& line, bool problem) {
-    notice_->setText(line);
-    QPalette colours = palette();
-    if (problem)
-        colours.setColor(QPalette::WindowText, kProblem);
-    notice_->setPalette(colours);
-}
-
-std::optional<study::Options> PredictionWindow::readOptions() {
-    const Separators sep = systemSeparators();
-    study::Options options;
-    options.points = points_;
-    options.radials = wires_->value();
-    showFieldProblem(std::nullopt, {});
-    const study::SettingDescriptor& diameter = study::setting(study::Setting::WireDiameter);
-    if (const auto mm = study::readSetting(diameter, diameter_->text().toStdString(), sep))
-        options.wireDiameterMm = *mm;
-    else
-        showFieldProblem(diameter.id,
-                         QStringLiteral("Type %1 mm, such as 2 or %2")
-                             .arg(text(study::wanted(diameter, sep)),
-                                  QLatin1Char('1') + text(sep.decimal) + QLatin1Char('5')));
-    // The default leaves the sweep free to end early where the rods reach
-    // NEC-2's limits, as the command line does.
-    if (highest_->text() != defaultHighest(*design_)) {
-        const study::SettingDescriptor& highest = study::setting(study::Setting::Highest);
-        if (const auto mhz = study::readSetting(highest, highest_->text().toStdString(), sep))
-            options.highestMHz = *mhz;
-        else
-            showFieldProblem(highest.id, QStringLiteral("Type a frequency above %1 MHz, such as %2")
-                                             .arg(text(singleText(design_->LowestFrequency, sep)),
-                                                  defaultHighest(*design_)));
-    }
-    if (!diameterProblem_->text().isEmpty() || !highestProblem_->text().isEmpty())
-        return std::nullopt;
-    return options;
-}
-
-void PredictionWindow::showFieldProblem(std::optional<study::Setting> setting,
-                                        const QString& problem) {
-    const std::pair<study::Setting, std::pair<QLineEdit*, QLabel*>> fields[] = {
-        {study::Setting::WireDiameter, {diameter_, diameterProblem_}},
-        {study::Setting::Highest, {highest_, highestProblem_}}};
-    for (const auto& [id, field] : fields) {
-        if (setting && *setting != id)
-            continue;
-        QString shown = problem;
-        if (!shown.isEmpty())
-            shown[0] = shown[0].toUpper();
-        showProblem(field.second, shown);
-        field.first->setAccessibleDescription(shown);
-    }
-}
-
-void PredictionWindow::setPoints(int points) {
-    points_ = points;
 }
 
 } // namespace discone::ui

@@ -5,6 +5,7 @@
 // read strictly, the tuned design calculated as a user would, the keyboard
 // and screen readers, and the buttons' files. No failure may reach a
 // message box.
+#include "chartview.h"
 #include "errorreport.h"
 #include "fake_engine.h"
 #include "predictiontest.h"
@@ -37,6 +38,7 @@ class PredictionTest : public QObject {
 private slots:
     void init() {
         test::closeAllWindows();
+        test::forgetSettings();
         answers_.ohms = [](double) { return 50.0; };
         test::newProgram().setEngine(&answers_);
         ui::setFailureReporter([](const ui::Failure& f) { QFAIL(qPrintable(f.message)); });
@@ -46,28 +48,39 @@ private slots:
         ui::setFailureReporter(nullptr);
     }
 
+    // Each state is said in the status line and, where no chart is left,
+    // in the charts; actions that cannot succeed are disabled and say why;
+    // numbers are never in E notation.
     void states_data() {
         QTest::addColumn<int>("engine"); // 0 answers, 1 fails, 2 hangs, 3 missing; -1 no design
+        QTest::addColumn<QString>("mhz");
         QTest::addColumn<bool>("cancel");
         QTest::addColumn<int>("state");
         QTest::addColumn<QString>("status");
         QTest::addColumn<bool>("working"); // progress shown, Cancel enabled
         QTest::newRow("no design")
-            << -1 << false << int(State::NoDesign) << "Calculate a design first" << false;
-        QTest::newRow("running") << 2 << false << int(State::Running) << "Predicting" << true;
-        QTest::newRow("cancelled") << 2 << true << int(State::Cancelled) << "Cancelled" << false;
+            << -1 << "146" << false << int(State::NoDesign) << "Calculate a design first" << false;
+        QTest::newRow("running") << 2 << "146" << false << int(State::Running) << "Predicting"
+                                 << true;
+        QTest::newRow("cancelled")
+            << 2 << "146" << true << int(State::Cancelled) << "Cancelled" << false;
         QTest::newRow("nec2c missing")
-            << 3 << false << int(State::Failed) << "install the nec2c package" << false;
+            << 3 << "146" << false << int(State::Failed) << "install the nec2c package" << false;
         QTest::newRow("engine fails")
-            << 1 << false << int(State::Failed) << "the stand-in fails" << false;
+            << 1 << "146" << false << int(State::Failed) << "the stand-in fails" << false;
+        // 2 mm rods at ten times 100 GHz break the thin-wire limit, whose
+        // message the model writes.
+        QTest::newRow("refused") << 0 << "100000" << false << int(State::Refused)
+                                 << "Not predicted: Rods 2 mm across are too thick" << false;
         // With 50 ohms everywhere the SWR is 1 from end to end.
-        QTest::newRow("done") << 0 << false << int(State::Done)
+        QTest::newRow("done") << 0 << "146" << false << int(State::Done)
                               << "Predicted for 16 rods of 2 mm at 101 frequencies from 146 to "
                                  "1460 MHz"
                               << false;
     }
     void states() {
         QFETCH(int, engine);
+        QFETCH(QString, mhz);
         QFETCH(bool, cancel);
         QFETCH(int, state);
         QFETCH(QString, status);
@@ -75,7 +88,7 @@ private slots:
         const nec::Engine* engines[] = {&answers_, &fails_, &hangs_, &missing_};
         if (engine >= 0) {
             test::program().setEngine(engines[engine]);
-            calculate("146", "Command1");
+            calculate(mhz, "Command1");
         }
         PredictionWindow* window = prediction();
         if (cancel) {
@@ -90,16 +103,36 @@ private slots:
         QTRY_COMPARE(child(window, "cancel")->isEnabled(), working);
         QCOMPARE(child(window, "wires")->isEnabled(), engine >= 0);
         const QString summary = child<QPlainTextEdit>(window, "summary")->toPlainText();
-        if (window->state() == State::Done) {
+        auto* chart = child<ui::ChartView>(window, "swrView");
+        const bool done = window->state() == State::Done;
+        QCOMPARE(chart->hasChart(), done);
+        if (done) {
             QVERIFY(summary.startsWith("SWR first below 2 at 146.000 MHz\n"
                                        "SWR stays below 2 up to 1460.000 MHz\n"
                                        "lowest SWR 1.000 at 146.000 MHz\n"));
             QVERIFY(curvePixels() > 500);
         } else {
+            QVERIFY2(chart->placeholder().contains(status.section(' ', 0, 1)),
+                     qPrintable(chart->placeholder()));
             QCOMPARE(curvePixels(), 0);
         }
-        QCOMPARE(window->windowTitle(), engine >= 0 ? "Predicted SWR – DISCONE – 146 MHz, inches"
-                                                    : "Predicted SWR – DISCONE");
+        for (const char* name : {"savePlot", "saveTouchstone", "copyTable"}) {
+            auto* b = child<QPushButton>(window, name);
+            QCOMPARE(b->isEnabled(), done);
+            QVERIFY(!b->toolTip().isEmpty());
+            QCOMPARE(b->accessibleDescription(), b->toolTip());
+        }
+        auto* deck = child<QPushButton>(window, "saveDeck");
+        QCOMPARE(deck->isEnabled(), engine >= 0 && window->state() != State::Refused);
+        if (!deck->isEnabled())
+            QVERIFY2(deck->toolTip().contains(engine < 0 ? "Calculate a design" : "too thick"),
+                     qPrintable(deck->toolTip()));
+        QCOMPARE(window->windowTitle(), engine >= 0
+                                            ? "Predicted SWR – DISCONE – " + mhz + " MHz, inches"
+                                            : "Predicted SWR – DISCONE");
+        for (const QString& said :
+             {window->windowTitle(), shown("status"), shown("tuning"), summary})
+            QVERIFY2(!said.contains("E+"), qPrintable(said));
     }
 
     void fieldsAreReadStrictly_data() {
@@ -150,6 +183,14 @@ private slots:
             QVERIFY(problem->geometry().top() >= edit->geometry().bottom());
             QCOMPARE(edit->accessibleDescription(), problem->text());
             QCOMPARE(answers_.runs, runs);
+            QCOMPARE(window->state(), State::Refused);
+            QVERIFY(test::shown("status").startsWith("Not predicted: " + problem->text()));
+            // The problem goes with its cause.
+            edit->selectAll();
+            QTest::keyClicks(edit, field == "diameter" ? "2" : "1000");
+            QTRY_COMPARE(window->state(), State::Done);
+            QVERIFY(problem->isHidden());
+            QVERIFY(edit->accessibleDescription().isEmpty());
         }
     }
 
@@ -203,18 +244,40 @@ private slots:
         QCOMPARE(child<QLineEdit>(window, "highest")->text(),
                  QString::fromStdString(singleText(10 * expected.designMHz, sep)));
         QTRY_COMPARE(window->state(), State::Done);
+        // The goal stays the band start typed; the tuned design is not
+        // offered for tuning again.
+        QTRY_COMPARE(
+            shown("tuning"),
+            QStringLiteral("Tuned for SWR below 2 from 146 MHz: cut for %1 MHz").arg(design));
+        QVERIFY(!use->isEnabled());
+        QVERIFY(use->toolTip().contains("already cut for the goal"));
+        // Until the user calculates another antenna.
+        calculate("200", button.toLatin1());
+        QTRY_VERIFY2(shown("tuning").contains("SWR below 2 from 200 MHz"),
+                     qPrintable(shown("tuning")));
     }
 
-    // Tab visits every control once, each with a name for screen readers;
-    // the charts are described by the summary.
+    // Tab visits every control once in reading order, each with a name for
+    // screen readers, and comes back to the first field; Shift+Tab goes the
+    // other way. Hidden and disabled controls (the feed line's length without
+    // a cable, the pattern's frequency off its tab, Cancel with nothing
+    // running) are no stops. The charts are described by the summary.
+    void keyboardAndScreenReaders_data() {
+        QTest::addColumn<bool>("backwards");
+        QTest::newRow("Tab") << false;
+        QTest::newRow("Shift+Tab") << true;
+    }
     void keyboardAndScreenReaders() {
+        QFETCH(bool, backwards);
+        answers_.ohms = [](double mhz) { return mhz < 150 ? 150.0 : 50.0; };
         calculate("146", "Command1");
         PredictionWindow* window = prediction();
         QTRY_VERIFY(child(window, "use")->isEnabled());
         QVERIFY(QTest::qWaitForWindowActive(window));
         child(window, "wires")->setFocus();
         QStringList visited;
-        for (int i = 0; i < 20; ++i) {
+        QString again; // the first control visited twice
+        for (int i = 0; i < 40 && again.isEmpty(); ++i) {
             QWidget* focus = QApplication::focusWidget();
             QVERIFY(focus != nullptr);
             // The control a part such as a spin box's text belongs to.
@@ -224,20 +287,58 @@ private slots:
             QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
             QVERIFY2(!iface->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
             if (visited.contains(control->objectName()))
-                break;
-            visited << control->objectName();
-            QTest::keyClick(focus, Qt::Key_Tab);
+                again = control->objectName();
+            else
+                visited << control->objectName();
+            QTest::keyClick(focus, Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
         }
-        // Cancel is disabled with nothing running, and so not a Tab stop.
-        QCOMPARE(visited, QStringList({"wires", "diameter", "highest", "views", "swrView",
-                                       "summary", "use", "savePlot", "saveDeck", "saveTouchstone",
-                                       "loadMeasurement", "copyTable"}));
+        QStringList order = {
+            "wires",    "diameter",       "highest",         "points",   "reference", "cable",
+            "views",    "scale",          "swrView",         "summary",  "use",       "savePlot",
+            "saveDeck", "saveTouchstone", "loadMeasurement", "copyTable"};
+        if (backwards)
+            std::reverse(order.begin() + 1, order.end());
+        QCOMPARE(visited, order);
+        QCOMPARE(again, "wires");
         const QString lines =
             child<QPlainTextEdit>(window, "summary")->toPlainText().replace(u'\n', "; ");
         for (const char* chart : {"swrView", "beamView"})
             QCOMPARE(QAccessible::queryAccessibleInterface(child(window, chart))
                          ->text(QAccessible::Description),
                      lines);
+    }
+
+    // Enter and Space press the button with the focus; Escape and Ctrl+W
+    // close the window from any control.
+    void keys_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("Enter") << "copyTable" << int(Qt::Key_Return) << 0 << false;
+        QTest::newRow("keypad Enter")
+            << "copyTable" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false;
+        QTest::newRow("Space") << "copyTable" << int(Qt::Key_Space) << 0 << false;
+        QTest::newRow("Escape") << "diameter" << int(Qt::Key_Escape) << 0 << true;
+        QTest::newRow("Ctrl+W") << "summary" << int(Qt::Key_W) << int(Qt::ControlModifier) << true;
+    }
+    void keys() {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, closes);
+        calculate("146", "Command1");
+        PredictionWindow* window = prediction();
+        QTRY_COMPARE(window->state(), State::Done);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QGuiApplication::clipboard()->clear();
+        child(window, focus)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                        Qt::KeyboardModifiers(modifiers));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(test::program().openWindow(WindowKind::Prediction) == nullptr, closes);
+        if (!closes)
+            QVERIFY(QGuiApplication::clipboard()->text().startsWith("# "));
     }
 
     void buttonsWriteAndRead_data() {
@@ -304,5 +405,5 @@ private slots:
     }
 };
 
-DISCONE_UI_TEST_MAIN(PredictionTest)
+DISCONE_PREDICTION_TEST_MAIN(PredictionTest)
 #include "tst_prediction.moc"

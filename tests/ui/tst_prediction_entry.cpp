@@ -5,7 +5,7 @@
 // menu and tooltip, the first entry of the result boxes' edit menus, and
 // Ctrl+R; and nothing of the prediction made before it is asked for.
 #include "errorreport.h"
-#include "uitest.h"
+#include "predictiontest.h"
 
 #include <QContextMenuEvent>
 #include <QLineEdit>
@@ -44,6 +44,7 @@ class PredictionEntryTest : public QObject {
 private slots:
     void init() {
         test::closeAllWindows();
+        test::forgetSettings();
         test::newProgram();
         ui::setFailureReporter([](const ui::Failure& f) { QFAIL(qPrintable(f.message)); });
         form = test::program().start();
@@ -104,5 +105,5 @@ private slots:
     }
 };
 
-DISCONE_UI_TEST_MAIN(PredictionEntryTest)
+DISCONE_PREDICTION_TEST_MAIN(PredictionEntryTest)
 #include "tst_prediction_entry.moc"

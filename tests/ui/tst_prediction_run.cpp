@@ -103,6 +103,7 @@ class PredictionRunTest : public QObject {
 private slots:
     void init() {
         test::closeAllWindows();
+        test::forgetSettings();
         test::newProgram().setEngine(&answers_);
         ui::setFailureReporter([](const ui::Failure& f) { QFAIL(qPrintable(f.message)); });
     }
@@ -202,5 +203,5 @@ private slots:
     }
 };
 
-DISCONE_UI_TEST_MAIN(PredictionRunTest)
+DISCONE_PREDICTION_TEST_MAIN(PredictionRunTest)
 #include "tst_prediction_run.moc"
