@@ -68,10 +68,10 @@ private slots:
             << 3 << "146" << false << int(State::Failed) << "install the nec2c package" << false;
         QTest::newRow("engine fails")
             << 1 << "146" << false << int(State::Failed) << "the stand-in fails" << false;
-        // 2 mm rods at ten times 100 GHz break the thin-wire limit, whose
-        // message the model writes.
+        // At 100 GHz 2 mm rods no longer fit round the disc's hub, which the
+        // model says in its own words.
         QTest::newRow("refused") << 0 << "100000" << false << int(State::Refused)
-                                 << "Not predicted: Rods 2 mm across are too thick" << false;
+                                 << "Not predicted: 16 rods 2 mm across need a hub" << false;
         // With 50 ohms everywhere the SWR is 1 from end to end.
         QTest::newRow("done") << 0 << "146" << false << int(State::Done)
                               << "Predicted for 16 rods of 2 mm at 101 frequencies from 146 to "
@@ -125,7 +125,7 @@ private slots:
         auto* deck = child<QPushButton>(window, "saveDeck");
         QCOMPARE(deck->isEnabled(), engine >= 0 && window->state() != State::Refused);
         if (!deck->isEnabled())
-            QVERIFY2(deck->toolTip().contains(engine < 0 ? "Calculate a design" : "too thick"),
+            QVERIFY2(deck->toolTip().contains(engine < 0 ? "Calculate a design" : "need a hub"),
                      qPrintable(deck->toolTip()));
         QCOMPARE(window->windowTitle(), engine >= 0
                                             ? "Predicted SWR – DISCONE – " + mhz + " MHz, inches"
