@@ -350,6 +350,23 @@ double highestModelledMHz(const DisconeDimensions& dims, const ModelOptions& opt
     return topAllowed(dims, options, std::min(l.thinTop, l.gapTop)).value_or(0);
 }
 
+std::string limitAbove(const DisconeDimensions& dims, const ModelOptions& options, double mhz) {
+    // The sweep's top is rounded down to 4 digits, so the limit lies within a
+    // step of the fourth digit above it.
+    switch (firstBroken(dims, options, mhz * 1.002)) {
+    case Broken::ThinWire:
+        return "NEC-2's thin-wire model ends for these rods";
+    case Broken::Gap:
+        return "the feed gap grows too long against the wavelength";
+    case Broken::Work:
+        return "one frequency would take nec2c too long";
+    case Broken::None:
+        return {};
+    default:
+        return "the model's limits end for these rods";
+    }
+}
+
 double defaultWireDiameterMm(const DisconeDimensions& dims, int radials, double highestMHz) {
     ModelOptions o;
     o.radials = radials;

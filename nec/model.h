@@ -169,6 +169,11 @@ inline constexpr double kModelStep = 1.2589254117941673; // a tenth of a decade
 // design frequency is allowed.
 double highestModelledMHz(const DisconeDimensions& dims, const ModelOptions& options);
 
+// What keeps these rods from being modelled just above `mhz`, in words that
+// end a sentence ("NEC-2's thin-wire model ends for these rods"); empty
+// where nothing does.
+std::string limitAbove(const DisconeDimensions& dims, const ModelOptions& options, double mhz);
+
 // The rods' diameter where the user gives none: 2 mm where the model takes
 // it up to `highestMHz` (0: the default sweep), otherwise the thickest it
 // takes, rounded down to two significant digits; 0 where none fits.

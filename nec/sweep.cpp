@@ -127,8 +127,10 @@ Sweep runSweep(const DisconeDimensions& dims, const SweepOptions& options, const
     Sweep sweep;
     sweep.designMHz = dims.LowestFrequency;
     sweep.model = options.model;
-    if (options.highestMHz <= 0 && frequencies.back() < kDefaultSpan * dims.LowestFrequency)
+    if (options.highestMHz <= 0 && frequencies.back() < kDefaultSpan * dims.LowestFrequency) {
         sweep.endsEarlyMHz = frequencies.back();
+        sweep.endsBecause = limitAbove(dims, options.model, sweep.endsEarlyMHz);
+    }
     const Model& top = work.back().job.model;
     sweep.coneWireLength = top.coneWireLength();
     sweep.hubDiameter = top.needsHub() ? 2 * top.rodStart : 0;

@@ -63,6 +63,7 @@ struct Sweep {
     // Below the default highest frequency, where the rods reach the model's
     // limits (model.h's highestModelledMHz) before it; 0 otherwise.
     double endsEarlyMHz = 0;
+    std::string endsBecause; // model.h's limitAbove, where it ends early
     // What a builder cuts, as the model has it, in metres: the cone's wire
     // from the top ring to the skirt, and the hub the rods need, 0 where
     // they fit around the top ring.

@@ -120,7 +120,9 @@ std::vector<std::string> buildNotes(const Sweep& sweep, Unit unit, const Separat
                         " across: the disc's rods start on it, the cone's on a collar as wide");
     if (sweep.endsEarlyMHz > 0)
         lines.push_back("the sweep ends at " + fixedText(sweep.endsEarlyMHz, 3, sep) +
-                        " MHz, where NEC-2's thin-wire model ends for these rods");
+                        " MHz, where " +
+                        (sweep.endsBecause.empty() ? std::string("the model's limits end")
+                                                   : sweep.endsBecause));
     return lines;
 }
 

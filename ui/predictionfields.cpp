@@ -35,6 +35,7 @@ std::optional<study::Options> PredictionWindow::readOptions() {
     options.points = points_->value();
     options.radials = wires_->value();
     options.referenceOhms = reference_->currentData().toDouble();
+    options.region = systemRegion();
     showFieldProblem(std::nullopt, {});
     const study::SettingDescriptor& diameter = study::setting(study::Setting::WireDiameter);
     if (const auto mm = study::readSetting(diameter, diameter_->text().toStdString(), sep))

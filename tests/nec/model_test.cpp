@@ -200,6 +200,36 @@ TEST(Model, RefusesOnlyWhatBreaksALimit) {
     }
 }
 
+// Where the default sweep stops early, the note names the limit that a
+// sweep a little further is refused by.
+TEST(Model, SweepEndNamesTheLimit) {
+    struct Case {
+        float designMHz;
+        double diameterMm;
+        const char* limit; // in limitAbove's words and in the refusal's
+        const char* refusal;
+    };
+    const Case cases[] = {
+        {146, 12, "thin-wire model", "thin-wire model"},
+        {440, 4, "thin-wire model", "thin-wire model"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.designMHz);
+        const auto dims = discone::test::design(c.designMHz);
+        const ModelOptions options{16, c.diameterMm};
+        const double top = highestModelledMHz(dims, options);
+        ASSERT_LT(top, 10 * c.designMHz);
+        EXPECT_NE(limitAbove(dims, options, top).find(c.limit), std::string::npos);
+        EXPECT_THROW(checkModel(dims, options, top * 1.002), ModelError);
+        try {
+            checkModel(dims, options, top * 1.002);
+        } catch (const ModelError& e) {
+            EXPECT_NE(e.message({".", ","}).find(c.refusal), std::string::npos);
+        }
+        EXPECT_EQ(limitAbove(dims, options, top / 2), "");
+    }
+}
+
 // Every value a refusal suggests is accepted when used, every limit
 // considered together, over designs from 1 MHz to 1.3 GHz, rods from 3 to
 // 64 and from 0.05 to 30 mm, and sweeps from the default to far beyond
