@@ -27,7 +27,7 @@ constexpr SettingDescriptor kSettings[] = {
      "the thickest that do"},
     {Setting::Highest, "--to", "MHZ", "MHz", Reading::Decimal, 0, INFINITY, true, NAN,
      "the highest frequency of the sweep, above FREQ (default ten times FREQ, or where the "
-     "rods reach NEC-2's thin-wire limit)"},
+     "rods reach one of the model's limits)"},
     {Setting::Points, "--points", "N", "", Reading::Whole,
      nec::kMinimumPoints, nec::kMaximumPoints, false, nec::kDefaultPoints,
      "frequencies in the sweep, spaced evenly on a logarithmic scale"},
