@@ -26,7 +26,6 @@ namespace discone::ui {
 
 namespace {
 
-const QColor kRadioEnd(150, 40, 170);
 
 // As the read-out writes its numbers: fixed decimals, a true minus sign.
 QString fixed(double value, int decimals, const Separators& sep) {
@@ -205,77 +204,19 @@ void ReadoutView::paintOver(QPainter& painter) {
 
 SwrView::SwrView(QWidget* parent) : ReadoutView(parent) {}
 
-void SwrView::setChart(const plot::SwrChart& chart, const RadioEnd& radioEnd) {
+void SwrView::setChart(const plot::SwrChart& chart) {
     chart_ = chart;
-    radioEnd_ = radioEnd;
     forThisUser(chart_, chart_.predicted);
     showChart([this](QPainter& painter, const QRectF& area) {
         geometry_ = plot::drawSwrChart(painter, area, chart_);
-        if (!radioEnd_.swr.empty() && !geometry_.empty())
-            drawRadioEnd(painter, area);
     });
 }
 
 void SwrView::clearChart() {
     chart_ = {};
-    radioEnd_ = {};
     showChart(nullptr);
 }
 
-// The radio end's curve in the SWR panel, and a legend over the chart's own
-// (which only a measurement brings), naming every curve.
-void SwrView::drawRadioEnd(QPainter& painter, const QRectF& area) const {
-    const plot::style::Sizes sizes(area);
-    const QRectF& panel = geometry_.swrPanel();
-    const bool db = chart_.scale == plot::MatchScale::ReturnLoss;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setClipRect(panel.adjusted(0, -sizes.curve, 0, sizes.curve));
-    QPainterPath path;
-    bool drawing = false;
-    for (const plot::SwrPoint& p : radioEnd_.swr) {
-        const double v = matchOf(chart_, p.swr);
-        if (std::isnan(v)) {
-            drawing = false;
-            continue;
-        }
-        const double y = db ? geometry_.yReturnLoss(std::min(v, geometry_.bottomDb()))
-                            : geometry_.ySwr(std::min(v, geometry_.topSwr()));
-        const QPointF at(geometry_.x(p.frequencyMHz), y);
-        drawing ? path.lineTo(at) : path.moveTo(at);
-        drawing = true;
-    }
-    painter.setPen(QPen(kRadioEnd, sizes.curve, Qt::SolidLine, Qt::RoundCap));
-    painter.drawPath(path);
-    painter.setClipping(false);
-
-    std::vector<std::pair<QString, QColor>> entries = {
-        {QStringLiteral("antenna"), plot::style::kPredicted},
-        {QStringLiteral("radio end"), kRadioEnd}};
-    if (!chart_.measured.empty())
-        entries.emplace_back(QStringLiteral("measured at the radio"), plot::style::kMeasured);
-    const QFontMetricsF metrics(sizes.font);
-    const double line = metrics.height(), gap = sizes.gap(), swatch = 2 * sizes.text;
-    double widest = metrics.horizontalAdvance(QStringLiteral("predicted"));
-    for (const auto& e : entries)
-        widest = std::max(widest, metrics.horizontalAdvance(e.first));
-    const double width = swatch + 3 * gap + widest;
-    const QRectF box(panel.right() - width - gap, panel.top() + gap, width,
-                     double(entries.size()) * line + gap);
-    painter.setFont(sizes.font);
-    painter.setPen(QPen(plot::style::kGrid, sizes.line));
-    painter.setBrush(Qt::white);
-    painter.drawRect(box);
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const double y = box.top() + gap / 2 + line * (double(i) + 0.5);
-        painter.setPen(QPen(entries[i].second, sizes.curve));
-        painter.drawLine(QPointF(box.left() + gap, y), QPointF(box.left() + gap + swatch, y));
-        painter.setPen(plot::style::kText);
-        painter.drawText(QRectF(box.left() + 2 * gap + swatch, y - line / 2, widest + gap, line),
-                         Qt::AlignLeft | Qt::AlignVCenter, entries[i].first);
-    }
-    painter.restore();
-}
 
 QString SwrView::readingAt(const QPointF& point) const {
     const std::optional<double> mhz = cursorAt(point);
@@ -294,7 +235,7 @@ std::optional<double> SwrView::cursorAt(const QPointF& point) const {
 
 QString SwrView::textAt(double mhz) const {
     const plot::SwrReadout r = plot::readSwrChart(chart_, mhz);
-    if (radioEnd_.swr.empty())
+    if (chart_.radioEnd.empty())
         return plot::describe(chart_, r);
     // Which end each match belongs to, in the chart's own words.
     const Separators& sep = chart_.separators;
@@ -307,7 +248,7 @@ QString SwrView::textAt(double mhz) const {
     if (r.predicted)
         parts << match(QStringLiteral("antenna"), *r.predicted);
     if (const auto radio = plot::curveAt(
-            radioEnd_.swr, mhz, [this](const plot::SwrPoint& p) { return matchOf(chart_, p.swr); }))
+            chart_.radioEnd, mhz, [this](const plot::SwrPoint& p) { return matchOf(chart_, p.swr); }))
         parts << match(QStringLiteral("radio end"), *radio);
     if (r.measured)
         parts << match(QStringLiteral("measured"), *r.measured);
@@ -334,8 +275,8 @@ std::vector<ReadoutView::Marker> SwrView::markersAt(double mhz) const {
     if (r.predicted)
         markers.push_back({QPointF(x, matchY(*r.predicted)), plot::style::kPredicted});
     if (const auto radio = plot::curveAt(
-            radioEnd_.swr, mhz, [this](const plot::SwrPoint& p) { return matchOf(chart_, p.swr); }))
-        markers.push_back({QPointF(x, matchY(*radio)), kRadioEnd});
+            chart_.radioEnd, mhz, [this](const plot::SwrPoint& p) { return matchOf(chart_, p.swr); }))
+        markers.push_back({QPointF(x, matchY(*radio)), plot::style::kRadioEnd});
     if (r.horizonDbi)
         markers.push_back(
             {QPointF(x, std::clamp(geometry_.yDbi(*r.horizonDbi), geometry_.gainPanel().top(),

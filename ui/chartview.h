@@ -126,20 +126,13 @@ private:
     QString reading_;
 };
 
-// The SWR at the radio end of a feed line, drawn over the SWR chart beside
-// the antenna's, with a legend that names both.
-struct RadioEnd {
-    QString line;                    // "20 m of RG-213/U (Belden 8267)"
-    std::vector<plot::SwrPoint> swr; // rising frequency
-};
-
 class SwrView : public ReadoutView {
     Q_OBJECT
 public:
     explicit SwrView(QWidget* parent = nullptr);
 
     // The user's separators and ITU region come from the system's locale.
-    void setChart(const plot::SwrChart& chart, const RadioEnd& radioEnd = {});
+    void setChart(const plot::SwrChart& chart);
     void clearChart();
     const plot::SwrChart& chart() const { return chart_; }
 
@@ -162,10 +155,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void drawRadioEnd(QPainter& painter, const QRectF& area) const;
-
     plot::SwrChart chart_;
-    RadioEnd radioEnd_;
     plot::SwrGeometry geometry_; // of the chart as last drawn
 };
 

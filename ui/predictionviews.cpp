@@ -136,15 +136,7 @@ void PredictionWindow::showResults() {
     if (prediction_) {
         const study::Prediction& p = *prediction_;
         plot::SwrChart swr = plot::swrChart(p, reader);
-        RadioEnd radio;
-        if (!p.radioEnd.empty() && p.plan.feedline) {
-            radio.line = QStringLiteral("%1 m of %2")
-                             .arg(text(readableText(p.plan.feedline->metres, 4, reader.separators)),
-                                  text(std::string(p.plan.feedline->cable->name)));
-            for (const study::FeedPoint& f : p.radioEnd)
-                radio.swr.push_back({f.frequencyMHz, f.radioSwr});
-        }
-        swrView_->setChart(swr, radio);
+        swrView_->setChart(swr);
         impedanceView_->setChart(plot::impedanceChart(p, reader));
         smithView_->setChart(plot::smithChart(p, measurement_ ? &*measurement_ : nullptr, reader));
         const plot::BeamChart beam = plot::beamChart(p, reader);
