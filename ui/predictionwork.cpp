@@ -177,17 +177,19 @@ void PredictionWindow::startPattern() {
     if (!design_ || views_->currentWidget() != patternView_ || refusal_)
         return;
     const Separators sep = systemSeparators();
-    const std::optional<double> at = readPatternFrequency();
-    if (!at) {
-        const QString problem = QStringLiteral("Type the pattern's frequency in MHz, such as %1.")
-                                    .arg(mhz(design_->LowestFrequency));
+    // No pattern while its frequency cannot be modelled: the view says why.
+    const auto refuse = [this](const QString& problem) {
         patternAt_->setAccessibleDescription(problem);
         patternFor_.reset();
         pattern_.reset();
         patternWork_.cancel();
         patternView_->setPlaceholder(problem);
-        return showResults();
-    }
+        showResults();
+    };
+    const std::optional<double> at = readPatternFrequency();
+    if (!at)
+        return refuse(QStringLiteral("Type the pattern's frequency in MHz, such as %1.")
+                          .arg(mhz(design_->LowestFrequency)));
     study::Plan plan;
     std::vector<double> frequencies;
     try {
@@ -197,13 +199,7 @@ void PredictionWindow::startPattern() {
         plan = study::plan(design(), *options, sep);
         frequencies = study::patternFrequencies(design(), plan, {*at}, sep);
     } catch (const study::SettingError& error) {
-        const QString problem = capitalised(text(error.what()));
-        patternAt_->setAccessibleDescription(problem);
-        patternFor_.reset();
-        pattern_.reset();
-        patternWork_.cancel();
-        patternView_->setPlaceholder(problem);
-        return showResults();
+        return refuse(capitalised(text(error.what())));
     } catch (const nec::ModelError&) {
         return; // the sweep says so
     }
