@@ -4,22 +4,24 @@
 // The page's way into the project's C++: a small C interface whose answers
 // are JSON text (json.h), called from web/study.js. It keeps what the
 // desktop's windows keep: the last design calculated, the prediction shown,
-// the measurement loaded and the tuning. Every text for people is made here
-// or in the study, with the separators the page passes in (the browser
-// language's), so the page says what the desktop says. discone_predict and
-// discone_tune wait for the engine's workers (poolengine.h) and are called
-// asynchronously; the others return at once and may be called meanwhile.
+// the measurement loaded, the tuning and the elevation pattern shown. Every text for people is made
+// here or in the study, with the separators the page passes in (the browser language's), so the
+// page says what the desktop says. discone_predict, discone_tune and discone_pattern wait for the
+// engine's workers (poolengine.h) and are called asynchronously; the others return at once and may
+// be called meanwhile.
 #include "answers.h"
 #include "json.h"
 #include "poolengine.h"
 #include "readout.h"
 #include "study.h"
+#include "views.h"
 
 #include "bands.h"
 #include "errors.h"
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -35,6 +37,7 @@ struct State {
     std::optional<study::Measurement> measurement;
     std::optional<study::Tuned> tuned;
     study::Options tunedFor;
+    std::optional<study::Patterns> pattern;
 };
 
 State& state() {
@@ -58,6 +61,17 @@ EM_JS(void, reportProgress, (int done, int total), {
 
 std::string failureJson(const std::string& message) {
     return Json().open().field("failure", message).close().text();
+}
+
+// The fields as the page passes them, in the order of the C functions'
+// parameters.
+FieldTexts typed(const char* wires, const char* diameter, const char* highest, const char* points,
+                 const char* reference, const char* cable, const char* length) {
+    return {wires, diameter, highest, points, reference, cable, length};
+}
+
+const study::Measurement* measurement(const State& s) {
+    return s.measurement ? &*s.measurement : nullptr;
 }
 
 } // namespace
@@ -102,7 +116,8 @@ EMSCRIPTEN_KEEPALIVE const char* discone_settings(const char* decimal, const cha
     const std::pair<const char*, study::Setting> rows[] = {
         {"wires", study::Setting::Radials},
         {"diameter", study::Setting::WireDiameter},
-        {"highest", study::Setting::Highest}};
+        {"highest", study::Setting::Highest},
+        {"points", study::Setting::Points}};
     for (const auto& [name, id] : rows) {
         const study::SettingDescriptor& row = study::setting(id);
         json.key(name).open().field("low", row.low).field("high", row.high);
@@ -110,6 +125,14 @@ EMSCRIPTEN_KEEPALIVE const char* discone_settings(const char* decimal, const cha
                    std::isnan(row.byDefault) ? std::string() : readableText(row.byDefault, 6, sep));
         json.field("help", std::string(row.help)).field("wanted", study::wanted(row, sep)).close();
     }
+    // The desktop's choices: 50 and 75 ohms, and the cables by their names.
+    json.key("references").openArray();
+    for (const double ohms : {50.0, 75.0})
+        json.openArray().number(ohms).string(readableText(ohms, 3, sep)).closeArray();
+    json.closeArray().key("cables").openArray();
+    for (const study::Cable& c : study::cables())
+        json.openArray().string(c.id).string(c.name).closeArray();
+    json.closeArray().field("length", "10");
     json.field("noDesign", "Calculate a design first: type the lowest frequency in the main window "
                            "and press CALCULATE Inches or CALCULATE CM.");
     return answer(buffer, json.close().text());
@@ -132,7 +155,9 @@ EMSCRIPTEN_KEEPALIVE const char* discone_running(const char* highest, const char
 // "tuning" the line to show while the tuning is found (null when the
 // tuning shown holds).
 EMSCRIPTEN_KEEPALIVE const char* discone_predict(const char* wires, const char* diameter,
-                                                 const char* highest, int region,
+                                                 const char* highest, const char* points,
+                                                 const char* reference, const char* cable,
+                                                 const char* length, int region,
                                                  const char* decimal, const char* group) {
     static std::string buffer;
     const Separators sep{decimal, group};
@@ -140,7 +165,8 @@ EMSCRIPTEN_KEEPALIVE const char* discone_predict(const char* wires, const char* 
     if (!s.design)
         return answer(buffer, failureJson("Calculate a design first."));
     const study::Design design = *s.design;
-    const Fields fields = readFields(design, wires, diameter, highest, sep);
+    const Fields fields =
+        readFields(design, typed(wires, diameter, highest, points, reference, cable, length), sep);
     Json json;
     json.open();
     if (!fields.options) {
@@ -159,8 +185,10 @@ EMSCRIPTEN_KEEPALIVE const char* discone_predict(const char* wires, const char* 
                            engine, stop.get_token(), reportProgress, sep);
     } catch (const study::SettingError& error) {
         Fields f;
-        (error.setting() == study::Setting::Highest ? f.highest : f.diameter) =
-            capitalised(error.what());
+        const study::Setting which = error.setting();
+        (which == study::Setting::Highest  ? f.highest
+         : which == study::Setting::Points ? f.points
+                                           : f.diameter) = capitalised(error.what());
         problems(json, f);
         return answer(buffer, json.close().text());
     } catch (const nec::Cancelled&) {
@@ -172,7 +200,7 @@ EMSCRIPTEN_KEEPALIVE const char* discone_predict(const char* wires, const char* 
         s.prediction.reset();
         return answer(buffer, failureJson(error.what()));
     }
-    predictionObject(json.key("prediction"), *s.prediction, design, region, sep);
+    predictionObject(json.key("prediction"), *s.prediction, design, measurement(s), region, sep);
     if (s.tuned) {
         json.key("tuned").open();
         tunedFields(json, *s.tuned, sep);
@@ -190,7 +218,7 @@ EMSCRIPTEN_KEEPALIVE const char* discone_view(int region, const char* decimal, c
     if (!s.prediction || !s.design)
         return "null";
     Json json;
-    predictionObject(json, *s.prediction, *s.design, region, {decimal, group});
+    predictionObject(json, *s.prediction, *s.design, measurement(s), region, {decimal, group});
     return answer(buffer, json.text());
 }
 
@@ -239,13 +267,18 @@ EMSCRIPTEN_KEEPALIVE const char* discone_touchstone() {
 }
 
 EMSCRIPTEN_KEEPALIVE const char* discone_deck(const char* wires, const char* diameter,
-                                              const char* highest, const char* decimal,
+                                              const char* highest, const char* points,
+                                              const char* reference, const char* cable,
+                                              const char* length, const char* decimal,
                                               const char* group) {
     static std::string buffer;
     const Separators sep{decimal, group};
     const State& s = state();
     const Fields fields =
-        s.design ? readFields(*s.design, wires, diameter, highest, sep) : Fields{};
+        s.design
+            ? readFields(*s.design,
+                         typed(wires, diameter, highest, points, reference, cable, length), sep)
+            : Fields{};
     Json json;
     json.open();
     if (!fields.options)
@@ -283,13 +316,44 @@ EMSCRIPTEN_KEEPALIVE const char* discone_measurement(const char* name, const cha
     return answer(buffer, json.close().text());
 }
 
-// The read-outs of the charts at `mhz`, in the desktop's words.
-EMSCRIPTEN_KEEPALIVE const char* discone_read_swr(double mhz, const char* decimal,
+// The read-outs of the charts at `mhz` (the Smith chart's at a computed
+// point, the pattern's at an elevation), in the desktop's words.
+EMSCRIPTEN_KEEPALIVE const char* discone_read_swr(double mhz, int returnLoss, const char* decimal,
                                                   const char* group) {
     static std::string buffer;
     const State& s = state();
-    return s.prediction ? answer(buffer, web::swrReading(*s.prediction, mhz, {decimal, group}))
+    return s.prediction ? answer(buffer, web::swrReading(*s.prediction, mhz, returnLoss != 0,
+                                                         {decimal, group}))
                         : "";
+}
+
+EMSCRIPTEN_KEEPALIVE const char* discone_read_impedance(double mhz, const char* decimal,
+                                                        const char* group) {
+    static std::string buffer;
+    const State& s = state();
+    return s.prediction
+               ? answer(buffer, web::impedanceReading(*s.prediction, mhz, {decimal, group}))
+               : "";
+}
+
+EMSCRIPTEN_KEEPALIVE const char* discone_read_smith(int index, const char* decimal,
+                                                    const char* group) {
+    static std::string buffer;
+    const State& s = state();
+    return s.prediction && index >= 0
+               ? answer(buffer, web::smithReading(*s.prediction, static_cast<std::size_t>(index),
+                                                  {decimal, group}))
+               : "";
+}
+
+EMSCRIPTEN_KEEPALIVE const char* discone_read_pattern(double elevation, const char* decimal,
+                                                      const char* group) {
+    static std::string buffer;
+    const State& s = state();
+    return s.pattern && !s.pattern->cuts.empty()
+               ? answer(buffer,
+                        web::patternReading(s.pattern->cuts.front(), elevation, {decimal, group}))
+               : "";
 }
 
 EMSCRIPTEN_KEEPALIVE const char* discone_read_beam(double mhz, const char* decimal,
@@ -299,6 +363,75 @@ EMSCRIPTEN_KEEPALIVE const char* discone_read_beam(double mhz, const char* decim
     return s.prediction
                ? answer(buffer, web::beamReading(s.prediction->sweep, mhz, {decimal, group}))
                : "";
+}
+
+// The elevation pattern of the last design at `at` MHz (the design
+// frequency when empty) for the fields, as the desktop's Pattern view
+// computes it: {"pattern": ...} (views.h), {"problem": line} for a
+// frequency or a field it cannot take, {"cancelled": true}, or a failure.
+EMSCRIPTEN_KEEPALIVE const char* discone_pattern(const char* at, const char* wires,
+                                                 const char* diameter, const char* highest,
+                                                 const char* points, const char* reference,
+                                                 const char* cable, const char* length,
+                                                 const char* decimal, const char* group) {
+    static std::string buffer;
+    const Separators sep{decimal, group};
+    State& s = state();
+    if (!s.design)
+        return answer(buffer, failureJson("Calculate a design first."));
+    const study::Design design = *s.design;
+    Json json;
+    json.open();
+    std::optional<double> mhz = design.dimensions.LowestFrequency;
+    if (std::string_view(at).find_first_not_of(" \t") != std::string_view::npos)
+        mhz = readPlainNumber(at, sep);
+    if (!mhz)
+        return answer(buffer,
+                      json.field("problem", "Type the pattern's frequency in MHz, such as " +
+                                                mhzText(design, sep) + ".")
+                          .close()
+                          .text());
+    const Fields fields =
+        readFields(design, typed(wires, diameter, highest, points, reference, cable, length), sep);
+    if (!fields.options) {
+        problems(json, fields);
+        return answer(buffer, json.close().text());
+    }
+    try {
+        const study::Plan plan = study::plan(design, *fields.options, sep);
+        const std::vector<double> frequencies =
+            study::patternFrequencies(design, plan, {*mhz}, sep);
+        const web::PoolEngine engine;
+        StopSource stop;
+        s.pattern.reset();
+        s.pattern = study::patterns(design, plan, frequencies, engine, stop.get_token(), sep);
+    } catch (const study::SettingError& error) {
+        return answer(buffer, json.field("problem", capitalised(error.what())).close().text());
+    } catch (const nec::Cancelled&) {
+        return answer(buffer, json.field("cancelled", true).close().text());
+    } catch (const nec::ModelError& error) {
+        return answer(buffer, failureJson(error.message(sep)));
+    } catch (const std::exception& error) {
+        return answer(buffer, failureJson(error.what()));
+    }
+    patternObject(json.key("pattern"), *s.pattern, sep);
+    return answer(buffer, json.close().text());
+}
+
+// A frequency chosen on the SWR chart as the pattern's field takes it: to
+// the chart's four digits, within the sweep and from the design frequency.
+EMSCRIPTEN_KEEPALIVE const char* discone_pattern_at(double chosen, const char* decimal,
+                                                    const char* group) {
+    static std::string buffer;
+    const State& s = state();
+    if (!s.design)
+        return "";
+    double at = std::stod(readableText(chosen, 4, Separators{".", ""}));
+    if (s.prediction && !s.prediction->sweep.points.empty())
+        at = std::clamp(at, s.prediction->sweep.points.front().frequencyMHz,
+                        s.prediction->sweep.points.back().frequencyMHz);
+    at = std::max(at, double(s.design->dimensions.LowestFrequency));
+    return answer(buffer, readableText(at, 7, {decimal, group}));
 }
 
 // The ITU region of a country code from the browser's language ("US" 2),
