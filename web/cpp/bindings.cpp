@@ -2,26 +2,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The page's way into the project's C++: a small C interface whose answers
-// are JSON text (json.h), called from web/study.js. It keeps what the
-// desktop's windows keep: the last design calculated, the prediction shown,
-// the measurement loaded, the tuning and the elevation pattern shown. Every text for people is made
-// here or in the study, with the separators the page passes in (the browser language's), so the
-// page says what the desktop says. discone_predict, discone_tune and discone_pattern wait for the
-// engine's workers (poolengine.h) and are called asynchronously; the others return at once and may
-// be called meanwhile.
+// are JSON text (json.h), called from web/study.js, keeping what the
+// desktop's windows keep (state.h). This file has the calculator, the
+// prediction, the tuning and the files; viewbindings.cpp the views' read-outs
+// and the pattern. Every text for people is made here or in the study, with
+// the separators the page passes in (the browser language's), so the page
+// says what the desktop says. discone_predict and discone_tune wait for the
+// engine's workers (poolengine.h) and are called asynchronously; the others
+// return at once and may be called meanwhile.
 #include "answers.h"
 #include "json.h"
 #include "poolengine.h"
 #include "readout.h"
+#include "state.h"
 #include "study.h"
-#include "views.h"
 
 #include "bands.h"
 #include "errors.h"
 
 #include <emscripten.h>
 
-#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -29,28 +29,16 @@
 using namespace discone;
 using namespace discone::web;
 
-namespace {
-
-struct State {
-    std::optional<study::Design> design;
-    std::optional<study::Prediction> prediction;
-    std::optional<study::Measurement> measurement;
-    std::optional<study::Tuned> tuned;
-    study::Options tunedFor;
-    std::optional<study::Patterns> pattern;
-};
+namespace discone::web {
 
 State& state() {
     static State s;
     return s;
 }
 
-// Each entry point answers in a buffer of its own, read by the page before
-// the next call to the same entry point.
-const char* answer(std::string& buffer, std::string text) {
-    buffer = std::move(text);
-    return buffer.c_str();
-}
+} // namespace discone::web
+
+namespace {
 
 // Progress to the page: work done of all, by the study's weights.
 // clang-format off
@@ -58,21 +46,6 @@ EM_JS(void, reportProgress, (int done, int total), {
     Module.discone.progress(done, total);
 });
 // clang-format on
-
-std::string failureJson(const std::string& message) {
-    return Json().open().field("failure", message).close().text();
-}
-
-// The fields as the page passes them, in the order of the C functions'
-// parameters.
-FieldTexts typed(const char* wires, const char* diameter, const char* highest, const char* points,
-                 const char* reference, const char* cable, const char* length) {
-    return {wires, diameter, highest, points, reference, cable, length};
-}
-
-const study::Measurement* measurement(const State& s) {
-    return s.measurement ? &*s.measurement : nullptr;
-}
 
 } // namespace
 
@@ -316,8 +289,8 @@ EMSCRIPTEN_KEEPALIVE const char* discone_measurement(const char* name, const cha
     return answer(buffer, json.close().text());
 }
 
-// The read-outs of the charts at `mhz` (the Smith chart's at a computed
-// point, the pattern's at an elevation), in the desktop's words.
+// The SWR chart's read-out at `mhz`, in the desktop's words; the other
+// views' are in viewbindings.cpp.
 EMSCRIPTEN_KEEPALIVE const char* discone_read_swr(double mhz, int returnLoss, const char* decimal,
                                                   const char* group) {
     static std::string buffer;
@@ -325,113 +298,6 @@ EMSCRIPTEN_KEEPALIVE const char* discone_read_swr(double mhz, int returnLoss, co
     return s.prediction ? answer(buffer, web::swrReading(*s.prediction, mhz, returnLoss != 0,
                                                          {decimal, group}))
                         : "";
-}
-
-EMSCRIPTEN_KEEPALIVE const char* discone_read_impedance(double mhz, const char* decimal,
-                                                        const char* group) {
-    static std::string buffer;
-    const State& s = state();
-    return s.prediction
-               ? answer(buffer, web::impedanceReading(*s.prediction, mhz, {decimal, group}))
-               : "";
-}
-
-EMSCRIPTEN_KEEPALIVE const char* discone_read_smith(int index, const char* decimal,
-                                                    const char* group) {
-    static std::string buffer;
-    const State& s = state();
-    return s.prediction && index >= 0
-               ? answer(buffer, web::smithReading(*s.prediction, static_cast<std::size_t>(index),
-                                                  {decimal, group}))
-               : "";
-}
-
-EMSCRIPTEN_KEEPALIVE const char* discone_read_pattern(double elevation, const char* decimal,
-                                                      const char* group) {
-    static std::string buffer;
-    const State& s = state();
-    return s.pattern && !s.pattern->cuts.empty()
-               ? answer(buffer,
-                        web::patternReading(s.pattern->cuts.front(), elevation, {decimal, group}))
-               : "";
-}
-
-EMSCRIPTEN_KEEPALIVE const char* discone_read_beam(double mhz, const char* decimal,
-                                                   const char* group) {
-    static std::string buffer;
-    const State& s = state();
-    return s.prediction
-               ? answer(buffer, web::beamReading(s.prediction->sweep, mhz, {decimal, group}))
-               : "";
-}
-
-// The elevation pattern of the last design at `at` MHz (the design
-// frequency when empty) for the fields, as the desktop's Pattern view
-// computes it: {"pattern": ...} (views.h), {"problem": line} for a
-// frequency or a field it cannot take, {"cancelled": true}, or a failure.
-EMSCRIPTEN_KEEPALIVE const char* discone_pattern(const char* at, const char* wires,
-                                                 const char* diameter, const char* highest,
-                                                 const char* points, const char* reference,
-                                                 const char* cable, const char* length,
-                                                 const char* decimal, const char* group) {
-    static std::string buffer;
-    const Separators sep{decimal, group};
-    State& s = state();
-    if (!s.design)
-        return answer(buffer, failureJson("Calculate a design first."));
-    const study::Design design = *s.design;
-    Json json;
-    json.open();
-    std::optional<double> mhz = design.dimensions.LowestFrequency;
-    if (std::string_view(at).find_first_not_of(" \t") != std::string_view::npos)
-        mhz = readPlainNumber(at, sep);
-    if (!mhz)
-        return answer(buffer,
-                      json.field("problem", "Type the pattern's frequency in MHz, such as " +
-                                                mhzText(design, sep) + ".")
-                          .close()
-                          .text());
-    const Fields fields =
-        readFields(design, typed(wires, diameter, highest, points, reference, cable, length), sep);
-    if (!fields.options) {
-        problems(json, fields);
-        return answer(buffer, json.close().text());
-    }
-    try {
-        const study::Plan plan = study::plan(design, *fields.options, sep);
-        const std::vector<double> frequencies =
-            study::patternFrequencies(design, plan, {*mhz}, sep);
-        const web::PoolEngine engine;
-        StopSource stop;
-        s.pattern.reset();
-        s.pattern = study::patterns(design, plan, frequencies, engine, stop.get_token(), sep);
-    } catch (const study::SettingError& error) {
-        return answer(buffer, json.field("problem", capitalised(error.what())).close().text());
-    } catch (const nec::Cancelled&) {
-        return answer(buffer, json.field("cancelled", true).close().text());
-    } catch (const nec::ModelError& error) {
-        return answer(buffer, failureJson(error.message(sep)));
-    } catch (const std::exception& error) {
-        return answer(buffer, failureJson(error.what()));
-    }
-    patternObject(json.key("pattern"), *s.pattern, sep);
-    return answer(buffer, json.close().text());
-}
-
-// A frequency chosen on the SWR chart as the pattern's field takes it: to
-// the chart's four digits, within the sweep and from the design frequency.
-EMSCRIPTEN_KEEPALIVE const char* discone_pattern_at(double chosen, const char* decimal,
-                                                    const char* group) {
-    static std::string buffer;
-    const State& s = state();
-    if (!s.design)
-        return "";
-    double at = std::stod(readableText(chosen, 4, Separators{".", ""}));
-    if (s.prediction && !s.prediction->sweep.points.empty())
-        at = std::clamp(at, s.prediction->sweep.points.front().frequencyMHz,
-                        s.prediction->sweep.points.back().frequencyMHz);
-    at = std::max(at, double(s.design->dimensions.LowestFrequency));
-    return answer(buffer, readableText(at, 7, {decimal, group}));
 }
 
 // The ITU region of a country code from the browser's language ("US" 2),
