@@ -23,6 +23,8 @@ using namespace discone::web;
 
 extern "C" {
 
+// The read-outs at `mhz`, at a computed point of the Smith chart, at an
+// elevation of the pattern; empty where there is nothing to read.
 EMSCRIPTEN_KEEPALIVE const char* discone_read_impedance(double mhz, const char* decimal,
                                                         const char* group) {
     static std::string buffer;
