@@ -93,8 +93,7 @@ export class Views {
         const db = this.#returnLoss;
         const radio = prediction.radioEnd;
         const measured = prediction.measured?.swr ?? [];
-        const curves = [{ name: radio ? 'at the antenna' : measured.length ? 'predicted' : 'SWR',
-                          colour: PREDICTED,
+        const curves = [{ name: radio ? 'at the antenna' : 'predicted', colour: PREDICTED,
                           points: db ? prediction.returnLoss : column(1) }];
         if (radio)
             curves.push({ name: radio.name, colour: RADIO,
