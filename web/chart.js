@@ -2,13 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The prediction's charts as SVG, drawn from the numbers the study returns:
-// panels of curves over a logarithmic frequency axis, under one title, with
-// the amateur bands shaded. Pointing at a chart, or stepping through its
-// computed frequencies with Left, Right, Home and End, puts a hairline
-// there and hands the frequency to `read`, whose text (the study's words)
-// is shown in the read-out. Colours and lines are SVG attributes, not
-// styles, so a saved chart looks as it does on the page and the page's
-// style policy needs no inline styles.
+// the frame every chart shares (a white sheet under one title, and a cursor
+// read from the pointer or the keys), and panels of curves over a
+// logarithmic frequency axis with the amateur bands shaded. Pointing at a
+// chart, or stepping through its computed points with Left, Right, Home and
+// End, puts the cursor there and hands its place to `read`, whose text (the
+// study's words) is shown in the read-out; a click, Enter or Space hands it
+// to `choose`, where the chart has one. Colours and lines are SVG
+// attributes, not styles, so a saved chart looks as it does on the page and
+// the page's style policy needs no inline styles.
 
 const SVG = 'http://www.w3.org/2000/svg';
 const WIDTH = 800;
@@ -18,7 +20,7 @@ const TOP = 52;
 const GAP = 40;
 const BOTTOM = 44;
 
-function element(parent, name, attributes = {}, text = '') {
+export function element(parent, name, attributes = {}, text = '') {
     const e = document.createElementNS(SVG, name);
     for (const [key, value] of Object.entries(attributes))
         e.setAttribute(key, String(value));
@@ -30,7 +32,7 @@ function element(parent, name, attributes = {}, text = '') {
 
 // A number for a tick, with the reader's decimal separator and the true
 // minus sign.
-function tickText(value, sep) {
+export function tickText(value, sep) {
     const text = String(Math.round(value * 1000) / 1000);
     return text.replace('.', sep.decimal).replace('-', '\u2212');
 }
@@ -59,46 +61,117 @@ function logTicks(low, high) {
     return ticks;
 }
 
-// panels: [{ label, low, high, curves: [{ name, colour, points: [[mhz, value]], dashed,
-// breakAt }] }];
-// the panels share the height by their `share`.
-export class FrequencyChart {
-    #box;
-    #svg = null;
-    #stops = [];
-    #cursor = null;
-    #x = null;
-    #hairline = null;
+// A white sheet `width` by `height` under the chart's title.
+export function sheet(title, width, height) {
+    const svg = element(null, 'svg', {
+        xmlns: SVG, viewBox: `0 0 ${width} ${height}`, width, height,
+        'font-family': 'DejaVu Sans, Verdana, sans-serif', 'font-size': 12,
+        'aria-hidden': 'true', focusable: 'false',
+    });
+    element(svg, 'rect', { width, height, fill: '#ffffff' });
+    element(svg, 'text', { x: width / 2, y: 22, 'text-anchor': 'middle', 'font-size': 15 }, title);
+    return svg;
+}
+
+// A chart in its focusable box, with a cursor at one of its places (a
+// frequency, a point's index, an elevation). Subclasses draw, then call
+// shown(svg, stops), and give placeAt(x, y) in the sheet's units and
+// moveCursor(place) to show it (null: hide it).
+export class ChartBox {
+    box;
+    svg = null;
+    stops = [];
+    cursor = null;
     #read;
     #onReading;
+    #choose;
 
-    // box: the focusable element the chart is drawn in; read(mhz) gives the
-    // read-out's text; onReading(text) shows it.
-    constructor(box, { read, onReading }) {
-        this.#box = box;
+    constructor(box, { read, onReading, choose = null }) {
+        this.box = box;
         this.#read = read;
         this.#onReading = onReading;
+        this.#choose = choose;
         box.addEventListener('pointermove', (event) => this.#point(event));
-        box.addEventListener('pointerleave', () => this.#setCursor(null));
+        box.addEventListener('pointerleave', () => this.setCursor(null));
         box.addEventListener('keydown', (event) => this.#key(event));
+        box.addEventListener('click', (event) => {
+            this.#point(event);
+            if (this.cursor !== null)
+                this.#choose?.(this.cursor);
+        });
     }
 
     clear(placeholder = '') {
-        this.#box.replaceChildren();
-        this.#svg = null;
-        this.#stops = [];
-        this.#cursor = null;
+        this.box.replaceChildren();
+        this.svg = null;
+        this.stops = [];
+        this.cursor = null;
         if (placeholder) {
             const p = document.createElement('p');
             p.className = 'placeholder';
             p.textContent = placeholder;
-            this.#box.appendChild(p);
+            this.box.appendChild(p);
         }
     }
 
-    get svg() {
-        return this.#svg;
+    shown(svg, stops) {
+        this.box.replaceChildren(svg);
+        this.svg = svg;
+        this.stops = stops;
+        this.setCursor(null);
     }
+
+    setCursor(place) {
+        this.cursor = place;
+        if (!this.svg)
+            return;
+        this.moveCursor(place);
+        this.#onReading(place === null ? '' : this.#read(place));
+    }
+
+    #point(event) {
+        if (!this.svg)
+            return;
+        const box = this.svg.getBoundingClientRect();
+        const [width, height] = this.svg.getAttribute('viewBox').split(' ').slice(2).map(Number);
+        this.setCursor(this.placeAt((event.clientX - box.left) * width / box.width,
+                                    (event.clientY - box.top) * height / box.height));
+    }
+
+    // The desktop's keys: to the computed point before or after the
+    // cursor, or to either end; Enter and Space choose the cursor's place.
+    #key(event) {
+        const stops = this.stops;
+        if (this.#choose && this.cursor !== null && ['Enter', ' '].includes(event.key)) {
+            event.preventDefault();
+            this.#choose(this.cursor);
+            return;
+        }
+        if (stops.length === 0 || !['ArrowLeft', 'ArrowRight', 'Home', 'End'].includes(event.key))
+            return;
+        event.preventDefault();
+        const c = this.cursor;
+        const after = (f) => f > c + Math.abs(c) * 1e-12, before = (f) => f < c - Math.abs(c) * 1e-12;
+        let next;
+        if (event.key === 'Home' || (event.key === 'ArrowRight' && c === null))
+            next = stops[0];
+        else if (event.key === 'End' || (event.key === 'ArrowLeft' && c === null))
+            next = stops.at(-1);
+        else if (event.key === 'ArrowRight')
+            next = stops.find(after) ?? stops.at(-1);
+        else
+            next = stops.findLast(before) ?? stops[0];
+        this.setCursor(next);
+    }
+}
+
+// panels: [{ label, low, high, downwards, share, guides: [{ value, label, colour }],
+// curves: [{ name, colour, points: [[mhz, value]], dashed, breakAt }] }]; the
+// panels share the height by their `share`; a panel drawn `downwards` has
+// its low value at the top, as analysers draw return loss.
+export class FrequencyChart extends ChartBox {
+    #x = null;
+    #hairline = null;
 
     draw({ title, panels, bands = [], sep }) {
         const stops = panels[0].curves[0].points.map(([f]) => f);
@@ -106,21 +179,15 @@ export class FrequencyChart {
         const shares = panels.reduce((sum, p) => sum + (p.share ?? 1), 0);
         const height = 520;
         const plotHeight = height - TOP - BOTTOM - GAP * (panels.length - 1);
-        const svg = element(null, 'svg', {
-            xmlns: SVG, viewBox: `0 0 ${WIDTH} ${height}`, width: WIDTH, height,
-            'font-family': 'DejaVu Sans, Verdana, sans-serif', 'font-size': 12,
-            'aria-hidden': 'true', focusable: 'false',
-        });
-        element(svg, 'rect', { width: WIDTH, height, fill: '#ffffff' });
-        element(svg, 'text', { x: WIDTH / 2, y: 22, 'text-anchor': 'middle', 'font-size': 15 },
-                title);
+        const svg = sheet(title, WIDTH, height);
         const x = (f) => LEFT + (WIDTH - LEFT - RIGHT) * Math.log(f / low) / Math.log(high / low);
         this.#x = { x, low, high };
         let top = TOP;
         panels.forEach((panel, index) => {
             const h = plotHeight * (panel.share ?? 1) / shares;
-            const y = (v) => top + h - h * (Math.min(Math.max(v, panel.low), panel.high) - panel.low) /
-                                       (panel.high - panel.low);
+            const up = (v) => h * (Math.min(Math.max(v, panel.low), panel.high) - panel.low) /
+                              (panel.high - panel.low);
+            const y = (v) => (panel.downwards ? top + up(v) : top + h - up(v));
             for (const [name, from, to] of bands) {
                 const a = x(Math.max(from, low)), b = x(Math.min(to, high));
                 element(svg, 'rect', { x: a, y: top, width: Math.max(1, b - a), height: h,
@@ -140,6 +207,13 @@ export class FrequencyChart {
                 if (index === panels.length - 1)
                     element(svg, 'text', { x: x(f), y: top + h + 16, 'text-anchor': 'middle' },
                             tickText(f, sep));
+            }
+            for (const guide of panel.guides ?? []) {
+                element(svg, 'line', { x1: LEFT, x2: WIDTH - RIGHT, y1: y(guide.value),
+                                       y2: y(guide.value), stroke: guide.colour,
+                                       'stroke-dasharray': '5 3' });
+                element(svg, 'text', { x: WIDTH - RIGHT - 4, y: y(guide.value) - 4,
+                                       'text-anchor': 'end', fill: guide.colour }, guide.label);
             }
             element(svg, 'rect', { x: LEFT, y: top, width: WIDTH - LEFT - RIGHT, height: h,
                                    fill: 'none', stroke: '#000000' });
@@ -178,54 +252,22 @@ export class FrequencyChart {
         this.#hairline = element(svg, 'line', { x1: 0, x2: 0, y1: TOP, y2: height - BOTTOM,
                                                 stroke: '#5a5a5a', 'stroke-dasharray': '2 3',
                                                 visibility: 'hidden' });
-        this.#box.replaceChildren(svg);
-        this.#svg = svg;
-        this.#stops = stops;
-        this.#setCursor(null);
+        this.shown(svg, stops);
     }
 
-    #setCursor(mhz) {
-        this.#cursor = mhz;
-        if (!this.#svg)
-            return;
-        const shown = mhz !== null;
-        this.#hairline.setAttribute('visibility', shown ? 'visible' : 'hidden');
-        if (shown) {
+    placeAt(px) {
+        const { low, high } = this.#x;
+        const t = (px - LEFT) / (WIDTH - LEFT - RIGHT);
+        return t < 0 || t > 1 ? null : low * (high / low) ** t;
+    }
+
+    moveCursor(mhz) {
+        this.#hairline.setAttribute('visibility', mhz === null ? 'hidden' : 'visible');
+        if (mhz !== null) {
             const at = this.#x.x(mhz).toFixed(1);
             this.#hairline.setAttribute('x1', at);
             this.#hairline.setAttribute('x2', at);
         }
-        this.#onReading(shown ? this.#read(mhz) : '');
-    }
-
-    #point(event) {
-        if (!this.#svg)
-            return;
-        const box = this.#svg.getBoundingClientRect();
-        const px = (event.clientX - box.left) * WIDTH / box.width;
-        const { low, high } = this.#x;
-        const t = (px - LEFT) / (WIDTH - LEFT - RIGHT);
-        this.#setCursor(t < 0 || t > 1 ? null : low * (high / low) ** t);
-    }
-
-    // The desktop's keys: to the computed point before or after the
-    // cursor, or to either end.
-    #key(event) {
-        const stops = this.#stops;
-        if (stops.length === 0 || !['ArrowLeft', 'ArrowRight', 'Home', 'End'].includes(event.key))
-            return;
-        event.preventDefault();
-        const c = this.#cursor;
-        let next;
-        if (event.key === 'Home' || (event.key === 'ArrowRight' && c === null))
-            next = stops[0];
-        else if (event.key === 'End' || (event.key === 'ArrowLeft' && c === null))
-            next = stops.at(-1);
-        else if (event.key === 'ArrowRight')
-            next = stops.find((f) => f > c * (1 + 1e-12)) ?? stops.at(-1);
-        else
-            next = stops.findLast((f) => f < c * (1 - 1e-12)) ?? stops[0];
-        this.#setCursor(next);
     }
 }
 

@@ -3,17 +3,20 @@
 //
 // The prediction, as the desktop's prediction window has it: the design of
 // the last calculation that worked, predicted again a short pause after
-// each change of the fields; the SWR and beam charts with their read-out,
+// each change of the fields; the charts (views.js) with their read-out,
 // the summary, the tuning and "Use F′ MHz", the progress and Cancel, the
 // files saved as downloads and a measurement read from a file the user
 // chooses (in the page: it is never sent anywhere). Every text for people
 // comes from the study; this only shows it.
 
-import { FrequencyChart, svgFile } from './chart.js';
+import { svgFile } from './chart.js';
+import { Views } from './views.js';
 
 const $ = (id) => document.getElementById(id);
 const TYPING_PAUSE = 400; // ms after the last change before a sweep starts
-const LOBE_JUMP = 25; // degrees of elevation between points that are a change of lobe, as on the desktop
+// The fields read by the study and each one's problem beside it; the choices.
+const TYPED = ['wires', 'diameter', 'highest', 'points', 'length'];
+const FIELDS = [...TYPED, 'reference', 'cable'];
 const LARGEST_MEASUREMENT = 16 * 1024 * 1024; // bytes; 100,000 points take 5 MB
 
 function download(name, text, type) {
@@ -40,23 +43,31 @@ export class Prediction {
     #generation = 0;
     #pause = 0;
     #busy = 0; // study calls under way
-    #swr;
-    #beam;
+    #views;
 
     // calls.calculate(unit) presses the calculator's button of the unit.
     constructor(studyReady, calls) {
         this.#studyReady = studyReady;
         this.#calculate = calls.calculate;
-        const reading = (text) => { $('readout').textContent = text; };
-        this.#swr = new FrequencyChart($('swr-chart'),
-                                       { read: (f) => this.#study.readSwr(f), onReading: reading });
-        this.#beam = new FrequencyChart($('beam-chart'),
-                                        { read: (f) => this.#study.readBeam(f), onReading: reading });
-        for (const id of ['wires', 'diameter', 'highest'])
-            $(id).addEventListener('input', () => {
-                clearTimeout(this.#pause);
-                this.#pause = setTimeout(() => this.#sweep(), TYPING_PAUSE);
+        this.#views = new Views({ study: () => this.#study, fields: () => this.#fields(),
+                                  busy: (on) => this.#work(on) });
+        const changed = () => {
+            clearTimeout(this.#pause);
+            this.#pause = setTimeout(() => this.#sweep(), TYPING_PAUSE);
+        };
+        for (const id of TYPED) {
+            $(id).addEventListener('input', changed);
+            // Enter in a field predicts at once.
+            $(id).addEventListener('keydown', (event) => {
+                if (event.key === 'Enter')
+                    this.#sweep();
             });
+        }
+        $('reference').addEventListener('change', changed);
+        $('cable').addEventListener('change', () => {
+            $('length').disabled = !$('cable').value;
+            changed();
+        });
         $('cancel').addEventListener('click', () => this.#study?.cancel());
         $('use').addEventListener('click', () => this.#useTuned());
         $('save-plot').addEventListener('click', () => this.#savePlot());
@@ -67,7 +78,6 @@ export class Prediction {
             'table', '.txt', 'Saved the table as', () => this.#study.table()));
         $('load-measurement').addEventListener('click', () => $('measurement-file').click());
         $('measurement-file').addEventListener('change', () => this.#loadMeasurement());
-        this.#tabs();
     }
 
     async open() {
@@ -83,6 +93,12 @@ export class Prediction {
         this.#noDesign = settings.noDesign;
         $('diameter').value = settings.diameter.byDefault;
         $('wires').value = settings.wires.byDefault;
+        $('points').value = settings.points.byDefault;
+        $('length').value = settings.length;
+        for (const [ohms, text] of settings.references)
+            $('reference').add(new Option(text, String(ohms)));
+        for (const [id, name] of settings.cables)
+            $('cable').add(new Option(name, id));
         this.follow(this.#pending?.answer, this.#pending?.unit);
     }
 
@@ -95,22 +111,24 @@ export class Prediction {
             this.#pending = answer ? { answer, unit } : this.#pending;
             return;
         }
+        const controls = [...FIELDS, 'pattern-at', 'save-deck', 'load-measurement'];
         if (!answer) {
-            for (const id of ['wires', 'diameter', 'highest', 'save-deck', 'load-measurement'])
+            for (const id of controls)
                 $(id).disabled = true;
-            this.#swr.clear(this.#noDesign);
-            this.#beam.clear(this.#noDesign);
+            this.#views.clear(this.#noDesign);
             this.#setState('none', this.#noDesign);
             return;
         }
-        for (const id of ['wires', 'diameter', 'highest', 'save-deck', 'load-measurement'])
+        for (const id of controls)
             $(id).disabled = false;
+        $('length').disabled = !$('cable').value;
         const before = this.#design;
         if (!before || $('highest').value === before.defaultHighest)
             $('highest').value = answer.design.defaultHighest;
         this.#design = answer.design;
         this.#unit = unit;
         $('prediction-title').textContent = answer.design.heading;
+        $('pattern-at').placeholder = answer.design.frequency;
         // The same antenna in the other unit: only the words change.
         if (answer.sameAntenna && before && (this.#state === 'running' || this.#state === 'done')) {
             if (this.#state === 'done')
@@ -121,18 +139,18 @@ export class Prediction {
             this.#shown = null;
             this.#tuned = null;
             this.#showTuning('');
+            $('pattern-at').value = '';
             this.#show(null, 'The predicted SWR appears here.', 'The beam appears here.');
         }
         this.#sweep();
     }
 
     #fields() {
-        return { wires: $('wires').value, diameter: $('diameter').value,
-                 highest: $('highest').value };
+        return Object.fromEntries(FIELDS.map((id) => [id, $(id).value]));
     }
 
     #problems(problems = {}) {
-        for (const id of ['wires', 'diameter', 'highest']) {
+        for (const id of TYPED) {
             const text = problems[id] ?? '';
             $(`${id}-problem`).textContent = text;
             $(`${id}-problem`).hidden = !text;
@@ -160,10 +178,8 @@ export class Prediction {
         const generation = ++this.#generation;
         const fields = this.#fields();
         this.#problems();
-        if (!this.#shown) {
-            this.#swr.clear('Predicting…');
-            this.#beam.clear('Predicting…');
-        }
+        if (!this.#shown)
+            this.#views.clear('Predicting…');
         this.#setState('running', this.#study.running(fields.highest));
         this.#work(true);
         let answer;
@@ -187,6 +203,7 @@ export class Prediction {
         } else {
             this.#show(answer.prediction);
             this.#setState('done', answer.prediction.status);
+            this.#views.pattern();
             if (answer.tuned)
                 this.#showTuned(answer.tuned);
             else
@@ -243,42 +260,12 @@ export class Prediction {
 
     #show(prediction, swrPlaceholder = '', beamPlaceholder = '') {
         this.#shown = prediction;
-        $('readout').textContent = '';
+        this.#views.show(prediction);
         if (!prediction) {
-            this.#swr.clear(swrPlaceholder);
-            this.#beam.clear(beamPlaceholder);
+            this.#views.clear(swrPlaceholder, beamPlaceholder);
             $('summary').value = '';
             return;
         }
-        const sep = this.#study.separators;
-        const points = prediction.points;
-        const column = (k) => points.map((p) => [p[0], p[k] ?? NaN]);
-        const finite = points.map((p) => p[1]).filter(Number.isFinite);
-        const swrTop = Math.min(10, Math.max(3, Math.ceil(Math.max(...finite, 1))));
-        const gains = points.flatMap((p) => [p[2], p[3]]).filter(Number.isFinite);
-        const gainLow = Math.floor(Math.min(...gains, 0) / 5) * 5;
-        const gainHigh = Math.ceil(Math.max(...gains, 0) / 5) * 5 || 5;
-        const horizon = { name: 'at the horizon', colour: '#1b5e20', points: column(2) };
-        const curves = [{ name: 'predicted SWR', colour: '#0033cc', points: column(1) }];
-        if (prediction.measured?.swr.length)
-            curves.push({ name: 'measured SWR', colour: '#c62828', dashed: true,
-                          points: prediction.measured.swr });
-        this.#swr.draw({
-            title: prediction.title, bands: prediction.bands, sep,
-            panels: [{ label: 'SWR', low: 1, high: swrTop, share: 2, curves },
-                     { label: 'dBi', low: gainLow, high: gainHigh, curves: [horizon] }],
-        });
-        const elevations = points.map((p) => p[4]).filter(Number.isFinite);
-        this.#beam.draw({
-            title: prediction.title, bands: prediction.bands, sep,
-            panels: [{ label: 'dBi', low: gainLow, high: gainHigh, share: 2,
-                       curves: [horizon, { name: 'strongest lobe', colour: '#6a1b9a',
-                                           points: column(3) }] },
-                     { label: 'degrees', low: Math.floor(Math.min(...elevations, 0) / 10) * 10,
-                       high: Math.ceil(Math.max(...elevations, 10) / 10) * 10,
-                       curves: [{ name: 'strongest lobe\u2019s elevation', colour: '#6a1b9a',
-                                  points: column(4), breakAt: LOBE_JUMP }] }],
-        });
         $('summary').value = prediction.summary;
     }
 
@@ -296,11 +283,11 @@ export class Prediction {
     }
 
     #savePlot() {
-        const chart = $('beam-panel').hidden ? this.#swr : this.#beam;
-        if (!this.#shown || !chart.svg)
+        const svg = this.#views.svg;
+        if (!this.#shown || !svg)
             return this.#notify('There is no prediction to save yet.', true);
         const name = this.#design.fileStem + '.svg';
-        download(name, svgFile(chart.svg), 'image/svg+xml');
+        download(name, svgFile(svg), 'image/svg+xml');
         this.#notify(`Saved the plot as ${name}`);
     }
 
@@ -333,29 +320,5 @@ export class Prediction {
             this.#notify(`Loaded ${answer.points} measured points from ${file.name}`);
         };
         reader.readAsArrayBuffer(file);
-    }
-
-    // The tabs of the charts: Left and Right move between them.
-    #tabs() {
-        const tabs = [$('swr-tab'), $('beam-tab')];
-        const select = (tab) => {
-            for (const t of tabs) {
-                const on = t === tab;
-                t.setAttribute('aria-selected', String(on));
-                t.tabIndex = on ? 0 : -1;
-                $(t.getAttribute('aria-controls')).hidden = !on;
-            }
-            $('readout').textContent = '';
-        };
-        tabs.forEach((tab, i) => {
-            tab.addEventListener('click', () => select(tab));
-            tab.addEventListener('keydown', (event) => {
-                if (event.key !== 'ArrowLeft' && event.key !== 'ArrowRight')
-                    return;
-                const next = tabs[(i + (event.key === 'ArrowRight' ? 1 : tabs.length - 1)) % tabs.length];
-                select(next);
-                next.focus();
-            });
-        });
     }
 }

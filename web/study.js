@@ -6,15 +6,19 @@
 // text for people, with the browser language's separators. The study's
 // NEC-2 runs go to the engine's workers (engine.js) through the pool
 // below, which the C++ engine (cpp/poolengine.cpp) calls as Module.discone.
-// One prediction or tuning runs at a time: a new one stops the one before
-// and waits for it to end. The other calls answer at once, also while one
-// runs.
+// One prediction, tuning or pattern runs at a time: a new prediction stops
+// the one running and waits for it to end; a tuning or a pattern waits its
+// turn. The other calls answer at once, also while one runs.
 //
 //   const study = await loadStudy(engine);
 //   study.calculate('inches', '146')  // { results, design } or { error }
-//   await study.predict({ wires, diameter, highest }, onProgress)
+//   await study.predict({ wires, diameter, highest, points, reference, cable, length },
+//                       onProgress)
 
 import createDiscone from './discone.js';
+
+// The prediction's fields, in the order the C functions take them.
+const FIELDS = ['wires', 'diameter', 'highest', 'points', 'reference', 'cable', 'length'];
 
 // The decimal and group separators of `language`, as Intl writes numbers.
 export function separatorsOf(language) {
@@ -182,9 +186,11 @@ export class Study {
                           [highest, this.#sep.decimal, this.#sep.group]);
     }
 
-    // One study call at a time: the one under way is stopped first.
-    async #exclusive(name, types, args, onProgress) {
-        this.#pool.stopAll();
+    // One study call at a time: the one under way is stopped first, unless
+    // this one waits for its end.
+    async #exclusive(name, types, args, onProgress, waits = false) {
+        if (!waits)
+            this.#pool.stopAll();
         const before = this.#busy;
         let finish;
         this.#busy = new Promise((resolve) => { finish = resolve; });
@@ -202,15 +208,27 @@ export class Study {
         }
     }
 
-    // fields: { wires, diameter, highest } as typed.
+    // fields: { wires, diameter, highest, points, reference, cable, length } as
+    // typed and chosen; cable is a cable's id, or empty for none.
     predict(fields, onProgress) {
-        return this.#exclusive('discone_predict', ['string', 'string', 'string', 'number'],
-                               [fields.wires, fields.diameter, fields.highest, this.#region],
-                               onProgress);
+        return this.#exclusive('discone_predict', [...FIELDS.map(() => 'string'), 'number'],
+                               [...FIELDS.map((k) => fields[k]), this.#region], onProgress);
     }
 
     tune(onProgress) {
-        return this.#exclusive('discone_tune', [], [], onProgress);
+        return this.#exclusive('discone_tune', [], [], onProgress, true);
+    }
+
+    // The elevation pattern at `at` as typed (empty: the design frequency).
+    pattern(at, fields, onProgress) {
+        return this.#exclusive('discone_pattern', ['string', ...FIELDS.map(() => 'string')],
+                               [at, ...FIELDS.map((k) => fields[k])], onProgress, true);
+    }
+
+    // The pattern field's text for a frequency chosen on the SWR chart.
+    patternAt(mhz) {
+        return this.#call('discone_pattern_at', ['number', 'string', 'string'],
+                          [mhz, this.#sep.decimal, this.#sep.group]);
     }
 
     // Stops the prediction or tuning under way; it answers { cancelled }.
@@ -231,8 +249,7 @@ export class Study {
     }
 
     deck(fields) {
-        return this.#json('discone_deck', ['string', 'string', 'string'],
-                          [fields.wires, fields.diameter, fields.highest]);
+        return this.#json('discone_deck', FIELDS.map(() => 'string'), FIELDS.map((k) => fields[k]));
     }
 
     // bytes: a Uint8Array of the file the user chose.
@@ -248,14 +265,31 @@ export class Study {
         }
     }
 
-    readSwr(mhz) {
-        return this.#call('discone_read_swr', ['number', 'string', 'string'],
-                          [mhz, this.#sep.decimal, this.#sep.group]);
+    // The read-outs: at a frequency, the Smith chart's at a computed
+    // point's index, the pattern's at an elevation.
+    readSwr(mhz, returnLoss) {
+        return this.#read('discone_read_swr', [mhz, returnLoss ? 1 : 0], ['number', 'number']);
     }
 
     readBeam(mhz) {
-        return this.#call('discone_read_beam', ['number', 'string', 'string'],
-                          [mhz, this.#sep.decimal, this.#sep.group]);
+        return this.#read('discone_read_beam', [mhz]);
+    }
+
+    readImpedance(mhz) {
+        return this.#read('discone_read_impedance', [mhz]);
+    }
+
+    readSmith(index) {
+        return this.#read('discone_read_smith', [index]);
+    }
+
+    readPattern(elevation) {
+        return this.#read('discone_read_pattern', [elevation]);
+    }
+
+    #read(name, args, types = ['number']) {
+        return this.#call(name, [...types, 'string', 'string'],
+                          [...args, this.#sep.decimal, this.#sep.group]);
     }
 }
 

@@ -8,7 +8,11 @@
 // large; the prediction's summary, its table and its deck as `--cm 146
 // --swr` and `--nec` print them; the tuning as `--tune` finds it and "Use
 // F′ MHz" calculating the tuned design; a measurement's summary as
-// `--measured` gives it; the chart read from the keyboard; no request to
+// `--measured` gives it; the chart read from the keyboard; the fields of
+// the frequencies, the reference and the feed line as `--points`, `--z0`
+// and `--feedline` take them, a length the study refuses, and each view's
+// chart, read from the keyboard, the pattern's picked on the SWR chart; no
+// request to
 // another site and no style or script the page's policy refuses; the page at
 // 360 pixels wide; and axe-core finding no serious or critical violation.
 //   node page_test.mjs SITE NATIVE_BUILD MEASUREMENT.s1p
@@ -183,6 +187,87 @@ test('tuning, and Use F′ MHz calculating the tuned design', async () => {
     assert.deepEqual(await results(), dimensions(await desktop('--cm', frequency)));
     await predicted();
     assert.match(await page.textContent('#prediction-title'), new RegExp(`${frequency} MHz, centimetres`));
+});
+
+// The summary and notes: the table's comment lines after its header.
+function summaryOf(table) {
+    const lines = table.split('\n').filter((l) => l.startsWith('# ')).map((l) => l.slice(2));
+    return lines.slice(lines.findIndex((l) => l.startsWith('frequency_mhz')) + 1);
+}
+
+test('the frequencies, the reference and the feed line are the command line\'s', async () => {
+    const summary = async () => (await page.inputValue('#summary')).split('\n');
+    await calculate('146', '#centimetres');
+    const cases = [
+        { tag: '11 frequencies', fields: { points: '11' }, args: [] },
+        { tag: '75 ohms', fields: { reference: '75' }, args: ['--z0', '75'] },
+        { tag: 'a feed line', fields: { reference: '50', cable: 'rg213', length: '10' },
+          args: ['--feedline', 'rg213:10'], radio: true },
+    ];
+    for (const { tag, fields, args, radio } of cases) {
+        // The measurement loaded before stays beside the prediction.
+        const expected = summaryOf(await desktop('--cm', '146', '--points', '11', '--swr',
+                                                 '--measured', measurement, ...args));
+        for (const [id, value] of Object.entries(fields))
+            await (id === 'reference' || id === 'cable' ? page.selectOption(`#${id}`, value)
+                                                        : page.fill(`#${id}`, value));
+        // Until the prediction for all the fields is shown; a wrong one is
+        // told by the comparison after.
+        await page.waitForFunction((lines) => /^Predicted for .* at 11 frequencies/.test(
+            document.getElementById('prediction-status').textContent) &&
+            document.getElementById('summary').value === lines, expected.join('\n'),
+                                   { timeout: 60_000 }).catch(() => {});
+        const shown = await summary();
+        assert.deepEqual(shown, expected, tag);
+        assert.equal(shown.some((l) => l.startsWith('radio end: ')), Boolean(radio), tag);
+    }
+    // The radio end beside the antenna, read as return loss from the keyboard.
+    await page.selectOption('#scale', 'return-loss');
+    await page.focus('#swr-chart');
+    await page.keyboard.press('Home');
+    assert.match(await page.textContent('#readout'), new RegExp(
+        '^146 MHz: antenna return loss \\d+\\.\\d dB, radio end return loss \\d+\\.\\d dB, ' +
+        '−?\\d+\\.\\d dBi at the horizon$'));
+    assert.match(await page.innerHTML('#swr-chart'), /at the radio, 10 m of RG-213\/U/);
+    // A length the study's settings refuse, in the desktop's words (its
+    // limits are 0 and kMaximumFeedlineMetres, 1000).
+    await page.fill('#length', 'ten');
+    await page.waitForSelector('#length-problem:not([hidden])');
+    assert.equal(await page.textContent('#length-problem'),
+                 'Type the feed line\'s length as a number from 0 to 1000 m, such as 12 or 1.5');
+    assert.equal(await page.getAttribute('#length', 'aria-invalid'), 'true');
+    await page.fill('#length', '10');
+    await page.waitForSelector('#length-problem[hidden]', { state: 'attached' });
+});
+
+test('each view shows its chart under its name and reads out from the keyboard', async () => {
+    const views = [
+        { tab: 'impedance', name: 'Impedance chart', reading: /^1460 MHz: R −?\d+\.\d Ω, X −?\d+\.\d Ω$/ },
+        { tab: 'smith', name: 'Smith chart', reading: /^1460 MHz: R −?\d+\.\d Ω, X −?\d+\.\d Ω, SWR \d+\.\d\d$/ },
+        { tab: 'beam', name: 'Beam chart', reading: /^1460 MHz: −?\d+\.\d dBi at the horizon/ },
+    ];
+    for (const { tab, name, reading } of views) {
+        await page.click(`#${tab}-tab`);
+        assert.equal(await page.getAttribute(`#${tab}-tab`, 'aria-selected'), 'true', tab);
+        assert.equal(await page.getAttribute(`#${tab}-chart`, 'aria-label'), name, tab);
+        await page.waitForSelector(`#${tab}-chart svg`);
+        await page.focus(`#${tab}-chart`);
+        await page.keyboard.press('End');
+        assert.match(await page.textContent('#readout'), reading, tab);
+    }
+    // Enter on the SWR chart takes the read-out's frequency to the pattern.
+    await page.click('#swr-tab');
+    await page.focus('#swr-chart');
+    await page.keyboard.press('Home');
+    await page.keyboard.press('Enter');
+    assert.equal(await page.getAttribute('#pattern-tab', 'aria-selected'), 'true');
+    assert.equal(await page.inputValue('#pattern-at'), '146');
+    assert.equal(await page.getAttribute('#pattern-chart', 'aria-label'), 'Elevation pattern chart');
+    await page.waitForSelector('#pattern-chart svg', { timeout: 120_000 });
+    assert.match(await page.innerHTML('#pattern-chart'), /elevation patterns[^]*146 MHz/);
+    await page.focus('#pattern-chart');
+    await page.keyboard.press('Home');
+    assert.match(await page.textContent('#readout'), /^146 MHz, −\d+° elevation: /);
 });
 
 test('the page fits 360 pixels and axe-core finds no serious or critical violation', async () => {

@@ -3,6 +3,7 @@
 #include "answers.h"
 
 #include "bands.h"
+#include "views.h"
 
 namespace discone::web {
 
@@ -42,32 +43,57 @@ void designFields(Json& json, const study::Design& design, const Separators& sep
         .field("fileStem", "discone-" + mhzText(design, {".", ""}) + "MHz");
 }
 
-Fields readFields(const study::Design& design, const char* wires, const char* diameter,
-                  const char* highest, const Separators& sep) {
+Fields readFields(const study::Design& design, const FieldTexts& typed, const Separators& sep) {
     Fields f;
     study::Options options;
-    const study::SettingDescriptor& radials = study::setting(study::Setting::Radials);
-    if (const auto n = study::readSetting(radials, wires, sep))
-        options.radials = static_cast<int>(*n);
-    else
-        f.wires = "Type " + study::wanted(radials, sep) + ", such as 16";
+    const auto whole = [&sep](study::Setting id, const char* text,
+                              std::optional<std::string>& problem,
+                              const std::string& example) -> std::optional<int> {
+        const study::SettingDescriptor& row = study::setting(id);
+        if (const auto n = study::readSetting(row, text, sep))
+            return static_cast<int>(*n);
+        problem = "Type " + study::wanted(row, sep) + ", such as " + example;
+        return std::nullopt;
+    };
+    if (const auto n = whole(study::Setting::Radials, typed.wires, f.wires, "16"))
+        options.radials = *n;
+    const study::SettingDescriptor& points = study::setting(study::Setting::Points);
+    if (const auto n = whole(study::Setting::Points, typed.points, f.points,
+                             readableText(points.byDefault, 6, sep)))
+        options.points = *n;
     const study::SettingDescriptor& thickness = study::setting(study::Setting::WireDiameter);
-    if (const auto mm = study::readSetting(thickness, diameter, sep))
+    if (const auto mm = study::readSetting(thickness, typed.diameter, sep))
         options.wireDiameterMm = *mm;
     else
         f.diameter =
             "Type " + study::wanted(thickness, sep) + " mm, such as 2 or 1" + sep.decimal + "5";
     // The default leaves the sweep free to end early where the rods reach
     // NEC-2's limits, as the command line does.
-    if (highest != study::defaultHighestText(design, sep)) {
+    if (typed.highest != study::defaultHighestText(design, sep)) {
         const study::SettingDescriptor& top = study::setting(study::Setting::Highest);
-        if (const auto mhz = study::readSetting(top, highest, sep))
+        if (const auto mhz = study::readSetting(top, typed.highest, sep))
             options.highestMHz = *mhz;
         else
             f.highest = "Type a frequency above " + mhzText(design, sep) + " MHz, such as " +
                         study::defaultHighestText(design, sep);
     }
-    if (!f.wires && !f.diameter && !f.highest)
+    // The page offers 50 and 75 ohms, as the desktop does.
+    const study::SettingDescriptor& reference = study::setting(study::Setting::ReferenceOhms);
+    if (const auto ohms = study::readSetting(reference, typed.reference, sep))
+        options.referenceOhms = *ohms;
+    else
+        f.reference = "Choose 50 or 75 ohms";
+    if (const std::string_view id = typed.cable; !id.empty()) {
+        const study::SettingDescriptor& line = study::setting(study::Setting::Feedline);
+        const auto metres = readPlainNumber(typed.length, sep);
+        const study::Cable* cable = study::findCable(id);
+        if (cable && metres && *metres >= line.low && *metres <= line.high)
+            options.feedline = study::Feedline{cable, *metres};
+        else
+            f.length = "Type the feed line's length as " + study::wanted(line, sep) +
+                       " m, such as 12 or 1" + sep.decimal + "5";
+    }
+    if (!f.wires && !f.diameter && !f.highest && !f.points && !f.reference && !f.length)
         f.options = options;
     return f;
 }
@@ -77,6 +103,9 @@ void problems(Json& json, const Fields& f) {
     json.fieldOrNull("wires", f.wires)
         .fieldOrNull("diameter", f.diameter)
         .fieldOrNull("highest", f.highest)
+        .fieldOrNull("points", f.points)
+        .fieldOrNull("reference", f.reference)
+        .fieldOrNull("length", f.length)
         .close();
 }
 
@@ -95,7 +124,7 @@ static void measuredFields(Json& json, const study::Prediction& p) {
 // The prediction as the page shows it: the summary's text, the chart's
 // numbers, and the amateur bands of the reader's region within the sweep.
 void predictionObject(Json& json, const study::Prediction& p, const study::Design& shown,
-                      int region, const Separators& sep) {
+                      const study::Measurement* measurement, int region, const Separators& sep) {
     std::string summary;
     const auto add = [&summary](const std::string& line) {
         summary += (summary.empty() ? "" : "\n") + line;
@@ -129,6 +158,7 @@ void predictionObject(Json& json, const study::Prediction& p, const study::Desig
     }
     json.closeArray();
     measuredFields(json, p);
+    viewFields(json, p, measurement, sep);
     json.key("bands").openArray();
     for (const study::Band& band : study::bandsWithin(region, sweep.points.front().frequencyMHz,
                                                       sweep.points.back().frequencyMHz))

@@ -26,21 +26,26 @@ std::string mhzText(const study::Design& design, const Separators& sep);
 // "frequency", "defaultHighest", "heading" and "fileStem" of the design.
 void designFields(Json& json, const study::Design& design, const Separators& sep);
 
+// The fields as typed: the cable is its id, or empty for none.
+struct FieldTexts {
+    const char *wires, *diameter, *highest, *points, *reference, *cable, *length;
+};
+
 // The fields' options, as the desktop's prediction window reads them, or
 // the problem of each field that cannot be read.
 struct Fields {
     std::optional<study::Options> options;
-    std::optional<std::string> wires, diameter, highest;
+    std::optional<std::string> wires, diameter, highest, points, reference, length;
 };
-Fields readFields(const study::Design& design, const char* wires, const char* diameter,
-                  const char* highest, const Separators& sep);
+Fields readFields(const study::Design& design, const FieldTexts& typed, const Separators& sep);
 
 // "problems": each field's, or null.
 void problems(Json& json, const Fields& f);
 
-// The prediction as the page shows it, for the design in the unit shown.
+// The prediction as the page shows it, for the design in the unit shown,
+// with the measurement loaded, if any, on its Smith chart.
 void predictionObject(Json& json, const study::Prediction& p, const study::Design& shown,
-                      int region, const Separators& sep);
+                      const study::Measurement* measurement, int region, const Separators& sep);
 
 // The tuning's line while it is found.
 std::string tuningLine(const study::Design& design, const Separators& sep);

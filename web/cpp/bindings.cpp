@@ -2,17 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The page's way into the project's C++: a small C interface whose answers
-// are JSON text (json.h), called from web/study.js. It keeps what the
-// desktop's windows keep: the last design calculated, the prediction shown,
-// the measurement loaded and the tuning. Every text for people is made here
-// or in the study, with the separators the page passes in (the browser
-// language's), so the page says what the desktop says. discone_predict and
-// discone_tune wait for the engine's workers (poolengine.h) and are called
-// asynchronously; the others return at once and may be called meanwhile.
+// are JSON text (json.h), called from web/study.js, keeping what the
+// desktop's windows keep (state.h). This file has the calculator, the
+// prediction, the tuning and the files; viewbindings.cpp the views' read-outs
+// and the pattern. Every text for people is made here or in the study, with
+// the separators the page passes in (the browser language's), so the page
+// says what the desktop says. discone_predict and discone_tune wait for the
+// engine's workers (poolengine.h) and are called asynchronously; the others
+// return at once and may be called meanwhile.
 #include "answers.h"
 #include "json.h"
 #include "poolengine.h"
 #include "readout.h"
+#include "state.h"
 #include "study.h"
 
 #include "bands.h"
@@ -27,27 +29,16 @@
 using namespace discone;
 using namespace discone::web;
 
-namespace {
-
-struct State {
-    std::optional<study::Design> design;
-    std::optional<study::Prediction> prediction;
-    std::optional<study::Measurement> measurement;
-    std::optional<study::Tuned> tuned;
-    study::Options tunedFor;
-};
+namespace discone::web {
 
 State& state() {
     static State s;
     return s;
 }
 
-// Each entry point answers in a buffer of its own, read by the page before
-// the next call to the same entry point.
-const char* answer(std::string& buffer, std::string text) {
-    buffer = std::move(text);
-    return buffer.c_str();
-}
+} // namespace discone::web
+
+namespace {
 
 // Progress to the page: work done of all, by the study's weights.
 // clang-format off
@@ -55,10 +46,6 @@ EM_JS(void, reportProgress, (int done, int total), {
     Module.discone.progress(done, total);
 });
 // clang-format on
-
-std::string failureJson(const std::string& message) {
-    return Json().open().field("failure", message).close().text();
-}
 
 } // namespace
 
@@ -102,7 +89,8 @@ EMSCRIPTEN_KEEPALIVE const char* discone_settings(const char* decimal, const cha
     const std::pair<const char*, study::Setting> rows[] = {
         {"wires", study::Setting::Radials},
         {"diameter", study::Setting::WireDiameter},
-        {"highest", study::Setting::Highest}};
+        {"highest", study::Setting::Highest},
+        {"points", study::Setting::Points}};
     for (const auto& [name, id] : rows) {
         const study::SettingDescriptor& row = study::setting(id);
         json.key(name).open().field("low", row.low).field("high", row.high);
@@ -110,6 +98,14 @@ EMSCRIPTEN_KEEPALIVE const char* discone_settings(const char* decimal, const cha
                    std::isnan(row.byDefault) ? std::string() : readableText(row.byDefault, 6, sep));
         json.field("help", std::string(row.help)).field("wanted", study::wanted(row, sep)).close();
     }
+    // The desktop's choices: 50 and 75 ohms, and the cables by their names.
+    json.key("references").openArray();
+    for (const double ohms : {50.0, 75.0})
+        json.openArray().number(ohms).string(readableText(ohms, 3, sep)).closeArray();
+    json.closeArray().key("cables").openArray();
+    for (const study::Cable& c : study::cables())
+        json.openArray().string(c.id).string(c.name).closeArray();
+    json.closeArray().field("length", "10");
     json.field("noDesign", "Calculate a design first: type the lowest frequency in the main window "
                            "and press CALCULATE Inches or CALCULATE CM.");
     return answer(buffer, json.close().text());
@@ -132,7 +128,9 @@ EMSCRIPTEN_KEEPALIVE const char* discone_running(const char* highest, const char
 // "tuning" the line to show while the tuning is found (null when the
 // tuning shown holds).
 EMSCRIPTEN_KEEPALIVE const char* discone_predict(const char* wires, const char* diameter,
-                                                 const char* highest, int region,
+                                                 const char* highest, const char* points,
+                                                 const char* reference, const char* cable,
+                                                 const char* length, int region,
                                                  const char* decimal, const char* group) {
     static std::string buffer;
     const Separators sep{decimal, group};
@@ -140,7 +138,8 @@ EMSCRIPTEN_KEEPALIVE const char* discone_predict(const char* wires, const char* 
     if (!s.design)
         return answer(buffer, failureJson("Calculate a design first."));
     const study::Design design = *s.design;
-    const Fields fields = readFields(design, wires, diameter, highest, sep);
+    const Fields fields =
+        readFields(design, typed(wires, diameter, highest, points, reference, cable, length), sep);
     Json json;
     json.open();
     if (!fields.options) {
@@ -159,8 +158,10 @@ EMSCRIPTEN_KEEPALIVE const char* discone_predict(const char* wires, const char* 
                            engine, stop.get_token(), reportProgress, sep);
     } catch (const study::SettingError& error) {
         Fields f;
-        (error.setting() == study::Setting::Highest ? f.highest : f.diameter) =
-            capitalised(error.what());
+        const study::Setting which = error.setting();
+        (which == study::Setting::Highest  ? f.highest
+         : which == study::Setting::Points ? f.points
+                                           : f.diameter) = capitalised(error.what());
         problems(json, f);
         return answer(buffer, json.close().text());
     } catch (const nec::Cancelled&) {
@@ -172,7 +173,7 @@ EMSCRIPTEN_KEEPALIVE const char* discone_predict(const char* wires, const char* 
         s.prediction.reset();
         return answer(buffer, failureJson(error.what()));
     }
-    predictionObject(json.key("prediction"), *s.prediction, design, region, sep);
+    predictionObject(json.key("prediction"), *s.prediction, design, measurement(s), region, sep);
     if (s.tuned) {
         json.key("tuned").open();
         tunedFields(json, *s.tuned, sep);
@@ -190,7 +191,7 @@ EMSCRIPTEN_KEEPALIVE const char* discone_view(int region, const char* decimal, c
     if (!s.prediction || !s.design)
         return "null";
     Json json;
-    predictionObject(json, *s.prediction, *s.design, region, {decimal, group});
+    predictionObject(json, *s.prediction, *s.design, measurement(s), region, {decimal, group});
     return answer(buffer, json.text());
 }
 
@@ -239,13 +240,18 @@ EMSCRIPTEN_KEEPALIVE const char* discone_touchstone() {
 }
 
 EMSCRIPTEN_KEEPALIVE const char* discone_deck(const char* wires, const char* diameter,
-                                              const char* highest, const char* decimal,
+                                              const char* highest, const char* points,
+                                              const char* reference, const char* cable,
+                                              const char* length, const char* decimal,
                                               const char* group) {
     static std::string buffer;
     const Separators sep{decimal, group};
     const State& s = state();
     const Fields fields =
-        s.design ? readFields(*s.design, wires, diameter, highest, sep) : Fields{};
+        s.design
+            ? readFields(*s.design,
+                         typed(wires, diameter, highest, points, reference, cable, length), sep)
+            : Fields{};
     Json json;
     json.open();
     if (!fields.options)
@@ -283,22 +289,15 @@ EMSCRIPTEN_KEEPALIVE const char* discone_measurement(const char* name, const cha
     return answer(buffer, json.close().text());
 }
 
-// The read-outs of the charts at `mhz`, in the desktop's words.
-EMSCRIPTEN_KEEPALIVE const char* discone_read_swr(double mhz, const char* decimal,
+// The SWR chart's read-out at `mhz`, in the desktop's words; the other
+// views' are in viewbindings.cpp.
+EMSCRIPTEN_KEEPALIVE const char* discone_read_swr(double mhz, int returnLoss, const char* decimal,
                                                   const char* group) {
     static std::string buffer;
     const State& s = state();
-    return s.prediction ? answer(buffer, web::swrReading(*s.prediction, mhz, {decimal, group}))
+    return s.prediction ? answer(buffer, web::swrReading(*s.prediction, mhz, returnLoss != 0,
+                                                         {decimal, group}))
                         : "";
-}
-
-EMSCRIPTEN_KEEPALIVE const char* discone_read_beam(double mhz, const char* decimal,
-                                                   const char* group) {
-    static std::string buffer;
-    const State& s = state();
-    return s.prediction
-               ? answer(buffer, web::beamReading(s.prediction->sweep, mhz, {decimal, group}))
-               : "";
 }
 
 // The ITU region of a country code from the browser's language ("US" 2),
