@@ -267,6 +267,9 @@ export class Prediction {
             return;
         }
         $('summary').value = prediction.summary;
+        // Tall enough for every line up to twelve, so the feed line's and the
+        // measurement's lines are not hidden below the fold.
+        $('summary').rows = Math.min(12, Math.max(6, prediction.summary.split('\n').length));
     }
 
     #notify(text, problem = false) {

@@ -37,11 +37,11 @@ if (!discone) {
 }
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 
-// The desktop program's standard output, in a locale that writes a point,
-// as the page's en-US does.
+// The desktop program's standard output in the page's en-US: a point, and
+// the amateur bands of ITU Region 2.
 async function desktop(...args) {
     const { stdout } = await promisify(execFile)(discone, args,
-                                                 { env: { ...process.env, LC_ALL: 'C.UTF-8' } });
+                                                 { env: { ...process.env, LC_ALL: 'en_US.UTF-8' } });
     return stdout;
 }
 

@@ -138,7 +138,7 @@ EMSCRIPTEN_KEEPALIVE const char* discone_predict(const char* wires, const char* 
     if (!s.design)
         return answer(buffer, failureJson("Calculate a design first."));
     const study::Design design = *s.design;
-    const Fields fields =
+    Fields fields =
         readFields(design, typed(wires, diameter, highest, points, reference, cable, length), sep);
     Json json;
     json.open();
@@ -146,6 +146,8 @@ EMSCRIPTEN_KEEPALIVE const char* discone_predict(const char* wires, const char* 
         problems(json, fields);
         return answer(buffer, json.close().text());
     }
+    // The summary's amateur bands are those the charts mark.
+    fields.options->region = region;
     try {
         const study::Plan plan = study::plan(design, *fields.options, sep);
         if (s.tuned && !(s.tunedFor.radials == plan.sweep.model.radials &&
