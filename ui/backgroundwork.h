@@ -17,12 +17,12 @@
 #include <QObject>
 #include <QString>
 
+#include "portable.h"
 #include <cstdint>
 #include <exception>
 #include <functional>
 #include <map>
 #include <memory>
-#include "portable.h"
 #include <thread>
 #include <utility>
 

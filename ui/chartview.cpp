@@ -26,7 +26,6 @@ namespace discone::ui {
 
 namespace {
 
-
 // As the read-out writes its numbers: fixed decimals, a true minus sign.
 QString fixed(double value, int decimals, const Separators& sep) {
     if (std::isinf(value))
@@ -217,7 +216,6 @@ void SwrView::clearChart() {
     showChart(nullptr);
 }
 
-
 QString SwrView::readingAt(const QPointF& point) const {
     const std::optional<double> mhz = cursorAt(point);
     return mhz ? textAt(*mhz) : QString();
@@ -247,8 +245,9 @@ QString SwrView::textAt(double mhz) const {
     QStringList parts;
     if (r.predicted)
         parts << match(QStringLiteral("antenna"), *r.predicted);
-    if (const auto radio = plot::curveAt(
-            chart_.radioEnd, mhz, [this](const plot::SwrPoint& p) { return matchOf(chart_, p.swr); }))
+    if (const auto radio = plot::curveAt(chart_.radioEnd, mhz, [this](const plot::SwrPoint& p) {
+            return matchOf(chart_, p.swr);
+        }))
         parts << match(QStringLiteral("radio end"), *radio);
     if (r.measured)
         parts << match(QStringLiteral("measured"), *r.measured);
@@ -274,8 +273,9 @@ std::vector<ReadoutView::Marker> SwrView::markersAt(double mhz) const {
         markers.push_back({QPointF(x, matchY(*r.measured)), plot::style::kMeasured});
     if (r.predicted)
         markers.push_back({QPointF(x, matchY(*r.predicted)), plot::style::kPredicted});
-    if (const auto radio = plot::curveAt(
-            chart_.radioEnd, mhz, [this](const plot::SwrPoint& p) { return matchOf(chart_, p.swr); }))
+    if (const auto radio = plot::curveAt(chart_.radioEnd, mhz, [this](const plot::SwrPoint& p) {
+            return matchOf(chart_, p.swr);
+        }))
         markers.push_back({QPointF(x, matchY(*radio)), plot::style::kRadioEnd});
     if (r.horizonDbi)
         markers.push_back(

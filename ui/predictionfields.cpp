@@ -25,6 +25,10 @@ QString oneAndAHalf(const Separators& sep) {
 
 } // namespace
 
+bool PredictionWindow::diameterChosen() const {
+    return !defaultDiameter_.isEmpty() && diameter_->text() == defaultDiameter_;
+}
+
 QString PredictionWindow::defaultHighest() const {
     return design_ ? defaultHighestFor(*design_) : QString();
 }
@@ -38,9 +42,12 @@ std::optional<study::Options> PredictionWindow::readOptions() {
     options.region = systemRegion();
     showFieldProblem(std::nullopt, {});
     const study::SettingDescriptor& diameter = study::setting(study::Setting::WireDiameter);
+    // Left to the study while the field shows its choice: rods that fit
+    // the design, thinner than the default where those do not.
+    const bool chosen = diameterChosen();
     if (const auto mm = study::readSetting(diameter, diameter_->text().toStdString(), sep))
-        options.wireDiameterMm = *mm;
-    else
+        options.wireDiameterMm = chosen ? std::nullopt : mm;
+    else if (!chosen)
         showFieldProblem(diameter.id,
                          QStringLiteral("Type %1 mm, such as 2 or %2")
                              .arg(text(study::wanted(diameter, sep)), oneAndAHalf(sep)));
@@ -112,7 +119,8 @@ void PredictionWindow::remember(const QString& key, const QVariant& value) const
 void PredictionWindow::rememberFields() const {
     Remembered settings;
     settings.setValue(settingKey(QStringLiteral("wires")), wires_->value());
-    settings.setValue(settingKey(QStringLiteral("diameter")), diameter_->text());
+    settings.setValue(settingKey(QStringLiteral("diameter")),
+                      diameterChosen() ? QString() : diameter_->text());
     settings.setValue(settingKey(QStringLiteral("highest")),
                       highest_->text() == defaultHighest() ? QString() : highest_->text());
     settings.setValue(settingKey(QStringLiteral("points")), points_->value());
@@ -129,8 +137,10 @@ void PredictionWindow::restoreSettings() {
     };
     if (const QVariant v = value("wires"); v.isValid())
         wires_->setValue(v.toInt());
-    if (const QVariant v = value("diameter"); v.isValid())
-        diameter_->setText(v.toString());
+    if (const QString typed = value("diameter").toString(); !typed.isEmpty()) {
+        diameter_->setText(typed);
+        defaultDiameter_.clear();
+    }
     highest_->setText(value("highest").toString());
     if (const QVariant v = value("points"); v.isValid())
         points_->setValue(v.toInt());

@@ -73,6 +73,8 @@ PredictionWindow::PredictionWindow(Program& program) : program_(program) {
     connect(points_, &QSpinBox::valueChanged, this, changed);
     for (QLineEdit* field : {diameter_, highest_, length_})
         connect(field, &QLineEdit::textEdited, this, changed);
+    // A diameter typed is the user's, whatever the design.
+    connect(diameter_, &QLineEdit::textEdited, this, [this] { defaultDiameter_.clear(); });
     connect(reference_, &QComboBox::currentIndexChanged, this, changed);
     connect(cable_, &QComboBox::currentIndexChanged, this, [this, changed] {
         length_->setEnabled(cable_->currentIndex() > 0);
@@ -230,8 +232,9 @@ QWidget* PredictionWindow::buildFields() {
     wires_ = spin("wires", QStringLiteral("Number of wires in the disc and in the cone"),
                   study::Setting::Radials);
     diameter_ = edit(box, "diameter", QStringLiteral("Wire or rod diameter in millimetres"), 10);
-    diameter_->setText(
-        text(readableText(study::setting(study::Setting::WireDiameter).byDefault, 6, sep)));
+    defaultDiameter_ =
+        text(readableText(study::setting(study::Setting::WireDiameter).byDefault, 6, sep));
+    diameter_->setText(defaultDiameter_);
     highest_ =
         edit(box, "highest", QStringLiteral("Highest frequency of the sweep in megahertz"), 10);
     points_ = spin("points", QStringLiteral("Number of frequencies in the sweep"),

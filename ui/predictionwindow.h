@@ -114,6 +114,7 @@ private:
     // Shows `problem` beside the field of `setting`, or clears every field's.
     void showFieldProblem(std::optional<study::Setting> setting, const QString& problem);
     std::optional<double> readPatternFrequency();
+    bool diameterChosen() const; // the field shows the study's choice
     QString defaultHighest() const;
     void restoreSettings();
     void rememberFields() const;
@@ -140,6 +141,9 @@ private:
     QScrollArea* scroll_;
     QSpinBox* wires_;
     QLineEdit* diameter_;
+    // The diameter the study chose for the design, as the field shows it
+    // while the user has typed none; empty once they have.
+    QString defaultDiameter_;
     QLabel* diameterProblem_;
     QLineEdit* highest_;
     QLabel* highestProblem_;

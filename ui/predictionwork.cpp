@@ -53,6 +53,10 @@ void PredictionWindow::startSweep() {
         return refuse(text(error.message(sep)));
     }
     refusal_.reset();
+    if (plan.chosenDiameter) {
+        defaultDiameter_ = text(readableText(plan.sweep.model.wireDiameterMm, 6, sep));
+        diameter_->setText(defaultDiameter_);
+    }
     if (tuned_ && !sameWires(tunedFor_, plan)) {
         tuned_.reset();
         tuningProblem_.reset();

@@ -194,6 +194,41 @@ private slots:
         }
     }
 
+    // Where the user has typed no diameter, the field shows the rods the
+    // design takes; one typed is kept, and refused where it does not fit.
+    void diameterFollowsTheDesign_data() {
+        QTest::addColumn<QString>("mhz");
+        QTest::addColumn<QString>("typed"); // empty: none
+        QTest::addColumn<QString>("status");
+        QTest::newRow("default fits") << "146"
+                                      << ""
+                                      << "16 rods of 2 mm";
+        // At 1300 MHz the disc is 44.76 mm across: 16 rods three radii
+        // apart on a hub of a quarter of it are at most pi 44.76 / 96 =
+        // 1.465 mm thick, 1.4 to two digits.
+        QTest::newRow("thinner where 2 mm do not fit") << "1300"
+                                                       << ""
+                                                       << "16 rods of 1.4 mm";
+        QTest::newRow("typed is kept") << "1300"
+                                       << "2"
+                                       << "Not predicted: 16 rods 2 mm across need a hub";
+    }
+    void diameterFollowsTheDesign() {
+        QFETCH(QString, mhz);
+        QFETCH(QString, typed);
+        QFETCH(QString, status);
+        calculate(mhz, "Command1");
+        PredictionWindow* window = prediction();
+        auto* field = child<QLineEdit>(window, "diameter");
+        QTRY_COMPARE(window->state(), State::Done);
+        if (!typed.isEmpty()) {
+            field->selectAll();
+            QTest::keyClicks(field, typed);
+        }
+        QTRY_VERIFY2(shown("status").contains(status), qPrintable(shown("status")));
+        QCOMPARE(field->text(), typed.isEmpty() ? status.section(' ', 3, 3) : typed);
+    }
+
     // The tuned design goes into the input box and is calculated in the unit
     // last used, the window following it; the stand-in's SWR drops below 2
     // at 150 MHz whatever the design.
