@@ -63,6 +63,8 @@ export class Prediction {
                     this.#sweep();
             });
         }
+        // A diameter typed is the user's, whatever the design.
+        $('diameter').addEventListener('input', () => { this.#chosenDiameter = null; });
         $('reference').addEventListener('change', changed);
         $('cable').addEventListener('change', () => {
             $('length').disabled = !$('cable').value;
@@ -91,7 +93,7 @@ export class Prediction {
         this.#study = await this.#studyReady;
         const settings = this.#study.settings();
         this.#noDesign = settings.noDesign;
-        $('diameter').value = settings.diameter.byDefault;
+        $('diameter').value = this.#chosenDiameter = settings.diameter.byDefault;
         $('wires').value = settings.wires.byDefault;
         $('points').value = settings.points.byDefault;
         $('length').value = settings.length;
@@ -104,6 +106,9 @@ export class Prediction {
 
     #noDesign = '';
     #pending = null;
+    // The diameter the study chose for the design, as the field shows it
+    // while the user has typed none; null once they have.
+    #chosenDiameter = null;
 
     // The calculator calculated `answer` in `unit`: the design to show.
     follow(answer, unit) {
@@ -145,8 +150,12 @@ export class Prediction {
         this.#sweep();
     }
 
+    // The fields' texts; the diameter empty while it is the study's choice
+    // (a field the user emptied is sent as a blank, which is refused).
     #fields() {
-        return Object.fromEntries(FIELDS.map((id) => [id, $(id).value]));
+        const fields = Object.fromEntries(FIELDS.map((id) => [id, $(id).value]));
+        fields.diameter = fields.diameter === this.#chosenDiameter ? '' : fields.diameter || ' ';
+        return fields;
     }
 
     #problems(problems = {}) {
@@ -267,6 +276,8 @@ export class Prediction {
             return;
         }
         $('summary').value = prediction.summary;
+        if (prediction.chosenDiameter && this.#chosenDiameter !== null)
+            $('diameter').value = this.#chosenDiameter = prediction.chosenDiameter;
         // Tall enough for every line up to twelve, so the feed line's and the
         // measurement's lines are not hidden below the fold.
         $('summary').rows = Math.min(12, Math.max(6, prediction.summary.split('\n').length));

@@ -240,6 +240,21 @@ test('the frequencies, the reference and the feed line are the command line\'s',
     await page.waitForSelector('#length-problem[hidden]', { state: 'attached' });
 });
 
+test('with no diameter typed, a design that 2 mm rods do not fit takes the rods that do', async () => {
+    const note = summaryOf(await desktop('--cm', '1300', '--swr', '--points', '11'))
+        .find((l) => l.startsWith('rods of '));
+    const mm = /^rods of (\S+) mm/.exec(note)[1];
+    await calculate('1300', '#centimetres');
+    await page.waitForFunction((mm) => document.getElementById('prediction-status').textContent
+        .startsWith(`Predicted for 16 rods of ${mm} mm`), mm, { timeout: 60_000 });
+    assert.equal(await page.inputValue('#diameter'), mm);
+    assert.ok((await page.inputValue('#summary')).split('\n').includes(note));
+    await calculate('146', '#centimetres');
+    await page.waitForFunction(() => /^Predicted for 16 rods of 2 mm .* from 146 /.test(
+        document.getElementById('prediction-status').textContent), null, { timeout: 60_000 });
+    assert.equal(await page.inputValue('#diameter'), '2');
+});
+
 test('each view shows its chart under its name and reads out from the keyboard', async () => {
     const views = [
         { tab: 'impedance', name: 'Impedance chart', reading: /^1460 MHz: R −?\d+\.\d Ω, X −?\d+\.\d Ω$/ },

@@ -62,11 +62,14 @@ Fields readFields(const study::Design& design, const FieldTexts& typed, const Se
                              readableText(points.byDefault, 6, sep)))
         options.points = *n;
     const study::SettingDescriptor& thickness = study::setting(study::Setting::WireDiameter);
-    if (const auto mm = study::readSetting(thickness, typed.diameter, sep))
-        options.wireDiameterMm = *mm;
-    else
-        f.diameter =
-            "Type " + study::wanted(thickness, sep) + " mm, such as 2 or 1" + sep.decimal + "5";
+    // Empty: the rods the design takes, the study's choice.
+    if (*typed.diameter != '\0') {
+        if (const auto mm = study::readSetting(thickness, typed.diameter, sep))
+            options.wireDiameterMm = *mm;
+        else
+            f.diameter =
+                "Type " + study::wanted(thickness, sep) + " mm, such as 2 or 1" + sep.decimal + "5";
+    }
     // The default leaves the sweep free to end early where the rods reach
     // NEC-2's limits, as the command line does.
     if (typed.highest != study::defaultHighestText(design, sep)) {
@@ -142,6 +145,10 @@ void predictionObject(Json& json, const study::Prediction& p, const study::Desig
     json.open()
         .field("title", study::title(shown, p.plan, sep))
         .field("summary", summary)
+        .fieldOrNull("chosenDiameter",
+                     p.plan.chosenDiameter
+                         ? std::optional(readableText(sweep.model.wireDiameterMm, 6, sep))
+                         : std::nullopt)
         .field("status", "Predicted for " + std::to_string(sweep.model.radials) + " rods of " +
                              readableText(sweep.model.wireDiameterMm, 6, sep) + " mm at " +
                              std::to_string(sweep.points.size()) + " frequencies from " +
