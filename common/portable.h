@@ -186,18 +186,18 @@ inline std::to_chars_result toChars(char* first, char* last, double value, std::
                                              : (value < 0 ? "-inf" : "inf");
         return copy(first, last, text, std::char_traits<char>::length(text));
     }
-    const char* spec = format == std::chars_format::scientific ? "%.*e"
-                       : format == std::chars_format::fixed    ? "%.*f"
-                                                               : "%.*g";
+    const char* conversion = format == std::chars_format::scientific ? "%.*e"
+                             : format == std::chars_format::fixed    ? "%.*f"
+                                                                     : "%.*g";
     char small[64];
     std::string large;
     const char* text = small;
-    const int size = std::snprintf(small, sizeof small, spec, precision, value);
+    const int size = std::snprintf(small, sizeof small, conversion, precision, value);
     if (size < 0)
         return {last, std::errc::value_too_large};
     if (static_cast<std::size_t>(size) >= sizeof small) {
         large.resize(static_cast<std::size_t>(size) + 1);
-        std::snprintf(large.data(), large.size(), spec, precision, value);
+        std::snprintf(large.data(), large.size(), conversion, precision, value);
         text = large.data();
     }
     // Whatever is neither digit, sign nor exponent is the locale's decimal

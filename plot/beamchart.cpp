@@ -50,14 +50,14 @@ frame::FrequencyGeometry drawBeamChart(QPainter& painter, const QRectF& area,
     auto [lowestDbi, highestDbi] = range(points, {&BeamPoint::horizonDbi, &BeamPoint::peakDbi});
     const auto [lowestDeg, highestDeg] = range(points, {&BeamPoint::peakElevationDeg});
 
-    frame::FrequencyFrame spec;
-    spec.lowMHz = points.front().frequencyMHz;
-    spec.highMHz = points.back().frequencyMHz;
-    spec.designMHz = chart.designMHz;
-    spec.bands = chart.bands;
-    spec.separators = chart.separators;
-    spec.legendRow = {{QStringLiteral("gain at the horizon"), style::kPredicted},
-                      {QStringLiteral("gain of the strongest lobe"), kPeak}};
+    frame::FrequencyFrame layout;
+    layout.lowMHz = points.front().frequencyMHz;
+    layout.highMHz = points.back().frequencyMHz;
+    layout.designMHz = chart.designMHz;
+    layout.bands = chart.bands;
+    layout.separators = chart.separators;
+    layout.legendRow = {{QStringLiteral("gain at the horizon"), style::kPredicted},
+                        {QStringLiteral("gain of the strongest lobe"), kPeak}};
     frame::Panel gain, tilt;
     gain.axis =
         frame::roomyAxis(std::max(lowestDbi, highestDbi - 40), highestDbi, {1, 2, 5, 10, 20});
@@ -66,8 +66,8 @@ frame::FrequencyGeometry drawBeamChart(QPainter& painter, const QRectF& area,
     tilt.title = QStringLiteral("tilt (°)");
     tilt.captionAbove = QStringLiteral("elevation of the strongest lobe; below 0 it points below "
                                        "the horizon");
-    spec.panels = {gain, tilt};
-    const frame::FrequencyGeometry g = frame::drawFrequencyFrame(f, spec);
+    layout.panels = {gain, tilt};
+    const frame::FrequencyGeometry g = frame::drawFrequencyFrame(f, layout);
 
     // The curves over the frames; values off an axis are drawn at its edge.
     // The strongest lobe's elevation is broken where another lobe takes

@@ -181,23 +181,23 @@ double spaceAbove(const Panel& panel, const Frame& f) {
 }
 
 // The panels stacked in `plotArea`, each its share of the height.
-FrequencyGeometry layOut(const Frame& f, const FrequencyFrame& spec, const QRectF& plotArea) {
+FrequencyGeometry layOut(const Frame& f, const FrequencyFrame& layout, const QRectF& plotArea) {
     double between = 0, shares = 0;
-    for (std::size_t i = 0; i < spec.panels.size(); ++i) {
-        shares += spec.panels[i].share;
-        between += i > 0 ? spaceAbove(spec.panels[i], f) : 0;
+    for (std::size_t i = 0; i < layout.panels.size(); ++i) {
+        shares += layout.panels[i].share;
+        between += i > 0 ? spaceAbove(layout.panels[i], f) : 0;
     }
     std::vector<QRectF> rects;
     std::vector<ValueAxis> axes;
     double y = plotArea.top();
-    for (std::size_t i = 0; i < spec.panels.size(); ++i) {
-        y += i > 0 ? spaceAbove(spec.panels[i], f) : 0;
-        const double height = (plotArea.height() - between) * spec.panels[i].share / shares;
+    for (std::size_t i = 0; i < layout.panels.size(); ++i) {
+        y += i > 0 ? spaceAbove(layout.panels[i], f) : 0;
+        const double height = (plotArea.height() - between) * layout.panels[i].share / shares;
         rects.emplace_back(plotArea.left(), y, plotArea.width(), height);
-        axes.push_back(spec.panels[i].axis);
+        axes.push_back(layout.panels[i].axis);
         y += height;
     }
-    return {rects, axes, spec.lowMHz, spec.highMHz};
+    return {rects, axes, layout.lowMHz, layout.highMHz};
 }
 
 // One panel's value grid, its labels (every other one, down from the top,
@@ -258,12 +258,12 @@ std::vector<ShownBand> drawBands(const Frame& f, const FrequencyGeometry& g,
 
 // The guides, the design frequency's line, then its value and the bands'
 // names in rows under the top edge where they touch nothing else.
-void drawMarks(const Frame& f, const FrequencyGeometry& g, const FrequencyFrame& spec,
+void drawMarks(const Frame& f, const FrequencyGeometry& g, const FrequencyFrame& layout,
                const std::vector<ShownBand>& bands) {
     QPainter& painter = f.painter;
     for (std::size_t i = 0; i < g.panelCount(); ++i) {
         const QRectF& r = g.panel(i);
-        for (const Guide& guide : spec.panels[i].guides) {
+        for (const Guide& guide : layout.panels[i].guides) {
             const double at = g.y(i, guide.value);
             painter.setPen(QPen(guide.colour, f.sizes.curve * 0.6, guide.style));
             painter.drawLine(QPointF(r.left(), at), QPointF(r.right(), at));
@@ -273,15 +273,15 @@ void drawMarks(const Frame& f, const FrequencyGeometry& g, const FrequencyFrame&
     }
     const QRectF& top = g.panel(0);
     LabelRows rows(top, f.line, f.gap, 4);
-    if (!spec.legendBox.empty())
-        rows.reserve(f.legendBox(top, spec.legendBox));
-    if (spec.designMHz >= g.lowMHz() * 0.999 && spec.designMHz <= g.highMHz() * 1.001) {
-        const double x = g.x(spec.designMHz);
+    if (!layout.legendBox.empty())
+        rows.reserve(f.legendBox(top, layout.legendBox));
+    if (layout.designMHz >= g.lowMHz() * 0.999 && layout.designMHz <= g.highMHz() * 1.001) {
+        const double x = g.x(layout.designMHz);
         painter.setPen(QPen(style::kDesign, f.sizes.curve * 0.6, Qt::DashDotLine));
         for (std::size_t i = 0; i < g.panelCount(); ++i)
             painter.drawLine(QPointF(x, g.panel(i).top()), QPointF(x, g.panel(i).bottom()));
         const QString value =
-            style::number(spec.designMHz, spec.separators, 6) + QStringLiteral(" MHz");
+            style::number(layout.designMHz, layout.separators, 6) + QStringLiteral(" MHz");
         const double width = f.metrics.horizontalAdvance(value) + 2;
         const bool leftOfLine = x + f.gap + width > top.right() - f.gap;
         if (const auto box = rows.place(leftOfLine ? x - f.gap - width : x + f.gap, width))
@@ -297,37 +297,37 @@ void drawMarks(const Frame& f, const FrequencyGeometry& g, const FrequencyFrame&
 
 } // namespace
 
-FrequencyGeometry drawFrequencyFrame(const Frame& f, const FrequencyFrame& spec) {
+FrequencyGeometry drawFrequencyFrame(const Frame& f, const FrequencyFrame& layout) {
     QPainter& painter = f.painter;
-    const Separators& sep = spec.separators;
+    const Separators& sep = layout.separators;
 
     // The margins: the value labels and the upright titles on the left, the
     // frequency labels and the axis's name below.
     double widest = 0;
-    for (const Panel& p : spec.panels)
+    for (const Panel& p : layout.panels)
         for (double v = p.axis.low; v <= p.axis.high + 1e-9; v += p.axis.step)
             widest = std::max(widest, f.metrics.horizontalAdvance(style::number(v, sep)));
     const double left = f.area.left() + 3 * f.gap + f.line + widest;
 
     // Over the panels: a legend row, then the notes with room for marks.
     double top = f.top;
-    if (!spec.legendRow.empty())
-        top += f.drawLegendRow(QPointF(left, top), spec.legendRow) + f.gap / 2;
-    painter.setPen(spec.notesColour);
+    if (!layout.legendRow.empty())
+        top += f.drawLegendRow(QPointF(left, top), layout.legendRow) + f.gap / 2;
+    painter.setPen(layout.notesColour);
     const double noteWidth = f.area.width() - 2 * f.gap;
-    for (const QString& note : spec.notes) {
+    for (const QString& note : layout.notes) {
         painter.drawText(QRectF(f.area.left() + f.gap, top, noteWidth, f.line), Qt::AlignCenter,
                          f.metrics.elidedText(note, Qt::ElideRight, noteWidth));
         top += f.line;
     }
-    top += spec.roomOverPanels + f.gap;
+    top += layout.roomOverPanels + f.gap;
 
     const QRectF plotArea(QPointF(left, top), QPointF(f.area.right() - f.sizes.text,
                                                       f.area.bottom() - 2 * f.line - 3 * f.gap));
-    const FrequencyGeometry g = layOut(f, spec, plotArea);
-    const std::vector<ShownBand> bands = drawBands(f, g, spec.bands);
+    const FrequencyGeometry g = layOut(f, layout, plotArea);
+    const std::vector<ShownBand> bands = drawBands(f, g, layout.bands);
     for (std::size_t i = 0; i < g.panelCount(); ++i)
-        drawValueGrid(f, g, i, spec.panels[i], sep);
+        drawValueGrid(f, g, i, layout.panels[i], sep);
     const QPen grid(style::kGrid, f.sizes.line), minorGrid(style::kMinorGrid, f.sizes.line);
     for (const axis::FrequencyTick& t : axis::frequencyTicks(g.lowMHz(), g.highMHz())) {
         painter.setPen(t.major ? grid : minorGrid);
@@ -339,7 +339,7 @@ FrequencyGeometry drawFrequencyFrame(const Frame& f, const FrequencyFrame& spec)
     axis::drawFrequencyLabels(
         painter, g.lowMHz(), g.highMHz(), [&](double mhz) { return g.x(mhz); }, f.metrics, f.gap,
         f.line, g.panel(g.panelCount() - 1).bottom(), plotArea, f.area, sep);
-    drawMarks(f, g, spec, bands);
+    drawMarks(f, g, layout, bands);
 
     painter.setPen(QPen(style::kText, f.sizes.line));
     painter.setBrush(Qt::NoBrush);

@@ -128,7 +128,7 @@ private:
 
 // Draws everything but the curves, notes first and the panels' frames
 // last.
-FrequencyGeometry drawFrequencyFrame(const Frame& frame, const FrequencyFrame& spec);
+FrequencyGeometry drawFrequencyFrame(const Frame& frame, const FrequencyFrame& layout);
 
 // The points `at` joined, cut to `box`; a missing point breaks the line,
 // and a point with no neighbour to join gets a dot. The painter's pen.

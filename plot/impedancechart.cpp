@@ -27,14 +27,14 @@ frame::FrequencyGeometry drawImpedanceChart(QPainter& painter, const QRectF& are
                 highest = std::max(highest, std::min(v, limit));
             }
 
-    frame::FrequencyFrame spec;
-    spec.lowMHz = points.front().frequencyMHz;
-    spec.highMHz = points.back().frequencyMHz;
-    spec.designMHz = chart.designMHz;
-    spec.bands = chart.bands;
-    spec.separators = chart.separators;
-    spec.legendRow = {{QStringLiteral("resistance R"), kResistance},
-                      {QStringLiteral("reactance X"), kReactance}};
+    frame::FrequencyFrame layout;
+    layout.lowMHz = points.front().frequencyMHz;
+    layout.highMHz = points.back().frequencyMHz;
+    layout.designMHz = chart.designMHz;
+    layout.bands = chart.bands;
+    layout.separators = chart.separators;
+    layout.legendRow = {{QStringLiteral("resistance R"), kResistance},
+                        {QStringLiteral("reactance X"), kReactance}};
     frame::Panel ohms;
     ohms.axis = frame::roomyAxis(lowest, highest, {5, 10, 20, 25, 50, 100, 200, 250, 500}, 8);
     ohms.title = QStringLiteral("impedance (Ω)");
@@ -42,8 +42,8 @@ frame::FrequencyGeometry drawImpedanceChart(QPainter& painter, const QRectF& are
         {chart.referenceOhms,
          QStringLiteral("R = %1 Ω").arg(style::number(chart.referenceOhms, chart.separators)),
          style::kGoodSwr});
-    spec.panels = {ohms};
-    const frame::FrequencyGeometry g = frame::drawFrequencyFrame(f, spec);
+    layout.panels = {ohms};
+    const frame::FrequencyGeometry g = frame::drawFrequencyFrame(f, layout);
 
     const frame::ValueAxis& axis = g.axis(0);
     const auto curve = [&](double ImpedancePoint::*field, const QColor& colour) {

@@ -241,24 +241,24 @@ SwrGeometry drawSwrChart(QPainter& painter, const QRectF& area, const SwrChart& 
         notes << excursionNote(QStringLiteral("measured SWR"), chart.measured, measuredRuns, topSwr,
                                sep);
 
-    frame::FrequencyFrame spec;
-    spec.lowMHz = low;
-    spec.highMHz = high;
-    spec.designMHz = chart.designMHz;
-    spec.bands = chart.bands;
-    spec.separators = sep;
-    spec.notes = notes;
+    frame::FrequencyFrame layout;
+    layout.lowMHz = low;
+    layout.highMHz = high;
+    layout.designMHz = chart.designMHz;
+    layout.bands = chart.bands;
+    layout.separators = sep;
+    layout.notes = notes;
     if (radioEnd) {
-        spec.legendBox = {{QStringLiteral("at the antenna"), style::kPredicted},
-                          {chart.radioEndName, style::kRadioEnd}};
+        layout.legendBox = {{QStringLiteral("at the antenna"), style::kPredicted},
+                            {chart.radioEndName, style::kRadioEnd}};
         if (measured)
-            spec.legendBox.push_back({QStringLiteral("measured at the radio"), style::kMeasured});
+            layout.legendBox.push_back({QStringLiteral("measured at the radio"), style::kMeasured});
     } else if (measured) {
-        spec.legendBox = {{QStringLiteral("predicted"), style::kPredicted},
-                          {QStringLiteral("measured"), style::kMeasured}};
+        layout.legendBox = {{QStringLiteral("predicted"), style::kPredicted},
+                            {QStringLiteral("measured"), style::kMeasured}};
     }
     const double markSize = f.sizes.text * 0.7;
-    spec.roomOverPanels = notes.isEmpty() ? 0 : markSize;
+    layout.roomOverPanels = notes.isEmpty() ? 0 : markSize;
     const QString ohms = style::number(chart.referenceOhms, sep) + QStringLiteral(" Ω");
     frame::Panel match;
     if (returnLoss) {
@@ -270,7 +270,7 @@ SwrGeometry drawSwrChart(QPainter& painter, const QRectF& area, const SwrChart& 
         match.title = QStringLiteral("SWR (%1)").arg(ohms);
         match.guides.push_back({2, QStringLiteral("SWR 2"), style::kGoodSwr});
     }
-    spec.panels.push_back(match);
+    layout.panels.push_back(match);
     const DbiAxis dbi = hasGain ? dbiAxis(chart.horizonGain) : DbiAxis{};
     if (hasGain) {
         frame::Panel gain;
@@ -278,9 +278,9 @@ SwrGeometry drawSwrChart(QPainter& painter, const QRectF& area, const SwrChart& 
         gain.title = QStringLiteral("gain (dBi)");
         gain.caption = QStringLiteral("gain at the horizon");
         gain.share = 0.34 / 0.66;
-        spec.panels.push_back(gain);
+        layout.panels.push_back(gain);
     }
-    const frame::FrequencyGeometry fg = frame::drawFrequencyFrame(f, spec);
+    const frame::FrequencyGeometry fg = frame::drawFrequencyFrame(f, layout);
     const QRectF swrPanel = fg.panel(0);
     const QRectF gainPanel = hasGain ? fg.panel(1) : QRectF();
     const SwrGeometry g(swrPanel, gainPanel, low, high, topSwr, dbi.low, dbi.high, chart.scale,
@@ -311,8 +311,8 @@ SwrGeometry drawSwrChart(QPainter& painter, const QRectF& area, const SwrChart& 
 
     drawExcursionMarks(painter, g, chart.measured, measuredRuns, style::kMeasured, markSize);
     drawExcursionMarks(painter, g, predicted, predictedRuns, style::kPredicted, markSize);
-    if (!spec.legendBox.empty())
-        f.drawLegendBox(swrPanel, spec.legendBox);
+    if (!layout.legendBox.empty())
+        f.drawLegendBox(swrPanel, layout.legendBox);
     return g;
 }
 
