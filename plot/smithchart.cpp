@@ -4,6 +4,7 @@
 
 #include "chartframe.h"
 #include "chartstyle.h"
+#include "report.h"
 
 #include <QPainterPath>
 
@@ -44,24 +45,6 @@ std::optional<Complex> SmithGeometry::impedanceAt(const QPointF& point) const {
     if (std::abs(g) > 1 || std::abs(1.0 - g) < 1e-9)
         return std::nullopt;
     return referenceOhms_ * (1.0 + g) / (1.0 - g);
-}
-
-std::vector<double> smithMarks(double designMHz, double lowMHz, double highMHz) {
-    std::vector<double> marks;
-    const auto farFromOthers = [&](double mhz) {
-        return std::ranges::none_of(marks,
-                                    [&](double m) { return std::abs(std::log10(mhz / m)) < 0.1; });
-    };
-    if (designMHz >= lowMHz * 0.999 && designMHz <= highMHz * 1.001)
-        marks.push_back(designMHz);
-    if (!(lowMHz > 0) || !(highMHz > lowMHz))
-        return marks;
-    for (double decade = std::pow(10.0, std::floor(std::log10(lowMHz))); decade <= highMHz;
-         decade *= 10)
-        for (const double step : {1.0, 2.0, 5.0})
-            if (const double f = step * decade; f >= lowMHz && f <= highMHz && farFromOthers(f))
-                marks.push_back(f);
-    return marks;
 }
 
 namespace {
@@ -206,8 +189,8 @@ SmithGeometry drawSmithChart(QPainter& painter, const QRectF& area, const SmithC
               QPen(style::kPredicted, f.sizes.curve, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 
     // The marks: a dot, and its frequency outwards from the centre.
-    for (const double mhz :
-         smithMarks(chart.designMHz, points.front().frequencyMHz, points.back().frequencyMHz)) {
+    for (const double mhz : study::smithMarks(chart.designMHz, points.front().frequencyMHz,
+                                              points.back().frequencyMHz)) {
         const auto gamma = reflectionAt(points, mhz, chart.referenceOhms);
         if (!gamma)
             continue;

@@ -43,11 +43,6 @@ private:
     double radius_ = 0, referenceOhms_ = 50;
 };
 
-// The frequencies the curve is marked at: the design frequency if it is
-// within the points' range, then the round ones in between, no two closer
-// than a tenth of a decade.
-std::vector<double> smithMarks(double designMHz, double lowMHz, double highMHz);
-
 // Draws `chart` filling `area`. A chart without predicted points gets its
 // grid, title and a note.
 SmithGeometry drawSmithChart(QPainter& painter, const QRectF& area, const SmithChart& chart);

@@ -134,4 +134,22 @@ Cuts cutsOf(const DisconeDimensions& dimensions, const Sweep& sweep) {
     return {sweep.coneWireLength, rim - start, sweep.hubDiameter};
 }
 
+std::vector<double> smithMarks(double designMHz, double lowMHz, double highMHz) {
+    std::vector<double> marks;
+    const auto farFromOthers = [&](double mhz) {
+        return std::none_of(marks.begin(), marks.end(),
+                            [&](double m) { return std::abs(std::log10(mhz / m)) < 0.1; });
+    };
+    if (designMHz >= lowMHz * 0.999 && designMHz <= highMHz * 1.001)
+        marks.push_back(designMHz);
+    if (!(lowMHz > 0) || !(highMHz > lowMHz))
+        return marks;
+    for (double decade = std::pow(10.0, std::floor(std::log10(lowMHz))); decade <= highMHz;
+         decade *= 10)
+        for (const double step : {1.0, 2.0, 5.0})
+            if (const double f = step * decade; f >= lowMHz && f <= highMHz && farFromOthers(f))
+                marks.push_back(f);
+    return marks;
+}
+
 } // namespace discone::study

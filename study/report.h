@@ -58,6 +58,11 @@ struct Cuts {
 };
 Cuts cutsOf(const DisconeDimensions& dimensions, const Sweep& sweep);
 
+// The frequencies a Smith chart's curve is marked at: the design frequency
+// if it is within the range, then 1, 2 and 5 of each decade in between, no
+// two closer than a tenth of a decade.
+std::vector<double> smithMarks(double designMHz, double lowMHz, double highMHz);
+
 // A length as a builder measures it, in the design's unit: "22.07 in",
 // "56.06 cm".
 std::string lengthText(double metres, Unit unit, const Separators& sep);

@@ -3,6 +3,7 @@
 #include "views.h"
 
 #include "readout.h"
+#include "report.h"
 
 #include <algorithm>
 #include <cmath>
@@ -75,8 +76,8 @@ void smithFields(Json& json, const study::Prediction& p, const study::Measuremen
     reflections(json, measured, ref);
     json.key("marks").openArray();
     if (!points.empty())
-        for (const double mhz :
-             smithMarks(p.sweep.designMHz, points.front().frequencyMHz, points.back().frequencyMHz))
+        for (const double mhz : study::smithMarks(p.sweep.designMHz, points.front().frequencyMHz,
+                                                  points.back().frequencyMHz))
             if (const auto g = reflectionAt(points, mhz, ref))
                 json.openArray()
                     .number(g->real())
@@ -104,24 +105,6 @@ void smithFields(Json& json, const study::Prediction& p, const study::Measuremen
 }
 
 } // namespace
-
-std::vector<double> smithMarks(double designMHz, double lowMHz, double highMHz) {
-    std::vector<double> marks;
-    const auto farFromOthers = [&](double mhz) {
-        return std::none_of(marks.begin(), marks.end(),
-                            [&](double m) { return std::abs(std::log10(mhz / m)) < 0.1; });
-    };
-    if (designMHz >= lowMHz * 0.999 && designMHz <= highMHz * 1.001)
-        marks.push_back(designMHz);
-    if (!(lowMHz > 0) || !(highMHz > lowMHz))
-        return marks;
-    for (double decade = std::pow(10.0, std::floor(std::log10(lowMHz))); decade <= highMHz;
-         decade *= 10)
-        for (const double step : {1.0, 2.0, 5.0})
-            if (const double f = step * decade; f >= lowMHz && f <= highMHz && farFromOthers(f))
-                marks.push_back(f);
-    return marks;
-}
 
 void viewFields(Json& json, const study::Prediction& p, const study::Measurement* measurement,
                 const Separators& sep) {

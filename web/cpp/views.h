@@ -27,8 +27,4 @@ void viewFields(Json& json, const study::Prediction& p, const study::Measurement
 // elevation.
 void patternObject(Json& json, const study::Patterns& patterns, const Separators& sep);
 
-// The frequencies marked on the Smith chart, as the desktop's: the design
-// frequency, then 1, 2 and 5 of each decade within the sweep away from it.
-std::vector<double> smithMarks(double designMHz, double lowMHz, double highMHz);
-
 } // namespace discone::web
