@@ -5,6 +5,7 @@
 // in a file dialog and then written or read by an action of its own, the
 // table on the clipboard, and the tuned design calculated in the main window.
 #include "builder.h"
+#include "buildsheet.h"
 #include "chartview.h"
 #include "errorreport.h"
 #include "picturefile.h"
@@ -19,6 +20,7 @@
 #include "windowclasses.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -69,6 +71,8 @@ void PredictionWindow::connectButtons() {
     ask(savePlot_, QStringLiteral("Save plot"),
         {QStringLiteral("PNG picture (*.png)"), QStringLiteral("SVG picture (*.svg)")}, true,
         &PredictionWindow::savePlot);
+    ask(saveSheet_, QStringLiteral("Save build sheet"), {QStringLiteral("PDF document (*.pdf)")},
+        true, &PredictionWindow::saveSheet);
     ask(saveDeck_, QStringLiteral("Save NEC deck"), {QStringLiteral("NEC-2 deck (*.nec)")}, true,
         &PredictionWindow::saveDeck);
     ask(saveTouchstone_, QStringLiteral("Save Touchstone"),
@@ -125,6 +129,24 @@ void PredictionWindow::savePlot(const QString& path) {
                              : shown == beamView_      ? QStringLiteral("beam chart")
                                                        : QStringLiteral("elevation pattern");
         notify(QStringLiteral("Saved the %1 as %2").arg(what, where(path)), false);
+    } catch (const plot::PlotError& error) {
+        notify(text(error.what()), true);
+    }
+}
+
+// One page for the workshop: the design as the main window shows it, the
+// rods to cut, the SWR chart, the summary and the tuning line.
+void PredictionWindow::saveSheet(const QString& path) {
+    if (!prediction_ || !design_)
+        return notify(QStringLiteral("There is no prediction to put on a build sheet yet."), true);
+    plot::SheetFacts facts{formatDimensions(*design_, unit_, systemSeparators())};
+    if (tuned_ && goal_)
+        facts.tuning = tuning_->text().toStdString();
+    facts.paper = plot::systemPaper();
+    try {
+        plot::writeBuildSheet(*prediction_, facts,
+                              systemReader(reference_->currentData().toDouble()), fileName(path));
+        notify(QStringLiteral("Saved the build sheet as %1").arg(where(path)), false);
     } catch (const plot::PlotError& error) {
         notify(text(error.what()), true);
     }

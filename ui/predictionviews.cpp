@@ -313,6 +313,10 @@ void PredictionWindow::updateActions() {
     else if (!prediction_ && measurement_ && state_ != State::Running)
         noPlot.clear(); // the measurement drawn alone
     offer(savePlot_, QStringLiteral("Save the chart shown as a PNG or SVG picture"), noPlot);
+    offer(saveSheet_,
+          QStringLiteral("Save a PDF page for the workshop: the dimensions, the rods to cut, the "
+                         "SWR chart and the summary"),
+          noPrediction);
     offer(
         saveTouchstone_,
         QStringLiteral("Save the predicted reflection as a Touchstone file for analyser software"),

@@ -192,12 +192,14 @@ void PredictionWindow::buildControls() {
     layout->addLayout(statusRow);
 
     savePlot_ = button(content, "savePlot", QStringLiteral("Save plot…"));
+    saveSheet_ = button(content, "saveSheet", QStringLiteral("Save build sheet…"));
     saveDeck_ = button(content, "saveDeck", QStringLiteral("Save NEC deck…"));
     saveTouchstone_ = button(content, "saveTouchstone", QStringLiteral("Save Touchstone…"));
     loadMeasurement_ = button(content, "loadMeasurement", QStringLiteral("Load measurement…"));
     copyTable_ = button(content, "copyTable", QStringLiteral("Copy table"));
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {savePlot_, saveDeck_, saveTouchstone_, loadMeasurement_, copyTable_})
+    for (QPushButton* b :
+         {savePlot_, saveSheet_, saveDeck_, saveTouchstone_, loadMeasurement_, copyTable_})
         buttons->addWidget(b);
     buttons->addStretch(1);
     layout->addLayout(buttons);
@@ -328,11 +330,12 @@ void PredictionWindow::setFocusOrder() {
     views_->tabBar()->setFocusPolicy(Qt::TabFocus);
     for (QWidget* scroll : views_->tabBar()->findChildren<QWidget*>())
         scroll->setFocusPolicy(Qt::NoFocus);
-    QWidget* order[] = {
-        wires_,     diameter_,        highest_,        points_,          reference_, cable_,
-        length_,    views_->tabBar(), scale_,          patternAt_,       swrView_,   impedanceView_,
-        smithView_, beamView_,        patternView_,    summary_,         use_,       cancel_,
-        savePlot_,  saveDeck_,        saveTouchstone_, loadMeasurement_, copyTable_};
+    QWidget* order[] = {wires_,     diameter_,       highest_,         points_,
+                        reference_, cable_,          length_,          views_->tabBar(),
+                        scale_,     patternAt_,      swrView_,         impedanceView_,
+                        smithView_, beamView_,       patternView_,     summary_,
+                        use_,       cancel_,         savePlot_,        saveSheet_,
+                        saveDeck_,  saveTouchstone_, loadMeasurement_, copyTable_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -70,6 +70,7 @@ public:
     // What the buttons do once their file dialog has given a name. Each
     // says under the buttons how it went.
     void savePlot(const QString& path);
+    void saveSheet(const QString& path);
     void saveDeck(const QString& path);
     void saveTouchstone(const QString& path);
     void loadMeasurement(const QString& path);
@@ -169,6 +170,7 @@ private:
     QProgressBar* progress_;
     QPushButton* cancel_;
     QPushButton* savePlot_;
+    QPushButton* saveSheet_;
     QPushButton* saveDeck_;
     QPushButton* saveTouchstone_;
     QPushButton* loadMeasurement_;

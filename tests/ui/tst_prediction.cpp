@@ -328,9 +328,9 @@ private slots:
             QTest::keyClick(focus, Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
         }
         QStringList order = {
-            "wires",    "diameter",       "highest",         "points",   "reference", "cable",
-            "views",    "scale",          "swrView",         "summary",  "use",       "savePlot",
-            "saveDeck", "saveTouchstone", "loadMeasurement", "copyTable"};
+            "wires",     "diameter", "highest",        "points",          "reference", "cable",
+            "views",     "scale",    "swrView",        "summary",         "use",       "savePlot",
+            "saveSheet", "saveDeck", "saveTouchstone", "loadMeasurement", "copyTable"};
         if (backwards)
             std::reverse(order.begin() + 1, order.end());
         QCOMPARE(visited, order);
@@ -387,6 +387,8 @@ private slots:
                                   << "swr.svg" << QByteArray("<?xml") << "Saved";
         QTest::newRow("deck") << "deck"
                               << "discone.nec" << QByteArray("CM discone ") << "Saved";
+        QTest::newRow("build sheet") << "sheet"
+                                     << "sheet.pdf" << QByteArray("%PDF-") << "Saved";
         QTest::newRow("Touchstone") << "touchstone"
                                     << "discone.s1p" << QByteArray("! discone ") << "Saved";
         QTest::newRow("no folder") << "touchstone"
@@ -425,9 +427,10 @@ private slots:
             window->copyTable();
             QVERIFY(QGuiApplication::clipboard()->text().toUtf8().contains(starts));
         } else {
-            (action == "plot"   ? window->savePlot(path)
-             : action == "deck" ? window->saveDeck(path)
-                                : window->saveTouchstone(path));
+            (action == "plot"    ? window->savePlot(path)
+             : action == "sheet" ? window->saveSheet(path)
+             : action == "deck"  ? window->saveDeck(path)
+                                 : window->saveTouchstone(path));
             QFile written(path);
             QCOMPARE(written.open(QIODevice::ReadOnly), !starts.isEmpty());
             QVERIFY(written.readAll().startsWith(starts));
