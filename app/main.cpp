@@ -58,10 +58,10 @@ public:
         });
     }
     std::string buildSheet(const discone::study::Prediction& prediction,
-                           const discone::ResultTexts& texts,
+                           const discone::ResultTexts& texts, const std::string& tuning,
                            const std::string& file) const override {
-        const plot::SheetFacts facts{
-            texts, {}, QDate::currentDate(), DISCONE_VERSION, plot::systemPaper()};
+        const plot::SheetFacts facts{texts, tuning, QDate::currentDate(), DISCONE_VERSION,
+                                     plot::systemPaper()};
         return draw(
             [&] { return plot::buildSheet(prediction, facts, discone::ui::systemReader(), file); });
     }

@@ -70,9 +70,9 @@ public:
                                      const study::Measurement* measurement,
                                      const std::string& file) const = 0;
     // The build sheet, a one-page PDF, with the design's seven texts as the
-    // window shows them; throws as swrPicture does.
+    // window shows them and the tuning's line; throws as swrPicture does.
     virtual std::string buildSheet(const study::Prediction& prediction, const ResultTexts& texts,
-                                   const std::string& file) const = 0;
+                                   const std::string& tuning, const std::string& file) const = 0;
 };
 
 // The files the command line reads and writes.

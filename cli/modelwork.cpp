@@ -32,6 +32,17 @@ Result tuned(const Request& r, const DisconeDimensions& dimensions, const Contex
     return result;
 }
 
+// The tuning's first line for the build sheet, or why there is none.
+std::string tuningLine(const DisconeDimensions& dimensions, const study::Options& options,
+                       const Context& c) {
+    try {
+        return study::tune(dimensions.LowestFrequency, options, *c.engine, c.stop, {}, c.separators)
+            .lines.front();
+    } catch (const nec::NeverBelow& never) {
+        return never.what();
+    }
+}
+
 // A setting the design does not suit, in the option's name.
 Result settingError(const study::SettingError& error, const Request& r, const Separators& sep) {
     std::string name;
@@ -99,10 +110,10 @@ Result work(const Request& r, const DisconeDimensions& dimensions, const Context
                                c.pictures->smithPicture(
                                    prediction, measurement ? &*measurement : nullptr, r.smithFile));
         if (!r.sheetFile.empty())
-            files.emplace_back(r.sheetFile,
-                               c.pictures->buildSheet(prediction,
-                                                      formatDimensions(dimensions, *r.unit, sep),
-                                                      r.sheetFile));
+            files.emplace_back(
+                r.sheetFile,
+                c.pictures->buildSheet(prediction, formatDimensions(dimensions, *r.unit, sep),
+                                       tuningLine(dimensions, r.options, c), r.sheetFile));
     }
     if (!r.patternFile.empty()) {
         const study::Plan plan = study::plan(design, r.options, sep);

@@ -38,7 +38,7 @@ public:
         return "svg";
     }
     std::string buildSheet(const discone::study::Prediction&, const discone::ResultTexts&,
-                           const std::string&) const override {
+                           const std::string&, const std::string&) const override {
         return "pdf";
     }
 };
@@ -178,7 +178,7 @@ public:
         return drawn("smith");
     }
     std::string buildSheet(const discone::study::Prediction&, const discone::ResultTexts&,
-                           const std::string&) const override {
+                           const std::string&, const std::string&) const override {
         return drawn("sheet");
     }
     mutable bool smithMeasured = false;

@@ -49,7 +49,7 @@ public:
         return "picture";
     }
     std::string buildSheet(const discone::study::Prediction& p, const discone::ResultTexts& texts,
-                           const std::string& file) const override {
+                           const std::string&, const std::string& file) const override {
         draw(p.title + ", " + texts[discone::Dimension::HeightToDisc], file);
         drawn.back().points = p.sweep.points.size();
         return "picture";

@@ -238,6 +238,10 @@ private slots:
         }
         QVERIFY(text.contains("discone " DISCONE_VERSION " on "));
         QVERIFY2(text.contains(firstSummaryLine), qPrintable(firstSummaryLine));
+        // The tuning's line, as --tune says it, begun as a sentence.
+        const QString tuning = run({"--inches", "146", "--tune"}).out.section('\n', 0, 0).mid(2);
+        QVERIFY2(tuning.startsWith("for SWR below 2 from 146 MHz") && text.contains(tuning.mid(1)),
+                 qPrintable(tuning));
     }
 
     // Other programs read the table in any locale: in German every field of
