@@ -88,9 +88,9 @@ public:
         return "picture";
     }
     std::string buildSheet(const study::Prediction& p, const ResultTexts& texts,
-                           const std::string& file) const override {
+                           const std::string& tuning, const std::string& file) const override {
         require(!p.sweep.points.empty() && !texts[Dimension::SideLength].empty() &&
-                file.ends_with(".pdf"));
+                !tuning.empty() && file.ends_with(".pdf"));
         return "picture";
     }
     std::string patternPicture(const study::Patterns& p, const std::string& file) const override {
